@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QList>
+#include <functional>
+#include <vector>
+
+// A command-line mode: its options (the first one starts it) and what it runs. Each mode is
+// registered by the unit that implements it, before main() runs; the program runs the
+// first mode whose starting option is given and exits with its result.
+struct TComandaLinie {
+    QList<QCommandLineOption> Optiuni;
+    std::function<int(const QCommandLineParser&)> Ruleaza;
+};
+
+// Returns true so that it can initialise a static flag.
+bool InregistreazaComanda(TComandaLinie comanda);
+const std::vector<TComandaLinie>& ComenziLinie();

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+#include <stdexcept>
+
+// The one kind of failure the program raises: a message meant for the user, in Romanian.
+// Database failures carry the driver's text.
+class EEroare : public std::runtime_error {
+public:
+    explicit EEroare(const QString& mesaj)
+        : std::runtime_error(mesaj.toStdString()), m_mesaj(mesaj) {}
+    const QString& Mesaj() const { return m_mesaj; }
+
+private:
+    QString m_mesaj;
+};

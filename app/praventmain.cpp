@@ -1,0 +1,65 @@
+#include "app/praventmain.h"
+
+#include "app/centreazafereastra.h"
+#include "app/editorconfigglobal.h"
+#include "app/userprompt.h"
+
+#include <QCursor>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QScreen>
+
+TPraventMain::TPraventMain(QWidget* parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("TPraventMain"));
+    setWindowTitle(QStringLiteral("Certificat de promovare a testelor nationale"));
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSize(8);
+    setFont(font);
+    setGeometry(190, 204, 755, 445);
+
+    m_configurare = menuBar()->addMenu(QStringLiteral("Configurare"));
+    m_configurareimprimanta2 = AdaugaArticol(QStringLiteral("Configurareimprimanta2"), QStringLiteral("Configurare imprimanta"));
+    m_formatnote1 = AdaugaArticol(QStringLiteral("Formatnote1"), QStringLiteral("Format note"));
+    m_configurare->addSeparator()->setObjectName(QStringLiteral("N1"));
+    m_configurarediploma1 = AdaugaArticol(QStringLiteral("Configurarediploma1"), QStringLiteral("Configurare sablon diploma"));
+    m_configurarescoala1 = AdaugaArticol(QStringLiteral("Configurarescoala1"), QStringLiteral("Configurare scoala"));
+    m_configurare->addSeparator()->setObjectName(QStringLiteral("N2"));
+    m_importdinExcel1 = AdaugaArticol(QStringLiteral("ImportdinExcel1"), QStringLiteral("Import din Excel"));
+
+    connect(m_formatnote1, &QAction::triggered, this, &TPraventMain::Formatnote1Click);
+    // The printer wizard, the profile and school dialogs and the import are not part of
+    // this build yet: their items stay visible but cannot be chosen.
+    for (QAction* articol : {m_configurareimprimanta2, m_configurarediploma1, m_configurarescoala1, m_importdinExcel1})
+        articol->setEnabled(false);
+
+    AdaptareEcranMic();
+    CentreazaFereastra(this);
+}
+
+QAction* TPraventMain::AdaugaArticol(const QString& nume, const QString& text)
+{
+    QAction* articol = m_configurare->addAction(text);
+    articol->setObjectName(nume);
+    return articol;
+}
+
+void TPraventMain::AdaptareEcranMic()
+{
+    QScreen* ecran = QGuiApplication::screenAt(QCursor::pos());
+    if (!ecran)
+        ecran = QGuiApplication::primaryScreen();
+    if (!ecran || ecran->geometry().height() >= 1200)
+        return;
+    const QRect zona = ecran->availableGeometry();
+    setGeometry(zona.left() + 15, zona.top() + 15, zona.width() - 30, zona.height() - 30);
+    setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void TPraventMain::Formatnote1Click()
+{
+    RuleazaCuEroare([this] {
+        TEditorConfigGlobal dialog(this);
+        dialog.exec();
+    });
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QMainWindow>
+
+class QAction;
+class QMenu;
+
+// The main window: the menu "Configurare" and, filling the client area, the pupil list.
+class TPraventMain : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TPraventMain(QWidget* parent = nullptr);
+
+    QMenu* MeniuConfigurare() const { return m_configurare; }
+    QAction* Configurareimprimanta2() const { return m_configurareimprimanta2; }
+    QAction* Formatnote1() const { return m_formatnote1; }
+    QAction* Configurarediploma1() const { return m_configurarediploma1; }
+    QAction* Configurarescoala1() const { return m_configurarescoala1; }
+    QAction* ImportdinExcel1() const { return m_importdinExcel1; }
+
+    // Maximises the window on a monitor less than 1200 pixels high, with a restored size
+    // 30 pixels smaller than the work area.
+    void AdaptareEcranMic();
+
+    void Formatnote1Click();
+
+private:
+    QAction* AdaugaArticol(const QString& nume, const QString& text);
+
+    QMenu* m_configurare;
+    QAction* m_configurareimprimanta2;
+    QAction* m_formatnote1;
+    QAction* m_configurarediploma1;
+    QAction* m_configurarescoala1;
+    QAction* m_importdinExcel1;
+};

@@ -1,0 +1,111 @@
+#include "app/splash.h"
+
+#include "app/centreazafereastra.h"
+#include "app/errcodepage.h"
+#include "app/versiune.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QStringEncoder>
+#include <QTimer>
+
+#include <clocale>
+#include <langinfo.h>
+
+namespace {
+
+QPixmap ImagineSplash()
+{
+    QPixmap imagine(480, 248);
+    QPainter p(&imagine);
+    QLinearGradient fundal(0, 0, 0, 248);
+    fundal.setColorAt(0, QColor(0x1f, 0x3a, 0x6e));
+    fundal.setColorAt(1, QColor(0x8f, 0xb0, 0xe0));
+    p.fillRect(imagine.rect(), fundal);
+    p.setPen(QColor(255, 255, 255));
+    QFont titlu(QStringLiteral("Arial"));
+    titlu.setPixelSize(40);
+    titlu.setBold(true);
+    p.setFont(titlu);
+    p.drawText(QRect(0, 50, 480, 50), Qt::AlignCenter, QStringLiteral("Pravent 2006"));
+    QFont subtitlu(QStringLiteral("Arial"));
+    subtitlu.setPixelSize(16);
+    p.setFont(subtitlu);
+    p.drawText(QRect(0, 110, 480, 30), Qt::AlignCenter, QStringLiteral("Certificat de promovare a testelor nationale"));
+    p.setPen(QPen(QColor(255, 255, 255, 160), 2));
+    p.drawLine(60, 150, 420, 150);
+    return imagine;
+}
+
+} // namespace
+
+TSplashForm::TSplashForm(QWidget* parent)
+    : QDialog(parent, Qt::FramelessWindowHint | Qt::Dialog),
+      m_image1(new QLabel(this)),
+      m_label1(new QLabel(this)),
+      m_timer1(new QTimer(this))
+{
+    setObjectName(QStringLiteral("TSplashForm"));
+    m_image1->setObjectName(QStringLiteral("Image1"));
+    m_image1->setPixmap(ImagineSplash());
+    m_image1->setGeometry(0, 0, 480, 248);
+    setFixedSize(480, 248);
+
+    m_label1->setObjectName(QStringLiteral("Label1"));
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(15);
+    font.setBold(true);
+    m_label1->setFont(font);
+    m_label1->setAttribute(Qt::WA_TranslucentBackground);
+    m_label1->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+    m_label1->setAlignment(Qt::AlignRight | Qt::AlignTop);
+
+    m_timer1->setObjectName(QStringLiteral("Timer1"));
+    m_timer1->setInterval(100);
+    connect(m_timer1, &QTimer::timeout, this, &TSplashForm::Timer1Timer);
+    m_timer1->start();
+    CentreazaFereastra(this);
+}
+
+void TSplashForm::SeteazaText(const QString& text)
+{
+    m_label1->setText(text);
+    m_label1->adjustSize();
+    // Right edge fixed at x 474, top at y 226: a longer text grows to the left.
+    m_label1->move(474 - m_label1->width(), 226);
+}
+
+void TSplashForm::Timer1Timer()
+{
+    ++m_ticuri;
+    if (m_ticuri > 50) {
+        m_timer1->stop();
+        accept();
+    }
+}
+
+bool CodePageEste1250()
+{
+    const char* setCaractere = nl_langinfo(CODESET);
+    if (!setCaractere || !*setCaractere)
+        return false;
+    QStringEncoder codificator(setCaractere);
+    if (!codificator.isValid())
+        return false;
+    const QByteArray codat = codificator.encode(QStringLiteral("\u0102\u00c2\u00ce\u015e\u0162\u0103\u00e2\u00ee\u015f\u0163"));
+    return !codificator.hasError() && !codat.contains('?');
+}
+
+void AfiseazaSplash(const QString& text)
+{
+    QDir().mkpath(QDir::tempPath());
+    if (!CodePageEste1250()) {
+        TErrCodePage dialog;
+        dialog.exec();
+    }
+    TSplashForm splash;
+    splash.SeteazaText(text + QStringLiteral(" - ") + VersiuneProgram());
+    splash.exec();
+}

@@ -1,0 +1,60 @@
+#include "app/userprompt.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QTextStream>
+
+namespace {
+
+class TPromptMesaje : public TUserPrompt {
+public:
+    void Informatie(const QString& text) override
+    {
+        QMessageBox::information(QApplication::activeWindow(), QApplication::applicationName(), text);
+    }
+    void Avertisment(const QString& text) override
+    {
+        QMessageBox::warning(QApplication::activeWindow(), QApplication::applicationName(), text);
+    }
+    void Eroare(const QString& text) override
+    {
+        QMessageBox::critical(QApplication::activeWindow(), QApplication::applicationName(), text);
+    }
+    bool Confirma(const QString& text) override
+    {
+        return QMessageBox::question(QApplication::activeWindow(), QApplication::applicationName(), text,
+                                     QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+            == QMessageBox::Yes;
+    }
+};
+
+TPromptMesaje g_promptMesaje;
+TUserPrompt* g_prompt = &g_promptMesaje;
+
+void ScrieLaConsola(const QString& text)
+{
+    QTextStream(stderr) << text << Qt::endl;
+}
+
+} // namespace
+
+TUserPrompt& Prompt()
+{
+    return *g_prompt;
+}
+
+TUserPrompt* InstaleazaPrompt(TUserPrompt* prompt)
+{
+    TUserPrompt* anterior = g_prompt;
+    g_prompt = prompt ? prompt : &g_promptMesaje;
+    return anterior;
+}
+
+void TPromptConsola::Informatie(const QString& text) { ScrieLaConsola(text); }
+void TPromptConsola::Avertisment(const QString& text) { ScrieLaConsola(text); }
+void TPromptConsola::Eroare(const QString& text) { ScrieLaConsola(text); }
+bool TPromptConsola::Confirma(const QString& text)
+{
+    ScrieLaConsola(text);
+    return false;
+}

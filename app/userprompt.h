@@ -1,0 +1,52 @@
+#pragma once
+
+#include "app/eroare.h"
+
+#include <QString>
+#include <exception>
+
+// Every message, warning, error and confirmation the program shows goes through here,
+// so that tests can read what was shown and answer the questions.
+class TUserPrompt {
+public:
+    virtual ~TUserPrompt() = default;
+    // A plain message box with an OK button (a missing selection, a notice).
+    virtual void Informatie(const QString& text) = 0;
+    // A warning box with an OK button (a refused value).
+    virtual void Avertisment(const QString& text) = 0;
+    // The application's error box.
+    virtual void Eroare(const QString& text) = 0;
+    // A Yes/No question; true only for Yes.
+    virtual bool Confirma(const QString& text) = 0;
+};
+
+// The prompt in use; message boxes unless another one was installed.
+TUserPrompt& Prompt();
+
+// Installs a prompt (not owned) and returns the previous one; nullptr restores message boxes.
+TUserPrompt* InstaleazaPrompt(TUserPrompt* prompt);
+
+// Prompt that writes to standard error and answers every question with No; used by the
+// command-line modes, where no window may appear.
+class TPromptConsola : public TUserPrompt {
+public:
+    void Informatie(const QString& text) override;
+    void Avertisment(const QString& text) override;
+    void Eroare(const QString& text) override;
+    bool Confirma(const QString& text) override;
+};
+
+// Runs a user action; a failure is shown in the error box. True when it succeeded.
+template <typename Actiune>
+bool RuleazaCuEroare(Actiune&& actiune)
+{
+    try {
+        actiune();
+        return true;
+    } catch (const EEroare& e) {
+        Prompt().Eroare(e.Mesaj());
+    } catch (const std::exception& e) {
+        Prompt().Eroare(QString::fromLocal8Bit(e.what()));
+    }
+    return false;
+}

@@ -1,0 +1,115 @@
+#include "db/interogare.h"
+
+#include "app/eroare.h"
+#include "db/tranzactie.h"
+
+#include <QSqlError>
+#include <QSqlRecord>
+
+QString TCamp::AsString() const
+{
+    return m_valoare.isNull() ? QString() : m_valoare.toString();
+}
+
+int TCamp::AsInteger() const
+{
+    if (m_valoare.isNull())
+        return 0;
+    bool ok = false;
+    const int v = m_valoare.toString().trimmed().toInt(&ok);
+    if (!ok)
+        throw EEroare(QStringLiteral("'%1' nu este un numar intreg valid").arg(m_valoare.toString()));
+    return v;
+}
+
+TInterogare::TInterogare(TTranzactie& tr, QString nume) : m_tr(tr), m_nume(std::move(nume))
+{
+    m_tr.Inregistreaza(this);
+}
+
+TInterogare::~TInterogare()
+{
+    Close();
+    m_tr.Elimina(this);
+}
+
+void TInterogare::SQL(const QString& text)
+{
+    Close();
+    m_sql = text;
+    m_pozitional = ParametriPozitionali(text);
+    m_parametri.clear();
+}
+
+void TInterogare::ParamByName(const QString& nume, const QVariant& valoare)
+{
+    const QString cheie = nume.toUpper();
+    if (!m_pozitional.Nume.contains(cheie))
+        throw EEroare(QStringLiteral("%1: parametrul %2 nu exista").arg(m_nume, nume));
+    if (valoare.typeId() == QMetaType::QString && valoare.toString().isNull())
+        m_parametri.insert(cheie, QString(QLatin1String("")));
+    else
+        m_parametri.insert(cheie, valoare);
+}
+
+void TInterogare::Executa()
+{
+    Close();
+    if (!m_tr.Active())
+        throw EEroare(QStringLiteral("%1: tranzactia nu este activa").arg(m_nume));
+    m_query = std::make_unique<QSqlQuery>(m_tr.Baza());
+    m_query->setForwardOnly(true);
+    if (!m_query->prepare(m_pozitional.Text))
+        throw EEroare(m_query->lastError().text());
+    for (const QString& nume : std::as_const(m_pozitional.Nume))
+        m_query->addBindValue(m_parametri.value(nume));
+    if (!m_query->exec()) {
+        const QString mesaj = m_query->lastError().text();
+        m_query.reset();
+        throw EEroare(mesaj);
+    }
+}
+
+void TInterogare::Open()
+{
+    Executa();
+    m_activa = true;
+    m_eof = !m_query->next();
+}
+
+void TInterogare::ExecSQL()
+{
+    Executa();
+    m_query.reset();
+}
+
+void TInterogare::Next()
+{
+    if (!m_activa)
+        throw EEroare(QStringLiteral("%1: interogarea nu este deschisa").arg(m_nume));
+    m_eof = !m_query->next();
+}
+
+TCamp TInterogare::FieldByName(const QString& nume) const
+{
+    if (!m_activa || m_eof)
+        throw EEroare(QStringLiteral("%1: nu exista un rand curent").arg(m_nume));
+    const int index = m_query->record().indexOf(nume);
+    if (index < 0)
+        throw EEroare(QStringLiteral("%1: campul %2 nu exista").arg(m_nume, nume));
+    return TCamp(m_query->value(index));
+}
+
+TCamp TInterogare::Fields(int index) const
+{
+    if (!m_activa || m_eof)
+        throw EEroare(QStringLiteral("%1: nu exista un rand curent").arg(m_nume));
+    return TCamp(m_query->value(index));
+}
+
+void TInterogare::Close()
+{
+    m_query.reset();
+    m_activa = false;
+    m_eof = true;
+}

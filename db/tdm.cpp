@@ -1,0 +1,372 @@
+#include "db/tdm.h"
+
+#include "app/dosardate.h"
+#include "app/eroare.h"
+#include "app/iesireproces.h"
+#include "app/splash.h"
+#include "app/userprompt.h"
+#include "db/identificator.h"
+#include "profile/inregistrare.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSqlError>
+
+namespace {
+
+TDM* g_dm = nullptr;
+int g_conexiuni = 0;
+
+const char* const TipuriDeDate[] = {"TEXT", "CF", "SIRUES", "CNP", "NOTA", "CALIFICATIV", "NOTA sau CALIFICATIV"};
+
+const QString CautaRelatie = QStringLiteral(
+    "select    RDB$RELATION_NAME from    RDB$RELATIONS where    RDB$RELATION_NAME = :RDB$RELATION_NAME");
+const QString CautaConstrangere = QStringLiteral(
+    "select    RDB$CONSTRAINT_NAME from    RDB$RELATION_CONSTRAINTS where    RDB$CONSTRAINT_NAME = "
+    ":RDB$CONSTRAINT_NAME");
+const QString CautaGenerator = QStringLiteral(
+    "select    RDB$GENERATOR_NAME from    RDB$GENERATORS where    RDB$GENERATOR_NAME = :RDB$GENERATOR_NAME");
+const QString CautaColoana = QStringLiteral(
+    "SELECT * FROM RDB$RELATION_FIELDS WHERE (RDB$RELATION_NAME=:TAB) AND (RDB$FIELD_NAME=:FLD)");
+
+// Binds the three codes of a profile line or row.
+void LeagaCoduri(TInterogare& q, const QString& formular, const QString& pagina, const QString& camp)
+{
+    q.ParamByName("COD_FORMULAR", formular);
+    q.ParamByName("COD_PAGINA", pagina);
+    q.ParamByName("COD_CAMP", camp);
+}
+
+bool AcelasiCod(const TLinieProfilDiploma& linie, const QString& formular, const QString& pagina,
+                const QString& camp)
+{
+    return linie.COD_FORMULAR == formular && linie.COD_PAGINA == pagina && linie.COD_CAMP == camp;
+}
+
+} // namespace
+
+TDM& DM()
+{
+    if (!g_dm)
+        throw EEroare(QStringLiteral("Modulul de date nu a fost creat."));
+    return *g_dm;
+}
+
+TDM::TDM(bool afiseazaSplash)
+    : m_afiseazaSplash(afiseazaSplash),
+      m_numeConexiune(QStringLiteral("pravent-%1").arg(++g_conexiuni)),
+      m_tr(m_numeConexiune)
+{
+    for (std::size_t i = 0; i < m_q.size(); ++i)
+        m_q[i] = std::make_unique<TInterogare>(m_tr, QStringLiteral("Q%1").arg(i + 1));
+    g_dm = this;
+}
+
+TDM::~TDM()
+{
+    if (m_tr.Active()) {
+        try {
+            m_tr.Rollback();
+        } catch (...) {
+        }
+    }
+    for (auto& q : m_q)
+        q.reset();
+    {
+        QSqlDatabase baza = QSqlDatabase::database(m_numeConexiune, false);
+        if (baza.isValid())
+            baza.close();
+    }
+    QSqlDatabase::removeDatabase(m_numeConexiune);
+    if (g_dm == this)
+        g_dm = nullptr;
+}
+
+bool TDM::Conectat() const
+{
+    return QSqlDatabase::database(m_numeConexiune, false).isOpen();
+}
+
+void TDM::DataModuleCreate()
+{
+    if (m_afiseazaSplash)
+        AfiseazaSplash(QStringLiteral("Absolventi Clasa a VIIIa"));
+    GasesteSauCreeazaBazaDeDate();
+    Conecteaza();
+    ActualizeazaSchema();
+    SincronizeazaTabele();
+    CreeazaStructuri();
+    SincronizeazaTipuriDeDate();
+    SincronizeazaProfil();
+}
+
+void TDM::GasesteSauCreeazaBazaDeDate()
+{
+    const TClasaProfilDiploma* profil = ProfilInregistrat();
+    if (!profil)
+        throw EEroare(QStringLiteral("NU ai definit profilul diplomei"));
+    const QString dosar = CaleInDosarDate(QStringLiteral("DB"));
+    QDir().mkpath(dosar);
+    m_caleBazaDeDate = dosar + QLatin1Char('/') + profil->NumeBazaDeDate() + QStringLiteral(".FDB");
+    if (QFile::exists(m_caleBazaDeDate))
+        return;
+    const QString sablon = CaleSablonBazaDeDate();
+    if (!QFile::exists(sablon)) {
+        Prompt().Avertisment(QStringLiteral("Nu exista baza de date curenta si nu gasesc baza de date \"BLANK\" "
+                                            "pentru initializare.\r\nDB Curent:%1\r\nDB Blank:%2")
+                                 .arg(m_caleBazaDeDate, sablon));
+        IesireProces(1);
+    }
+    // QFile::copy never overwrites; a failed copy shows up when the connection opens.
+    QFile::copy(sablon, m_caleBazaDeDate);
+    QFile::setPermissions(m_caleBazaDeDate, QFile::permissions(m_caleBazaDeDate) | QFile::WriteOwner);
+}
+
+void TDM::Conecteaza()
+{
+    QSqlDatabase baza = QSqlDatabase::contains(m_numeConexiune)
+        ? QSqlDatabase::database(m_numeConexiune, false)
+        : QSqlDatabase::addDatabase(QStringLiteral("QIBASE"), m_numeConexiune);
+    if (!baza.isValid())
+        throw EEroare(QStringLiteral("Driverul Firebird (QIBASE) al Qt nu este instalat."));
+    baza.setDatabaseName(m_caleBazaDeDate);
+    baza.setUserName(QStringLiteral("sysdba"));
+    baza.setPassword(QStringLiteral("vintorael"));
+    baza.setConnectOptions(QStringLiteral("ISC_DPB_LC_CTYPE=UTF8"));
+    if (!baza.open())
+        throw EEroare(baza.lastError().text());
+}
+
+void TDM::ActualizeazaSchema()
+{
+    int versiune = 0;
+    {
+        TGardaTranzactie tr(m_tr);
+        Q1().SQL(QStringLiteral("SELECT VERSIUNE FROM CONFID_DB"));
+        Q1().Open();
+        if (Q1().Eof())
+            throw EEroare(QStringLiteral("Tabela CONFID_DB nu contine versiunea bazei de date."));
+        versiune = Q1().FieldByName(QStringLiteral("VERSIUNE")).AsInteger();
+    }
+    if (versiune < 2) {
+        TGardaTranzactie tr(m_tr);
+        Q1().SQL(QStringLiteral("ALTER TABLE PROFIL_DIPLOMA ADD LATIME_SUGERATA INTEGER, ADD COD_LINIE VARCHAR(32)"));
+        Q1().ExecSQL();
+        Q1().SQL(QStringLiteral("UPDATE CONFID_DB SET VERSIUNE=2"));
+        Q1().ExecSQL();
+        tr.Commit();
+    }
+    if (versiune < 3) {
+        TGardaTranzactie tr(m_tr);
+        Q1().SQL(QStringLiteral("ALTER TABLE PROFIL_DIPLOMA ADD ORDINE INTEGER"));
+        Q1().ExecSQL();
+        Q1().SQL(QStringLiteral("UPDATE CONFID_DB SET VERSIUNE=3"));
+        Q1().ExecSQL();
+        tr.Commit();
+    }
+}
+
+void TDM::SincronizeazaTabele()
+{
+    const TClasaListaTabele* clasa = ListaTabeleInregistrata();
+    if (!clasa)
+        throw EEroare(QStringLiteral("Nu ai inclus nici o \"lista tabel\""));
+    const std::unique_ptr<TListaLiniiTabel> lista = clasa->Create();
+    TGardaTranzactie tr(m_tr);
+    for (int i = 0; i < lista->Count(); ++i) {
+        const TLinieTabel& linie = lista->Linie(i);
+        Q1().SQL(QStringLiteral("select    * from    TABELE where    (NUME_TABEL = :NUME_TABEL)"));
+        Q1().ParamByName("NUME_TABEL", linie.NUME_TABEL);
+        Q1().Open();
+        const bool exista = !Q1().Eof();
+        Q1().Close();
+        Q1().SQL(exista ? QStringLiteral("update    TABELE set    NUME_TABEL = :NUME_TABEL, EXP_DENUMIRE = "
+                                         ":EXP_DENUMIRE where    (NUME_TABEL = :NUME_TABEL)")
+                        : QStringLiteral("insert into    TABELE    (NUME_TABEL, EXP_DENUMIRE) values    "
+                                         "(:NUME_TABEL, :EXP_DENUMIRE)"));
+        Q1().ParamByName("NUME_TABEL", linie.NUME_TABEL);
+        Q1().ParamByName("EXP_DENUMIRE", linie.EXP_DENUMIRE);
+        Q1().ExecSQL();
+    }
+    tr.Commit();
+}
+
+void TDM::CreeazaStructuri()
+{
+    QStringList tabele;
+    {
+        TGardaTranzactie tr(m_tr);
+        Q1().SQL(QStringLiteral("select NUME_TABEL from TABELE"));
+        for (Q1().Open(); !Q1().Eof(); Q1().Next())
+            tabele.append(Q1().FieldByName(QStringLiteral("NUME_TABEL")).AsString());
+        tr.Commit();
+    }
+    for (const QString& tabel : std::as_const(tabele)) {
+        NumeTabelVerificat(tabel);
+        RuleazaInTranzactieProprie([&] { CreeazaTabela(tabel); });
+        RuleazaInTranzactieProprie([&] { CreeazaCheiePrimara(tabel); });
+        RuleazaInTranzactieProprie([&] { CreeazaGenerator(tabel); });
+        RuleazaInTranzactieProprie([&] { AdaugaColoaneDate(tabel); });
+        RuleazaInTranzactieProprie([&] { AdaugaLegaturiDate(tabel); });
+    }
+}
+
+void TDM::RuleazaInTranzactieProprie(const std::function<void()>& pas)
+{
+    TGardaTranzactie tr(m_tr);
+    pas();
+    tr.Commit();
+}
+
+bool TDM::ExistaInCatalog(const QString& sqlCautare, const QString& parametru, const QString& valoare)
+{
+    TInchideLaFinal inchide(Q2());
+    Q2().SQL(sqlCautare);
+    Q2().ParamByName(parametru, valoare);
+    Q2().Open();
+    return !Q2().Eof();
+}
+
+void TDM::CreeazaTabela(const QString& tabel)
+{
+    const QString& t = NumeTabelVerificat(tabel);
+    if (ExistaInCatalog(CautaRelatie, QStringLiteral("RDB$RELATION_NAME"), t))
+        return;
+    Q1().SQL(QStringLiteral("create table ") + t + QStringLiteral("(") + QStringLiteral("    ID_") + t
+             + QStringLiteral(" INTEGER NOT NULL ") + QStringLiteral(");"));
+    Q1().ExecSQL();
+}
+
+void TDM::CreeazaCheiePrimara(const QString& tabel)
+{
+    const QString& t = NumeTabelVerificat(tabel);
+    if (ExistaInCatalog(CautaConstrangere, QStringLiteral("RDB$CONSTRAINT_NAME"), QStringLiteral("PK_") + t))
+        return;
+    Q1().SQL(QStringLiteral("ALTER TABLE %1 ADD CONSTRAINT PK_%1 PRIMARY KEY (ID_%1);").arg(t));
+    Q1().ExecSQL();
+}
+
+void TDM::CreeazaGenerator(const QString& tabel)
+{
+    const QString& t = NumeTabelVerificat(tabel);
+    if (ExistaInCatalog(CautaGenerator, QStringLiteral("RDB$GENERATOR_NAME"), QStringLiteral("G_ID_") + t))
+        return;
+    Q1().SQL(QStringLiteral("CREATE GENERATOR G_ID_") + t + QStringLiteral(";"));
+    Q1().ExecSQL();
+    Q1().SQL(QStringLiteral("SET GENERATOR G_ID_") + t + QStringLiteral(" TO 0;"));
+    Q1().ExecSQL();
+}
+
+void TDM::AdaugaColoaneDate(const QString& tabel)
+{
+    const QString& t = NumeTabelVerificat(tabel);
+    for (const QString& coloana : {QStringLiteral("ID_") + t, QStringLiteral("IDF_") + t}) {
+        TInchideLaFinal inchide(Q2());
+        Q2().SQL(CautaColoana);
+        Q2().ParamByName("TAB", QStringLiteral("DATE"));
+        Q2().ParamByName("FLD", coloana);
+        Q2().Open();
+        if (!Q2().Eof())
+            continue;
+        Q1().SQL(QStringLiteral("ALTER TABLE \"DATE\" ADD ") + coloana + QStringLiteral(" INTEGER"));
+        Q1().ExecSQL();
+    }
+}
+
+void TDM::AdaugaLegaturiDate(const QString& tabel)
+{
+    const QString& t = NumeTabelVerificat(tabel);
+    const struct {
+        QString Constrangere, Coloana;
+    } legaturi[] = {{QStringLiteral("FK_%1_1").arg(t), QStringLiteral("ID_") + t},
+                    {QStringLiteral("FK_%1_2").arg(t), QStringLiteral("IDF_") + t}};
+    for (const auto& legatura : legaturi) {
+        if (ExistaInCatalog(CautaConstrangere, QStringLiteral("RDB$CONSTRAINT_NAME"), legatura.Constrangere))
+            continue;
+        Q1().SQL(QStringLiteral("alter table \"DATE\" add constraint %1 foreign key (%2) references %3(ID_%3) on "
+                                "delete CASCADE")
+                     .arg(legatura.Constrangere, legatura.Coloana, t));
+        Q1().ExecSQL();
+    }
+}
+
+void TDM::SincronizeazaTipuriDeDate()
+{
+    TGardaTranzactie tr(m_tr);
+    for (const char* tip : TipuriDeDate) {
+        Q1().SQL(QStringLiteral("select * from TIPURI_DE_DATE where TIP_DE_DATE = :TIP_DE_DATE"));
+        Q1().ParamByName("TIP_DE_DATE", QString::fromLatin1(tip));
+        Q1().Open();
+        const bool exista = !Q1().Eof();
+        Q1().Close();
+        if (exista)
+            continue;
+        Q1().SQL(QStringLiteral("insert into TIPURI_DE_DATE (TIP_DE_DATE) values (:TIP_DE_DATE)"));
+        Q1().ParamByName("TIP_DE_DATE", QString::fromLatin1(tip));
+        Q1().ExecSQL();
+    }
+    tr.Commit();
+}
+
+void TDM::SincronizeazaProfil()
+{
+    const TClasaProfilDiploma* clasa = ProfilInregistrat();
+    if (!clasa)
+        throw EEroare(QStringLiteral("Nu ai inclus nici o \"lista profil\""));
+    const std::unique_ptr<TListaLiniiProfilDiploma> profil = clasa->Create();
+    TGardaTranzactie tr(m_tr);
+    for (int i = 0; i < profil->Count(); ++i) {
+        const TLinieProfilDiploma& linie = profil->Linie(i);
+        Q1().SQL(QStringLiteral("select    * from    PROFIL_DIPLOMA where    (COD_FORMULAR = :COD_FORMULAR) and "
+                                "(COD_PAGINA = :COD_PAGINA) and (COD_CAMP = :COD_CAMP)"));
+        LeagaCoduri(Q1(), linie.COD_FORMULAR, linie.COD_PAGINA, linie.COD_CAMP);
+        Q1().Open();
+        const bool exista = !Q1().Eof();
+        Q1().Close();
+        Q1().SQL(exista
+                     ? QStringLiteral(
+                         "update    PROFIL_DIPLOMA set    SIMILAR_CU = :SIMILAR_CU, ETICHETA_EDITOR = "
+                         ":ETICHETA_EDITOR,    FORMULA = :FORMULA, VIZIBIL = :VIZIBIL, TIP_DE_DATE = "
+                         ":TIP_DE_DATE,    ASOCIAT_CU = :ASOCIAT_CU, GRUP = :GRUP, "
+                         "LATIME_SUGERATA=:LATIME_SUGERATA, COD_LINIE=:COD_LINIE, ORDINE=:ORDINE where    "
+                         "(COD_FORMULAR = :COD_FORMULAR) and (COD_PAGINA = :COD_PAGINA) and (COD_CAMP = "
+                         ":COD_CAMP)")
+                     : QStringLiteral(
+                         "insert into    PROFIL_DIPLOMA    (COD_FORMULAR, COD_PAGINA, COD_CAMP, SIMILAR_CU, "
+                         "ONOREZ_SIMILAR,    ETICHETA_EDITOR, FORMULA, VIZIBIL, TIP_DE_DATE, ASOCIAT_CU, GRUP, "
+                         "LATIME_SUGERATA, COD_LINIE, ORDINE) values    (:COD_FORMULAR, :COD_PAGINA, :COD_CAMP, "
+                         ":SIMILAR_CU, 'DA',    :ETICHETA_EDITOR, :FORMULA, :VIZIBIL, :TIP_DE_DATE, :ASOCIAT_CU, "
+                         ":GRUP, :LATIME_SUGERATA, :COD_LINIE, :ORDINE)"));
+        LeagaCoduri(Q1(), linie.COD_FORMULAR, linie.COD_PAGINA, linie.COD_CAMP);
+        Q1().ParamByName("SIMILAR_CU", linie.SIMILAR_CU);
+        Q1().ParamByName("ETICHETA_EDITOR", linie.ETICHETA_EDITOR);
+        Q1().ParamByName("FORMULA", linie.FORMULA);
+        Q1().ParamByName("VIZIBIL", linie.VIZIBIL);
+        Q1().ParamByName("TIP_DE_DATE", linie.TIP_DE_DATE);
+        Q1().ParamByName("ASOCIAT_CU", linie.ASOCIAT_CU);
+        Q1().ParamByName("GRUP", linie.GRUP);
+        Q1().ParamByName("LATIME_SUGERATA", linie.LATIME_SUGERATA);
+        Q1().ParamByName("COD_LINIE", linie.COD_LINIE);
+        Q1().ParamByName("ORDINE", linie.ORDINE);
+        Q1().ExecSQL();
+    }
+
+    // Rows no line names any more (exact, case-sensitive codes) are deleted while the walk goes on.
+    Q1().SQL(QStringLiteral("select COD_FORMULAR, COD_PAGINA, COD_CAMP from PROFIL_DIPLOMA"));
+    for (Q1().Open(); !Q1().Eof(); Q1().Next()) {
+        const QString formular = Q1().FieldByName(QStringLiteral("COD_FORMULAR")).AsString();
+        const QString pagina = Q1().FieldByName(QStringLiteral("COD_PAGINA")).AsString();
+        const QString camp = Q1().FieldByName(QStringLiteral("COD_CAMP")).AsString();
+        bool pastrat = false;
+        for (int i = 0; i < profil->Count(); ++i)
+            pastrat = pastrat || AcelasiCod(profil->Linie(i), formular, pagina, camp);
+        if (pastrat)
+            continue;
+        Q2().SQL(QStringLiteral("delete from PROFIL_DIPLOMA where (COD_FORMULAR = :COD_FORMULAR) and (COD_PAGINA = "
+                                ":COD_PAGINA) and (COD_CAMP = :COD_CAMP)"));
+        LeagaCoduri(Q2(), formular, pagina, camp);
+        Q2().ExecSQL();
+    }
+    Q1().Close();
+    tr.Commit();
+}

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "db/interogare.h"
+#include "db/tranzactie.h"
+
+#include <QString>
+#include <array>
+#include <functional>
+#include <memory>
+
+// The data module: the program's one database connection, its one transaction and the
+// six shared query objects. Created before any window; lives for the whole run.
+class TDM {
+public:
+    // afiseazaSplash false skips the language check and the splash (command line, tests).
+    explicit TDM(bool afiseazaSplash = true);
+    ~TDM();
+    TDM(const TDM&) = delete;
+    TDM& operator=(const TDM&) = delete;
+
+    // Finds or creates the database file, connects, upgrades the schema and brings the
+    // entity tables, the data types and the profile up to date.
+    void DataModuleCreate();
+
+    const QString& CaleBazaDeDate() const { return m_caleBazaDeDate; }
+    bool Conectat() const;
+
+    TTranzactie& Tr() { return m_tr; }
+    TInterogare& Q1() { return *m_q[0]; }
+    TInterogare& Q2() { return *m_q[1]; }
+    TInterogare& Q3() { return *m_q[2]; }
+    TInterogare& Q4() { return *m_q[3]; }
+    TInterogare& Q5() { return *m_q[4]; }
+    TInterogare& Q6() { return *m_q[5]; }
+
+    // Steps of DataModuleCreate, public so that each can be checked on its own.
+    void ActualizeazaSchema();
+    void SincronizeazaTabele();
+    void CreeazaStructuri();
+    void CreeazaTabela(const QString& tabel);
+    void CreeazaCheiePrimara(const QString& tabel);
+    void CreeazaGenerator(const QString& tabel);
+    void AdaugaColoaneDate(const QString& tabel);
+    void AdaugaLegaturiDate(const QString& tabel);
+    void SincronizeazaTipuriDeDate();
+    void SincronizeazaProfil();
+
+private:
+    void GasesteSauCreeazaBazaDeDate();
+    void Conecteaza();
+    bool ExistaInCatalog(const QString& sqlCautare, const QString& parametru, const QString& valoare);
+    void RuleazaInTranzactieProprie(const std::function<void()>& pas);
+
+    bool m_afiseazaSplash;
+    QString m_numeConexiune;
+    QString m_caleBazaDeDate;
+    TTranzactie m_tr;
+    std::array<std::unique_ptr<TInterogare>, 6> m_q;
+};
+
+// The one data module of the running program; an error when none exists.
+TDM& DM();
