@@ -5,8 +5,25 @@
 
 #include <QApplication>
 
+namespace {
+
+// Command-line modes show no window: they must also run where there is no display.
+void FaraAfisajPentruLiniaDeComanda(int argc, char* argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray argument(argv[i]);
+        if (argument.startsWith('-') && argument != "--no-splash" && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+            return;
+        }
+    }
+}
+
+} // namespace
+
 int main(int argc, char* argv[])
 {
+    FaraAfisajPentruLiniaDeComanda(argc, argv);
     QApplication aplicatie(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Brenvolt"));
     QApplication::setApplicationName(QStringLiteral("Pravent 2006"));
