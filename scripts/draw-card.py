@@ -134,8 +134,11 @@ def stema(p, x, y):
     stea(p, x, y + 2.6, 2.0)
 
 
-def tabel_note(p, stanga, mijloc, dreapta, limite, cap_proba, cap_nota, marime_cap):
-    """The marks table: a header row, then one row per subject between consecutive limits."""
+def tabel_note(p, stanga, mijloc, dreapta, limite, cap, probe, campuri):
+    """The marks table: a header row (subject, mark, em size), then one row per subject between
+    consecutive limits; each subject is (base line, text, em size, font), each mark cell holds
+    the rules of its digits and words areas."""
+    cap_proba, cap_nota, marime_cap = cap
     sus, jos = limite[0] - 6.5, limite[-1]
     p.dreptunghi(stanga, sus, dreapta - stanga, jos - sus, grosime=0.35)
     p.dreptunghi(stanga, sus, dreapta - stanga, 6.5, grosime=0.35, umplere="#e6eaf1")
@@ -144,6 +147,24 @@ def tabel_note(p, stanga, mijloc, dreapta, limite, cap_proba, cap_nota, marime_c
         p.linie(stanga, y, dreapta, y, grosime=0.25, culoare=CHENAR)
     p.text((stanga + mijloc) / 2, sus + 4.6, cap_proba, marime_cap, SANS_BOLD, "middle", TITLU)
     p.text((mijloc + dreapta) / 2, sus + 4.6, cap_nota, marime_cap, SANS_BOLD, "middle", TITLU)
+    for y, sir, marime, font in probe:
+        # Small print marks a caption over an area that names the subject itself.
+        p.text(stanga + 2.5, y, sir, marime, font, "start", LINIE if marime < 2.7 else ETICHETA)
+    for camp in campuri:
+        sub_camp(p, camp)
+
+
+def bloc_scoala(p, x, marime, titlu, campuri):
+    """The school where the tests were taken: two lines for its name, its locality, its
+    county and the session's year, in that order of areas."""
+    linia1, linia2, localitate, judet, sesiune = campuri
+    p.text(x, linia1[1] - 1.6, titlu, marime - 0.3)
+    sub_camp(p, linia1)
+    sub_camp(p, linia2)
+    camp_cu_eticheta(p, localitate, "Localitatea", marime)
+    camp_cu_eticheta(p, judet, "Judeţul", marime)
+    eticheta_inainte(p, sesiune, "Sesiunea iunie 200", marime, distanta=0.1)
+    sub_camp(p, sesiune)
 
 
 # ---------------------------------------------------------------- front ("FATA")
@@ -230,27 +251,23 @@ def spate():
 
     # Certificate, left.
     chenar(p, 20.0, 8.0, 164.0, 193.5)
-    p.text(27, 19.8, "Unitatea de învăţământ la care s-au susţinut testele naţionale:", 3.0)
-    sub_camp(p, (31.1, 22.9, 137.1, 5.0))                          # 57 school, line 1
-    sub_camp(p, (31.1, 28.1, 137.1, 5.0))                          # 56 school, line 2
-    camp_cu_eticheta(p, (58.4, 38.3, 109.5, 5.4), "Localitatea", 3.4)
-    camp_cu_eticheta(p, (45.3, 44.7, 122.3, 5.4), "Judeţul", 3.4)
-    eticheta_inainte(p, (56.7, 51.3, 2.5, 4.8), "Sesiunea iunie 200", 3.4, distanta=0.1)
-    sub_camp(p, (56.7, 51.3, 2.5, 4.8))                            # 61 session
+    bloc_scoala(p, 27.0, 3.4, "Unitatea de învăţământ la care s-au susţinut testele naţionale:",
+                [(31.1, 22.9, 137.1, 5.0), (31.1, 28.1, 137.1, 5.0),    # 57, 56 school
+                 (58.4, 38.3, 109.5, 5.4), (45.3, 44.7, 122.3, 5.4),    # 58 locality, 59 county
+                 (56.7, 51.3, 2.5, 4.8)])                               # 61 session
     p.text(101.0, 61.0, "REZULTATELE OBŢINUTE LA TESTELE NAŢIONALE", 3.8, SERIF_BOLD, "middle", TITLU)
     tabel_note(p, 26.0, 142.8, 176.0, [70.5, 86.0, 104.6, 120.6, 139.5, 156.4],
-               "Proba", "Nota (cifre şi litere)", 2.8)
-    p.text(29, 79.5, "Limba şi literatura română", 3.6)
-    p.text(29, 102.6, "Limba şi literatura", 3.4)                # 7 names the language
-    p.text(29, 114.0, "Matematică", 3.6)
-    p.text(29, 125.2, "Istorie / Geografie*", 2.6, SANS, "start", LINIE)
-    p.text(29, 149.6, "MEDIA GENERALĂ", 3.8, SANS_BOLD)
-    for camp in [(143.2, 71.6, 30.8, 5.8), (143.1, 78.6, 31.1, 5.3),   # 70, 71
-                 (143.2, 89.1, 30.7, 5.8), (143.2, 95.9, 30.6, 5.4),   # 72, 73
-                 (143.2, 106.8, 30.7, 5.4), (143.2, 113.6, 30.6, 5.4),  # 74, 75
-                 (143.2, 124.4, 30.7, 6.0), (143.2, 131.5, 30.6, 4.8),  # 76, 77
-                 (143.2, 141.9, 30.6, 6.0), (143.2, 149.6, 30.8, 4.8)]:  # 8, 9
-        sub_camp(p, camp)
+               ["Proba", "Nota (cifre şi litere)", 2.8],
+               [(79.5, "Limba şi literatura română", 3.6, SANS),
+                (102.6, "Limba şi literatura", 3.4, SANS),                   # 7 names the language
+                (114.0, "Matematică", 3.6, SANS),
+                (125.2, "Istorie / Geografie*", 2.6, SANS),
+                (149.6, "MEDIA GENERALĂ", 3.8, SANS_BOLD)],
+               [(143.2, 71.6, 30.8, 5.8), (143.1, 78.6, 31.1, 5.3),   # 70, 71
+                (143.2, 89.1, 30.7, 5.8), (143.2, 95.9, 30.6, 5.4),   # 72, 73
+                (143.2, 106.8, 30.7, 5.4), (143.2, 113.6, 30.6, 5.4),  # 74, 75
+                (143.2, 124.4, 30.7, 6.0), (143.2, 131.5, 30.6, 4.8),  # 76, 77
+                (143.2, 141.9, 30.6, 6.0), (143.2, 149.6, 30.8, 4.8)])  # 8, 9
     p.text(27, 160.8, "* Se completează Istorie sau Geografie, după opţiunea scrisă a absolventului.", 2.3,
            SANS, "start", LINIE)
     camp_cu_eticheta(p, (43.9, 171.2, 72.3, 6.0), "Preşedinte,", 3.2)     # 88
@@ -261,27 +278,22 @@ def spate():
 
     # Counterfoil, right.
     chenar(p, 197.0, 8.0, 90.0, 193.5)
-    p.text(206, 19.6, "Unitatea de învăţământ:", 2.9)
-    sub_camp(p, (207.2, 21.4, 67.9, 5.5))                          # 90 school, line 1
-    sub_camp(p, (206.5, 26.5, 68.2, 5.4))                          # 91 school, line 2
-    camp_cu_eticheta(p, (231.4, 38.8, 43.9, 5.3), "Localitatea", 3.0)
-    camp_cu_eticheta(p, (219.1, 45.0, 56.0, 5.2), "Judeţul", 3.0)
-    eticheta_inainte(p, (228.5, 51.0, 3.5, 5.2), "Sesiunea iunie 200", 3.0, distanta=0.1)
-    sub_camp(p, (228.5, 51.0, 3.5, 5.2))                           # 35 session
+    bloc_scoala(p, 206.0, 3.0, "Unitatea de învăţământ:",
+                [(207.2, 21.4, 67.9, 5.5), (206.5, 26.5, 68.2, 5.4),    # 90, 91 school
+                 (231.4, 38.8, 43.9, 5.3), (219.1, 45.0, 56.0, 5.2),    # 92 locality, 93 county
+                 (228.5, 51.0, 3.5, 5.2)])                              # 35 session
     p.text(242.0, 61.0, "REZULTATE", 3.6, SERIF_BOLD, "middle", TITLU)
-    tabel_note(p, 204.0, 256.0, 280.0, [70.5, 84.1, 98.4, 112.3, 126.4, 140.6], "Proba", "Nota", 2.6)
-    p.text(206, 76.4, "Limba şi literatura", 2.8)
-    p.text(206, 80.6, "română", 2.8)
-    p.text(206, 96.3, "Limba maternă", 2.8)                      # 24 names the language
-    p.text(206, 107.0, "Matematică", 2.9)
-    p.text(206, 115.6, "Istorie / Geografie*", 2.3, SANS, "start", LINIE)
-    p.text(206, 135.4, "MEDIA GENERALĂ", 2.7, SANS_BOLD)
-    for camp in [(256.4, 72.0, 22.6, 4.5), (256.3, 77.0, 22.6, 6.4),    # 104, 105
-                 (256.6, 85.4, 22.6, 6.5), (256.6, 92.4, 22.6, 5.0),    # 106, 107
-                 (256.3, 99.4, 22.6, 5.8), (256.4, 105.7, 22.6, 5.8),   # 108, 109
-                 (256.3, 113.6, 22.6, 5.4), (256.4, 119.5, 22.6, 6.0),  # 110, 111
-                 (256.3, 127.3, 22.6, 5.8), (256.3, 133.8, 22.6, 5.8)]:  # 10, 34
-        sub_camp(p, camp)
+    tabel_note(p, 204.0, 256.0, 280.0, [70.5, 84.1, 98.4, 112.3, 126.4, 140.6], ["Proba", "Nota", 2.6],
+               [(76.4, "Limba şi literatura", 2.8, SANS), (80.6, "română", 2.8, SANS),
+                (96.3, "Limba maternă", 2.8, SANS),                          # 24 names the language
+                (107.0, "Matematică", 2.9, SANS),
+                (115.6, "Istorie / Geografie*", 2.3, SANS),
+                (135.4, "MEDIA GENERALĂ", 2.7, SANS_BOLD)],
+               [(256.4, 72.0, 22.6, 4.5), (256.3, 77.0, 22.6, 6.4),    # 104, 105
+                (256.6, 85.4, 22.6, 6.5), (256.6, 92.4, 22.6, 5.0),    # 106, 107
+                (256.3, 99.4, 22.6, 5.8), (256.4, 105.7, 22.6, 5.8),   # 108, 109
+                (256.3, 113.6, 22.6, 5.4), (256.4, 119.5, 22.6, 6.0),  # 110, 111
+                (256.3, 127.3, 22.6, 5.8), (256.3, 133.8, 22.6, 5.8)])  # 10, 34
     p.text(206, 147.6, "Preşedintele comisiei,", 2.8)
     sub_camp(p, (205.0, 149.4, 57.8, 5.3))                         # 122 president
     camp_cu_eticheta(p, (234.5, 162.7, 43.4, 4.7), "Secretar,", 3.0)      # 123
