@@ -1,5 +1,6 @@
 // Start-up of the data module on real Firebird databases: the file rule, the upgrade
 // ladder, the dynamic structures and the profile synchronisation.
+#include "app/eroare.h"
 #include "app/iesireproces.h"
 #include "profile/profilpv.h"
 #include "support/mediutest.h"
