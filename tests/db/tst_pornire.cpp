@@ -70,6 +70,7 @@ private slots:
     void scaraDeVersiuni();
     void faraBazaSiFaraSablonIeseCuCodul1();
     void faraBazaSiFaraSablonLaLiniaDeComanda();
+    void initializareaLaLiniaDeComandaAfiseazaCalea();
     void coloanaLipsaEsteAdaugataSingura();
     void identificatoriSiStergereInCascada();
     void randuriVechiSauCuAltaScriereSuntSterse();
@@ -195,6 +196,21 @@ void TestPornire::faraBazaSiFaraSablonLaLiniaDeComanda()
     QVERIFY2(eroare.contains("DB Curent:" + mediu.CaleBazaDeDate() + "\r\nDB Blank:" + mediu.CaleSablon()),
              qPrintable(eroare));
     QVERIFY(!QFile::exists(mediu.CaleBazaDeDate()));
+}
+
+void TestPornire::initializareaLaLiniaDeComandaAfiseazaCalea()
+{
+    // No template in the data folder: the one beside the program is used.
+    TMediuTest mediu(false);
+    QProcess proces;
+    QProcessEnvironment mediuProces = QProcessEnvironment::systemEnvironment();
+    mediuProces.insert("PRAVENT_HOME", mediu.Dosar());
+    proces.setProcessEnvironment(mediuProces);
+    proces.start(PRAVENT_EXECUTABLE, {"--init-db"});
+    QVERIFY(proces.waitForFinished(60000));
+    QCOMPARE(proces.exitCode(), 0);
+    QCOMPARE(QString::fromLocal8Bit(proces.readAllStandardOutput()).trimmed(), mediu.CaleBazaDeDate());
+    QVERIFY(QFile::exists(mediu.CaleBazaDeDate()));
 }
 
 void TestPornire::coloanaLipsaEsteAdaugataSingura()
