@@ -7,6 +7,8 @@
 
 namespace {
 
+using TNota = std::optional<qint32>;
+
 // The mark pair of Romanian on the back of the certificate: digits above, words below.
 constexpr double TopSus = 71.6;
 constexpr double TopJos = 78.6;
@@ -82,33 +84,35 @@ void TestScrieNotaInFormular::moduri_data()
 {
     QTest::addColumn<QString>("optiune");
     QTest::addColumn<QString>("litereMari");
-    QTest::addColumn<std::optional<qint32>>("nota");
+    QTest::addColumn<TNota>("nota");
     QTest::addColumn<QString>("textSus");
     QTest::addColumn<QString>("textJos"); // empty: the lower area is hidden
 
-    const std::optional<qint32> faraNota;
-    QTest::newRow("NOTA") << "NOTA" << "1" << std::optional<qint32>(963) << "9,63" << "";
-    QTest::newRow("NOTA(PROCENT)") << "NOTA(PROCENT)" << "1" << std::optional<qint32>(963) << "9,63 (NOUĂ, 63%)" << "";
-    QTest::newRow("NOTA(PROCENT) mici") << "NOTA(PROCENT)" << "0" << std::optional<qint32>(963) << "9,63 (nouă, 63%)" << "";
-    QTest::newRow("NOTA(PROCENT) intreaga") << "NOTA(PROCENT)" << "1" << std::optional<qint32>(900) << "9,00 (NOUĂ)" << "";
-    QTest::newRow("NOTA/PROCENT") << "NOTA/PROCENT" << "1" << std::optional<qint32>(905) << "9,05" << "(NOUĂ, 05%)";
-    QTest::newRow("NOTA/LITERE") << "NOTA/LITERE" << "1" << std::optional<qint32>(963) << "9,63" << "(NOUĂ, ŞAIZECIŞITREI)";
-    QTest::newRow("NOTA/LITERE mici") << "NOTA/LITERE" << "" << std::optional<qint32>(963) << "9,63" << "(nouă, şaizecişitrei)";
-    QTest::newRow("zece") << "NOTA/LITERE" << "1" << std::optional<qint32>(1000) << "10,00" << "(ZECE)";
-    QTest::newRow("noua") << "NOTA/LITERE" << "1" << std::optional<qint32>(900) << "9,00" << "(NOUĂ)";
-    QTest::newRow("noua zece") << "NOTA/LITERE" << "1" << std::optional<qint32>(910) << "9,10" << "(NOUĂ, ZECE)";
-    QTest::newRow("zero") << "NOTA/LITERE" << "1" << std::optional<qint32>(0) << "0,00" << "()";
+    const TNota faraNota;
+    QTest::newRow("NOTA") << "NOTA" << "1" << TNota(963) << "9,63" << "";
+    QTest::newRow("NOTA(PROCENT)") << "NOTA(PROCENT)" << "1" << TNota(963) << "9,63 (NOUĂ, 63%)" << "";
+    QTest::newRow("NOTA(PROCENT) mici") << "NOTA(PROCENT)" << "0" << TNota(963) << "9,63 (nouă, 63%)" << "";
+    QTest::newRow("NOTA(PROCENT) intreaga") << "NOTA(PROCENT)" << "1" << TNota(900) << "9,00 (NOUĂ)" << "";
+    QTest::newRow("NOTA/PROCENT") << "NOTA/PROCENT" << "1" << TNota(905) << "9,05" << "(NOUĂ, 05%)";
+    QTest::newRow("NOTA/LITERE") << "NOTA/LITERE" << "1" << TNota(963) << "9,63" << "(NOUĂ, ŞAIZECIŞITREI)";
+    QTest::newRow("NOTA/LITERE mici") << "NOTA/LITERE" << "" << TNota(963) << "9,63" << "(nouă, şaizecişitrei)";
+    QTest::newRow("zece") << "NOTA/LITERE" << "1" << TNota(1000) << "10,00" << "(ZECE)";
+    QTest::newRow("noua") << "NOTA/LITERE" << "1" << TNota(900) << "9,00" << "(NOUĂ)";
+    QTest::newRow("noua zece") << "NOTA/LITERE" << "1" << TNota(910) << "9,10" << "(NOUĂ, ZECE)";
+    // The amount is the mark times 100: no overflow for the largest mark the type holds.
+    QTest::newRow("cea mai mare") << "NOTA" << "1" << TNota(2147483647) << "21.474.836,47" << "";
+    QTest::newRow("zero") << "NOTA/LITERE" << "1" << TNota(0) << "0,00" << "()";
     QTest::newRow("fara nota, doua arii") << "NOTA/LITERE" << "1" << faraNota << "----" << " ";
     QTest::newRow("fara nota, o arie") << "NOTA(PROCENT)" << "0" << faraNota << "----" << "";
     // The option's text is compared exactly.
-    QTest::newRow("litere mici in optiune") << "nota/litere" << "1" << std::optional<qint32>(963) << "9,63" << "";
+    QTest::newRow("litere mici in optiune") << "nota/litere" << "1" << TNota(963) << "9,63" << "";
 }
 
 void TestScrieNotaInFormular::moduri()
 {
     QFETCH(QString, optiune);
     QFETCH(QString, litereMari);
-    QFETCH(std::optional<qint32>, nota);
+    QFETCH(TNota, nota);
     QFETCH(QString, textSus);
     QFETCH(QString, textJos);
     TMediuTest mediu(false);
