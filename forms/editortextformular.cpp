@@ -46,7 +46,7 @@ public:
         QFont mostra(fata);
         mostra.setPixelSize(14);
         painter->setFont(mostra);
-        painter->drawText(zona.adjusted(176, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft, TextInformativ);
+        painter->drawText(zona.adjusted(146, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft, TextInformativ);
         painter->restore();
     }
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
