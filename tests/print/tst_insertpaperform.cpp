@@ -2,11 +2,11 @@
 #include "print/allstuffreg.h"
 #include "print/insertpaperform.h"
 #include "support/mediutest.h"
+#include "support/virgulazecimala.h"
 #include "support/prompttest.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
-#include <QLocale>
 #include <QSettings>
 #include <QTimer>
 #include <QtTest>
@@ -24,12 +24,6 @@ int IntreabaSi(int pagina, double& stanga, double& sus, bool& oglinda, const std
         qFatal("both mirror outputs must follow the check box");
     return rezultat;
 }
-
-class TVirgulaZecimala {
-public:
-    TVirgulaZecimala() { QLocale::setDefault(QLocale(QLocale::Romanian, QLocale::Romania)); }
-    ~TVirgulaZecimala() { QLocale::setDefault(QLocale::system()); }
-};
 
 } // namespace
 

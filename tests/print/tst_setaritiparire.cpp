@@ -3,8 +3,8 @@
 #include "print/allstuffreg.h"
 #include "print/listavirgule.h"
 #include "support/mediutest.h"
+#include "support/virgulazecimala.h"
 
-#include <QLocale>
 #include <QSettings>
 #include <QtTest>
 
@@ -23,13 +23,6 @@ void StocheazaTot(const QString& tot)
     setari.beginGroup(TAllStuffReg::Grup);
     setari.setValue(QStringLiteral("all"), tot);
 }
-
-// The decimal comma of a Romanian system for one test.
-class TVirgulaZecimala {
-public:
-    TVirgulaZecimala() { QLocale::setDefault(QLocale(QLocale::Romanian, QLocale::Romania)); }
-    ~TVirgulaZecimala() { QLocale::setDefault(QLocale::system()); }
-};
 
 } // namespace
 
