@@ -176,8 +176,9 @@ void TInsertPaperForm::Ok()
 {
     RuleazaCuEroare([this] {
         const double stanga = CitesteZecimal(m_margineStanga->text());
-        m_sus = CitesteZecimal(m_margineSus->text());
+        const double sus = CitesteZecimal(m_margineSus->text());
         m_stanga = stanga;
+        m_sus = sus;
         accept();
     });
 }
