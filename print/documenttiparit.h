@@ -15,6 +15,7 @@ public:
     TDocumentTiparit(const TDocumentTiparit&) = delete;
     TDocumentTiparit& operator=(const TDocumentTiparit&) = delete;
 
+    QPrinter& Imprimanta() { return m_imprimanta; }
     QPainter& Pictor() { return m_pictor; }
     // The printable area in device pixels, with the painter's origin at its top-left corner.
     QSize ZonaTiparibila() const;

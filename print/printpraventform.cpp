@@ -4,6 +4,7 @@
 #include "forms/definitieformular.h"
 #include "forms/formulardeprintat.h"
 #include "forms/particularizaretextarea.h"
+#include "print/tiparirediploma.h"
 
 #include <QPushButton>
 #include <QScrollArea>
@@ -50,8 +51,7 @@ QWidget* TPrintPraventForm::BaraDeUnelte()
     m_tipareste = Buton(bara, QStringLiteral("Tipareste"), 3);
     m_mareste = Buton(bara, QStringLiteral("Mareste"), 102);
     m_micsoreaza = Buton(bara, QStringLiteral("Micsoreaza"), 201);
-    // Printing comes with the print job; until then the button only shows where it will be.
-    m_tipareste->setEnabled(false);
+    connect(m_tipareste, &QPushButton::clicked, this, &TPrintPraventForm::Tipareste);
     connect(m_mareste, &QPushButton::clicked, this, &TPrintPraventForm::Mareste);
     connect(m_micsoreaza, &QPushButton::clicked, this, &TPrintPraventForm::Micsoreaza);
     return bara;
@@ -74,7 +74,17 @@ void TPrintPraventForm::AdaugaTab(TFormularDePrintat* pagina, const QString& tit
 
 TFormularDePrintat* TPrintPraventForm::PaginaSelectata() const
 {
-    return m_taburi->currentIndex() == 1 ? m_spate : m_fata;
+    return IndexPaginaSelectata() == 1 ? m_spate : m_fata;
+}
+
+int TPrintPraventForm::IndexPaginaSelectata() const
+{
+    return m_taburi->currentIndex() == 1 ? 1 : 0;
+}
+
+void TPrintPraventForm::Tipareste()
+{
+    TiparesteDiploma(*PaginaSelectata(), IndexPaginaSelectata());
 }
 
 void TPrintPraventForm::Mareste()

@@ -16,13 +16,16 @@ public:
 
     TFormularDePrintat* Fata() const { return m_fata; }
     TFormularDePrintat* Spate() const { return m_spate; }
-    // The page of the selected tab.
+    // The page of the selected tab, and its index (0 the front, 1 the back).
     TFormularDePrintat* PaginaSelectata() const;
+    int IndexPaginaSelectata() const;
     QTabWidget* Taburi() const { return m_taburi; }
     QPushButton* ButonTipareste() const { return m_tipareste; }
     QPushButton* ButonMareste() const { return m_mareste; }
     QPushButton* ButonMicsoreaza() const { return m_micsoreaza; }
 
+    // Prints the page of the selected tab.
+    void Tipareste();
     void Mareste();
     void Micsoreaza();
 

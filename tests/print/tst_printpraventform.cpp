@@ -43,7 +43,7 @@ void TestPrintPraventForm::fereastra()
     QCOMPARE(formular.objectName(), QString("PrintPraventForm"));
     QCOMPARE(formular.Taburi()->tabText(0), QString("Fata"));
     QCOMPARE(formular.Taburi()->tabText(1), QString("Spate"));
-    QVERIFY(!formular.ButonTipareste()->isEnabled());
+    QVERIFY(formular.ButonTipareste()->isEnabled());
     QCOMPARE(formular.ButonTipareste()->geometry(), QRect(3, 2, 96, 24));
     QCOMPARE(formular.ButonMareste()->text(), QString("Mareste"));
     QCOMPARE(formular.ButonMareste()->x(), 102);

@@ -2,36 +2,14 @@
 #include "forms/imprimantaqt.h"
 #include "forms/particularizaretextarea.h"
 #include "print/printpraventform.h"
+#include "support/fisierpdftest.h"
 #include "support/mediutest.h"
 
 #include <QPainter>
 #include <QPrinter>
-#include <QProcess>
-#include <QRegularExpression>
 #include <QtTest>
 
 namespace {
-
-const double PunctePeMm = 72.0 / 25.4;
-
-// Every word of a PDF with its box in millimetres, read back with poppler's pdftotext.
-QMap<QString, QRectF> CuvinteDinPdf(const QString& pdf)
-{
-    QProcess pdftotext;
-    pdftotext.start("pdftotext", {"-bbox", pdf, "-"});
-    if (!pdftotext.waitForFinished(30000) || pdftotext.exitCode() != 0)
-        return {};
-    const QString html = QString::fromUtf8(pdftotext.readAllStandardOutput());
-    static const QRegularExpression cuvant(
-        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
-    QMap<QString, QRectF> cuvinte;
-    for (auto it = cuvant.globalMatch(html); it.hasNext();) {
-        const auto m = it.next();
-        cuvinte.insert(m.captured(5), QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()) / PunctePeMm,
-                                             QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()) / PunctePeMm));
-    }
-    return cuvinte;
-}
 
 const double LatimeA4 = 297;
 const double InaltimeA4 = 210;

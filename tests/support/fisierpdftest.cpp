@@ -1,6 +1,7 @@
 #include "fisierpdftest.h"
 
 #include <QProcess>
+#include <QRegularExpression>
 #include <QtTest>
 
 TFisierePdfTest::TFisierePdfTest()
@@ -28,6 +29,26 @@ QString InfoPdf(const QString& fisier, const QString& camp)
         if (linie.startsWith(camp + QLatin1Char(':')))
             return linie.mid(camp.size() + 1).trimmed();
     return QString();
+}
+
+QMap<QString, QRectF> CuvinteDinPdf(const QString& fisier)
+{
+    const double punctePeMm = 72.0 / 25.4;
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), fisier, QStringLiteral("-")});
+    if (!pdftotext.waitForFinished(30000) || pdftotext.exitCode() != 0)
+        qFatal("pdftotext failed on %s", qPrintable(fisier));
+    const QString html = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    static const QRegularExpression cuvant(
+        QStringLiteral(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
+    QMap<QString, QRectF> cuvinte;
+    for (auto it = cuvant.globalMatch(html); it.hasNext();) {
+        const auto m = it.next();
+        const QPointF stangaSus(m.captured(1).toDouble(), m.captured(2).toDouble());
+        const QPointF dreaptaJos(m.captured(3).toDouble(), m.captured(4).toDouble());
+        cuvinte.insert(m.captured(5), QRectF(stangaSus / punctePeMm, dreaptaJos / punctePeMm));
+    }
+    return cuvinte;
 }
 
 QImage PaginaPdf(const QString& fisier, int dpi)

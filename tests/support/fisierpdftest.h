@@ -3,7 +3,9 @@
 #include "print/imprimantacurenta.h"
 
 #include <QImage>
+#include <QMap>
 #include <QRect>
+#include <QRectF>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -32,6 +34,9 @@ private:
 
 // A value from pdfinfo's report of a file ("Title", "Pages", "Page size" ...).
 QString InfoPdf(const QString& fisier, const QString& camp);
+
+// Every word of a PDF's pages with its box in millimetres from the paper's top-left corner.
+QMap<QString, QRectF> CuvinteDinPdf(const QString& fisier);
 
 // The first page rendered in grey at the given resolution.
 QImage PaginaPdf(const QString& fisier, int dpi);
