@@ -12,6 +12,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStylePainter>
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -72,17 +73,42 @@ void TDesenatorModNota::paint(QPainter* painter, const QStyleOptionViewItem& opt
     painter->save();
     painter->fillRect(option.rect, selectat ? paleta.highlight() : paleta.base());
     painter->setPen(selectat ? paleta.highlightedText().color() : paleta.text().color());
+    DeseneazaExemplu(painter, option.rect, index.data().toString());
+    painter->restore();
+}
+
+void TDesenatorModNota::DeseneazaExemplu(QPainter* painter, const QRect& rect, const QString& mod)
+{
     QFont font(QStringLiteral("Arial"));
     font.setPointSize(10);
     painter->setFont(font);
-    const QStringList linii = Exemplu(index.data().toString());
+    const QStringList linii = Exemplu(mod);
     const int sus[] = {linii.size() == 1 ? 8 : 1, 13};
     const QFontMetrics metrici(font);
     for (int i = 0; i < linii.size(); ++i) {
-        const QRect rand(option.rect.left(), option.rect.top() + sus[i], option.rect.width(), metrici.height());
+        const QRect rand(rect.left(), rect.top() + sus[i], rect.width(), metrici.height());
         painter->drawText(rand, Qt::AlignHCenter | Qt::AlignTop, linii.at(i));
     }
-    painter->restore();
+}
+
+TListaModuriNota::TListaModuriNota(QWidget* parent) : QComboBox(parent)
+{
+    setEditable(false);
+    setView(new QListView(this));
+    setItemDelegate(new TDesenatorModNota(this));
+    setFixedHeight(36);
+}
+
+void TListaModuriNota::paintEvent(QPaintEvent*)
+{
+    QStylePainter painter(this);
+    QStyleOptionComboBox optiune;
+    initStyleOption(&optiune);
+    optiune.currentText.clear();
+    painter.drawComplexControl(QStyle::CC_ComboBox, optiune);
+    const QRect camp = style()->subControlRect(QStyle::CC_ComboBox, &optiune, QStyle::SC_ComboBoxEditField, this);
+    painter.setPen(palette().text().color());
+    TDesenatorModNota::DeseneazaExemplu(&painter, camp.adjusted(0, (camp.height() - 32) / 2, 0, 0), currentText());
 }
 
 QSize TDesenatorModNota::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const
@@ -144,13 +170,9 @@ TEditorConfigGlobal::TEditorConfigGlobal(QWidget* parent)
 
 QComboBox* TEditorConfigGlobal::CreeazaListaModuri(const QString& nume)
 {
-    auto* lista = new QComboBox(this);
+    auto* lista = new TListaModuriNota(this);
     lista->setObjectName(nume);
-    lista->setEditable(false);
-    lista->setView(new QListView(lista));
-    lista->setItemDelegate(new TDesenatorModNota(lista));
     lista->addItems(ModuriNota);
-    lista->setMinimumHeight(32);
     return lista;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QComboBox>
 #include <QDialog>
 #include <QStyledItemDelegate>
 
@@ -15,8 +16,20 @@ public:
     using QStyledItemDelegate::QStyledItemDelegate;
     // The sample lines of a layout name (one or two lines).
     static QStringList Exemplu(const QString& mod);
+    // Draws the sample of a layout inside a rectangle.
+    static void DeseneazaExemplu(QPainter* painter, const QRect& rect, const QString& mod);
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+};
+
+// A layout list that shows its selected layout as a sample too, like its items.
+class TListaModuriNota : public QComboBox {
+    Q_OBJECT
+public:
+    explicit TListaModuriNota(QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 };
 
 // "Format note": how marks are written on every certificate of the year.

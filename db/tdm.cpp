@@ -313,10 +313,14 @@ void TDM::SincronizeazaProfil()
     const TClasaProfilDiploma* clasa = ProfilInregistrat();
     if (!clasa)
         throw EEroare(QStringLiteral("Nu ai inclus nici o \"lista profil\""));
-    const std::unique_ptr<TListaLiniiProfilDiploma> profil = clasa->Create();
+    SincronizeazaProfil(*clasa->Create());
+}
+
+void TDM::SincronizeazaProfil(const TListaLiniiProfilDiploma& profil)
+{
     TGardaTranzactie tr(m_tr);
-    for (int i = 0; i < profil->Count(); ++i) {
-        const TLinieProfilDiploma& linie = profil->Linie(i);
+    for (int i = 0; i < profil.Count(); ++i) {
+        const TLinieProfilDiploma& linie = profil.Linie(i);
         Q1().SQL(QStringLiteral("select    * from    PROFIL_DIPLOMA where    (COD_FORMULAR = :COD_FORMULAR) and "
                                 "(COD_PAGINA = :COD_PAGINA) and (COD_CAMP = :COD_CAMP)"));
         LeagaCoduri(Q1(), linie.COD_FORMULAR, linie.COD_PAGINA, linie.COD_CAMP);
@@ -358,8 +362,8 @@ void TDM::SincronizeazaProfil()
         const QString pagina = Q1().FieldByName(QStringLiteral("COD_PAGINA")).AsString();
         const QString camp = Q1().FieldByName(QStringLiteral("COD_CAMP")).AsString();
         bool pastrat = false;
-        for (int i = 0; i < profil->Count(); ++i)
-            pastrat = pastrat || AcelasiCod(profil->Linie(i), formular, pagina, camp);
+        for (int i = 0; i < profil.Count(); ++i)
+            pastrat = pastrat || AcelasiCod(profil.Linie(i), formular, pagina, camp);
         if (pastrat)
             continue;
         Q2().SQL(QStringLiteral("delete from PROFIL_DIPLOMA where (COD_FORMULAR = :COD_FORMULAR) and (COD_PAGINA = "

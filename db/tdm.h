@@ -2,6 +2,7 @@
 
 #include "db/interogare.h"
 #include "db/tranzactie.h"
+#include "profile/listaliniiprofil.h"
 
 #include <QSet>
 #include <QString>
@@ -55,6 +56,8 @@ public:
     static QString SpatiereMajuscule(const QString& text);
 
     // Steps of DataModuleCreate, public so that each can be checked on its own.
+    void GasesteSauCreeazaBazaDeDate();
+    void Conecteaza();
     void ActualizeazaSchema();
     void SincronizeazaTabele();
     void CreeazaStructuri();
@@ -65,10 +68,10 @@ public:
     void AdaugaLegaturiDate(const QString& tabel);
     void SincronizeazaTipuriDeDate();
     void SincronizeazaProfil();
+    // Writes the given profile into PROFIL_DIPLOMA and deletes the rows it does not name.
+    void SincronizeazaProfil(const TListaLiniiProfilDiploma& profil);
 
 private:
-    void GasesteSauCreeazaBazaDeDate();
-    void Conecteaza();
     bool ExistaInCatalog(const QString& sqlCautare, const QString& parametru, const QString& valoare);
     void RuleazaInTranzactieProprie(const std::function<void()>& pas);
     QString ValoareCampVizitat(const TReferintaCamp& ref, int id, const QString& tabel, QSet<QString>& vizitate);

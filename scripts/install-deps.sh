@@ -1,0 +1,17 @@
+#!/bin/sh
+# Installs the Debian 12 packages the program needs to build, run and be tested.
+set -e
+packages="g++ cmake make pkg-config qt6-base-dev libqt6sql6-ibase libfbclient2 firebird3.0-server-core
+  firebird3.0-utils fonts-liberation libbenchmark-dev poppler-utils xauth xvfb"
+missing=""
+for p in $packages; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
+done
+[ -z "$missing" ] && exit 0
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get install -y --no-install-recommends $missing || {
+  $sudo apt-get update
+  $sudo apt-get install -y --no-install-recommends $missing
+}
