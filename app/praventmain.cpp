@@ -3,6 +3,7 @@
 #include "app/centreazafereastra.h"
 #include "app/editorconfigglobal.h"
 #include "app/userprompt.h"
+#include "print/printwiz.h"
 
 #include <QCursor>
 #include <QGuiApplication>
@@ -27,10 +28,11 @@ TPraventMain::TPraventMain(QWidget* parent) : QMainWindow(parent)
     m_configurare->addSeparator()->setObjectName(QStringLiteral("N2"));
     m_importdinExcel1 = AdaugaArticol(QStringLiteral("ImportdinExcel1"), QStringLiteral("Import din Excel"));
 
+    connect(m_configurareimprimanta2, &QAction::triggered, this, &TPraventMain::Configurareimprimanta2Click);
     connect(m_formatnote1, &QAction::triggered, this, &TPraventMain::Formatnote1Click);
-    // The printer wizard, the profile and school dialogs and the import are not part of
-    // this build yet: their items stay visible but cannot be chosen.
-    for (QAction* articol : {m_configurareimprimanta2, m_configurarediploma1, m_configurarescoala1, m_importdinExcel1})
+    // The profile and school dialogs and the import are not part of this build yet: their
+    // items stay visible but cannot be chosen.
+    for (QAction* articol : {m_configurarediploma1, m_configurarescoala1, m_importdinExcel1})
         articol->setEnabled(false);
 
     AdaptareEcranMic();
@@ -54,6 +56,14 @@ void TPraventMain::AdaptareEcranMic()
     const QRect zona = ecran->availableGeometry();
     setGeometry(zona.left() + 15, zona.top() + 15, zona.width() - 30, zona.height() - 30);
     setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void TPraventMain::Configurareimprimanta2Click()
+{
+    RuleazaCuEroare([this] {
+        TPrintWiz wizard(this);
+        wizard.exec();
+    });
 }
 
 void TPraventMain::Formatnote1Click()

@@ -22,6 +22,7 @@ public:
     // 30 pixels smaller than the work area.
     void AdaptareEcranMic();
 
+    void Configurareimprimanta2Click();
     void Formatnote1Click();
 
 private:
