@@ -4,6 +4,7 @@
 
 class QAction;
 class QMenu;
+class TListaElevi;
 
 // The main window: the menu "Configurare" and, filling the client area, the pupil list.
 class TPraventMain : public QMainWindow {
@@ -22,7 +23,11 @@ public:
     // 30 pixels smaller than the work area.
     void AdaptareEcranMic();
 
+    TListaElevi* ListaElevi() const { return m_listaElevi; }
+
     void Formatnote1Click();
+    void Configurarediploma1Click();
+    void Configurarescoala1Click();
 
 private:
     QAction* AdaugaArticol(const QString& nume, const QString& text);
@@ -33,4 +38,5 @@ private:
     QAction* m_configurarediploma1;
     QAction* m_configurarescoala1;
     QAction* m_importdinExcel1;
+    TListaElevi* m_listaElevi;
 };
