@@ -52,6 +52,11 @@ TDM& DM()
     return *g_dm;
 }
 
+bool ModululDeDateConectat()
+{
+    return g_dm && g_dm->Conectat();
+}
+
 TDM::TDM(bool afiseazaSplash)
     : m_afiseazaSplash(afiseazaSplash),
       m_numeConexiune(QStringLiteral("pravent-%1").arg(++g_conexiuni)),

@@ -87,3 +87,5 @@ private:
 
 // The one data module of the running program; an error when none exists.
 TDM& DM();
+// Whether a data module exists and holds an open connection.
+bool ModululDeDateConectat();
