@@ -3,6 +3,7 @@
 #include "app/userprompt.h"
 #include "editors/listacomuna.h"
 #include "forms/handlerformular.h"
+#include "forms/umplereformular.h"
 
 #include <QDialog>
 #include <QTreeWidget>
@@ -29,7 +30,7 @@ void TButonFormular::Apasa()
     m_formular->exec();
 }
 
-void TButonFormular::CompleteazaFormularul(int)
+void TButonFormular::CompleteazaFormularul(int idElev)
 {
-    // Filled in with the forms engine.
+    UmpleFormular(*m_formular, idElev);
 }
