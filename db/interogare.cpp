@@ -52,20 +52,29 @@ void TInterogare::ParamByName(const QString& nume, const QVariant& valoare)
         m_parametri.insert(cheie, valoare);
 }
 
+void TInterogare::Pregateste()
+{
+    if (m_query && m_textPregatit == m_pozitional.Text)
+        return;
+    m_textPregatit.clear();
+    m_query = std::make_unique<QSqlQuery>(m_tr.Baza());
+    m_query->setForwardOnly(true);
+    if (!m_query->prepare(m_pozitional.Text))
+        throw EEroare(m_query->lastError().text());
+    m_textPregatit = m_pozitional.Text;
+}
+
 void TInterogare::Executa()
 {
     Close();
     if (!m_tr.Active())
         throw EEroare(QStringLiteral("%1: tranzactia nu este activa").arg(m_nume));
-    m_query = std::make_unique<QSqlQuery>(m_tr.Baza());
-    m_query->setForwardOnly(true);
-    if (!m_query->prepare(m_pozitional.Text))
-        throw EEroare(m_query->lastError().text());
-    for (const QString& nume : std::as_const(m_pozitional.Nume))
-        m_query->addBindValue(m_parametri.value(nume));
+    Pregateste();
+    for (int i = 0; i < m_pozitional.Nume.size(); ++i)
+        m_query->bindValue(i, m_parametri.value(m_pozitional.Nume.at(i)));
     if (!m_query->exec()) {
         const QString mesaj = m_query->lastError().text();
-        m_query.reset();
+        Elibereaza();
         throw EEroare(mesaj);
     }
 }
@@ -80,7 +89,7 @@ void TInterogare::Open()
 void TInterogare::ExecSQL()
 {
     Executa();
-    m_query.reset();
+    Close();
 }
 
 void TInterogare::Next()
@@ -109,7 +118,15 @@ TCamp TInterogare::Fields(int index) const
 
 void TInterogare::Close()
 {
-    m_query.reset();
+    if (m_query)
+        m_query->finish();
     m_activa = false;
     m_eof = true;
+}
+
+void TInterogare::Elibereaza()
+{
+    Close();
+    m_query.reset();
+    m_textPregatit.clear();
 }

@@ -50,16 +50,22 @@ public:
     TCamp FieldByName(const QString& nume) const;
     TCamp Fields(int index) const;
     void Close();
+    // Closes the query and lets go of its prepared statement; done when the transaction ends.
+    void Elibereaza();
 
 private:
     void Executa();
+    void Pregateste();
 
     TTranzactie& m_tr;
     QString m_nume;
     QString m_sql;
     TSqlPozitional m_pozitional;
     QHash<QString, QVariant> m_parametri;
+    // Kept prepared until the statement changes or the transaction ends: filling a form runs
+    // the same few statements many times.
     std::unique_ptr<QSqlQuery> m_query;
+    QString m_textPregatit;
     bool m_activa = false;
     bool m_eof = true;
 };
