@@ -8,6 +8,7 @@
 #include "print/scrienotainformular.h"
 
 #include <QCollator>
+#include <QHash>
 #include <algorithm>
 #include <optional>
 
@@ -120,19 +121,44 @@ std::optional<qint32> NotaInSutimi(const QString& valoare)
     return static_cast<qint32>(TEditorCampNota::CitesteNota(valoare) / 100);
 }
 
-void UmpleArie(const TFormularDePrintat& pagina, TFormularTextArea& arie, int idElev)
+// What one filling has read. Values and data types cannot change while it runs, and the
+// per-character areas of a code name the same field over and over.
+class TCampuriCitite {
+public:
+    struct TCampCitit {
+        QString Valoare;
+        QString Tip;
+    };
+
+    explicit TCampuriCitite(int idElev) : m_idElev(idElev) {}
+
+    const TCampCitit& Citeste(const TFormularTextArea& arie)
+    {
+        const auto gasit = m_citite.constFind(arie.Denumire1());
+        if (gasit != m_citite.cend())
+            return *gasit;
+        const TReferintaCamp ref = TDM::DescompuneReferinta(arie.Denumire1());
+        const QString valoare =
+            ReferintaGoala(ref) ? QString() : DM().ValoareCamp(ref.Formular, ref.Pagina, ref.Camp, m_idElev);
+        return *m_citite.insert(arie.Denumire1(), {valoare, TipDeDate(arie, ref)});
+    }
+
+private:
+    int m_idElev;
+    QHash<QString, TCampCitit> m_citite;
+};
+
+void UmpleArie(const TFormularDePrintat& pagina, TFormularTextArea& arie, TCampuriCitite& campuri)
 {
     arie.SetText(QString());
-    const TReferintaCamp ref = TDM::DescompuneReferinta(arie.Denumire1());
-    const QString valoare =
-        ReferintaGoala(ref) ? QString() : DM().ValoareCamp(ref.Formular, ref.Pagina, ref.Camp, idElev);
-    if (TipDeDate(arie, ref) != TipNota) {
-        arie.SetText(Felie(arie, valoare));
+    const TCampuriCitite::TCampCitit& camp = campuri.Citeste(arie);
+    if (camp.Tip != TipNota) {
+        arie.SetText(Felie(arie, camp.Valoare));
         return;
     }
     const int tip = TipulNotei(arie);
     const TPerecheNota pereche = PerecheaNotei(pagina, arie);
-    ScrieNotaInFormular(pereche.Sus, pereche.Jos, NotaInSutimi(valoare), tip);
+    ScrieNotaInFormular(pereche.Sus, pereche.Jos, NotaInSutimi(camp.Valoare), tip);
 }
 
 // The pages in the order they were placed on the form, which their numbered names keep:
@@ -164,9 +190,10 @@ void ReseteazaPagina(TFormularDePrintat& pagina)
 void UmpleFormular(QWidget& formular, int idElev)
 {
     TGardaTranzactie tr(DM().Tr());
+    TCampuriCitite campuri(idElev);
     for (TFormularDePrintat* pagina : PaginileFormularului(formular)) {
         ReseteazaPagina(*pagina);
         for (TFormularTextArea* arie : pagina->Arii())
-            UmpleArie(*pagina, *arie, idElev);
+            UmpleArie(*pagina, *arie, campuri);
     }
 }
