@@ -13,7 +13,6 @@
 #include <QPainter>
 #include <QScopeGuard>
 #include <cmath>
-#include <tuple>
 
 namespace {
 
@@ -69,6 +68,30 @@ TCerereFont CerereFont(const TAspectEfectiv& aspect, int inaltime, int escapemen
 int Rotunjit(double valoare)
 {
     return static_cast<int>(std::nearbyint(valoare));
+}
+
+// The device pixels an area covers on paper, from the printable origin: the edges are
+// rounded on their own, and the zone takes in both its right and its bottom edge.
+QRect ZonaPeHartie(const TMasuriDispozitiv& m, double xMm, double yMm, double latimeMm, double inaltimeMm)
+{
+    const double kx = m.HorzRes / m.HorzSize;
+    const double ky = m.VertRes / m.VertSize;
+    const int stanga = Rotunjit(xMm * kx) - m.PhysicalOffsetX;
+    const int sus = Rotunjit(yMm * ky) - m.PhysicalOffsetY;
+    return QRect(QPoint(stanga, sus), QPoint(stanga + Rotunjit(latimeMm * kx), sus + Rotunjit(inaltimeMm * ky)));
+}
+
+// A point of the paper turned by 180 degrees about the paper's centre.
+QPoint IntoarsPeHartie(const TMasuriDispozitiv& m, const QPoint& punct)
+{
+    return {m.PhysicalWidth - 2 * m.PhysicalOffsetX - punct.x(), m.PhysicalHeight - 2 * m.PhysicalOffsetY - punct.y()};
+}
+
+// A clipping rectangle (right and bottom edges excluded) turned likewise.
+QRect IntoarsPeHartie(const TMasuriDispozitiv& m, const QRect& decupare)
+{
+    const QPoint colt = IntoarsPeHartie(m, decupare.bottomRight() + QPoint(1, 1));
+    return QRect(colt, decupare.size());
 }
 
 } // namespace
@@ -303,30 +326,19 @@ void TFormularTextArea::PrintTo(TImprimanta& imprimanta, bool oglinda, double st
     if (!aspect.Font)
         return;
     const TMasuriDispozitiv m = imprimanta.Masuri();
-    const double kx = m.HorzRes / m.HorzSize;
-    const double ky = m.VertRes / m.VertSize;
-    const double x = m_left + stangaMm + 0.5 * aspect.DeplasareOrizontala;
-    const double y = m_top + susMm + 0.5 * aspect.DeplasareVerticala;
-    int stanga = Rotunjit(x * kx) - m.PhysicalOffsetX;
-    int sus = Rotunjit(y * ky) - m.PhysicalOffsetY;
-    int dreapta = stanga + Rotunjit(m_width * kx);
-    int jos = sus + Rotunjit(m_height * ky);
-    const int latime = dreapta - stanga + 1;
-    const int inaltime = jos - sus + 1;
-
+    const QRect zona = ZonaPeHartie(m, m_left + stangaMm + 0.5 * aspect.DeplasareOrizontala,
+                                    m_top + susMm + 0.5 * aspect.DeplasareVerticala, m_width, m_height);
     // The paper is taken to be 210 mm high: A4 in landscape.
     const double dpiFont = m.PhysicalHeight / 8.26771653543307;
     const int start = std::min(std::max(1, MmToPixels(dpiFont, aspect.Font->Size())), MmToPixels(dpiFont, m_height));
     const TTextPotrivit potrivit =
-        PotrivesteTextul(imprimanta, CerereFont(aspect, start, oglinda ? 1800 : 0), aspect.Text, latime);
-    QPoint origine(XAliniat(aspect.Aliniere, stanga, latime, potrivit.Marime.width()),
-                   sus + inaltime - potrivit.Marime.height());
-    if (oglinda) {
-        const int dy = m.PhysicalHeight - 2 * m.PhysicalOffsetY;
-        const int dx = m.PhysicalWidth - 2 * m.PhysicalOffsetX;
-        origine = QPoint(dx - origine.x(), dy - origine.y());
-        std::tie(sus, jos) = std::make_pair(dy - jos, dy - sus);
-        std::tie(stanga, dreapta) = std::make_pair(dx - dreapta, dx - stanga);
-    }
-    imprimanta.ScrieText(origine, QRect(QPoint(stanga, sus), QPoint(dreapta - 1, jos - 1)), aspect.Text);
+        PotrivesteTextul(imprimanta, CerereFont(aspect, start, oglinda ? 1800 : 0), aspect.Text, zona.width());
+    const QPoint origine(XAliniat(aspect.Aliniere, zona.left(), zona.width(), potrivit.Marime.width()),
+                         zona.top() + zona.height() - potrivit.Marime.height());
+    // The clipping rectangle ends before its right and bottom edges, one pixel inside the zone.
+    const QRect decupare = zona.adjusted(0, 0, -1, -1);
+    if (oglinda)
+        imprimanta.ScrieText(IntoarsPeHartie(m, origine), IntoarsPeHartie(m, decupare), aspect.Text);
+    else
+        imprimanta.ScrieText(origine, decupare, aspect.Text);
 }

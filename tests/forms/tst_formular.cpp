@@ -1,3 +1,4 @@
+#include "forms/fontcelula.h"
 #include "forms/fontformular.h"
 #include "forms/formulardeprintat.h"
 #include "forms/particularizaretextarea.h"
@@ -63,6 +64,8 @@ private slots:
     void arieFaraFontNuTipareste();
     void fundalulSeCalculeazaLaSchimbareaMarimii();
     void arieEvidentiata();
+    void liniiDeBaza();
+    void fontDupaInaltimeaCelulei();
 
 private:
     TFormularTextArea* Arie(TFormularDePrintat& pagina, const QString& nume, const QRectF& mm);
@@ -371,6 +374,40 @@ void TestFormular::arieEvidentiata()
     m_pagina->SetTextAreaTransparent(false);
     desen = m_pagina->grab().toImage();
     QCOMPARE(desen.pixelColor(centru), QColor(Qt::white));
+}
+
+void TestFormular::liniiDeBaza()
+{
+    TFormularTextArea* area = Arie(*m_pagina, "FormularTextArea1", QRectF(10, 10, 20, 10));
+    m_pagina->SetTextAreaBaseLine1(true);
+    m_pagina->SetTextAreaBaseLine2(true);
+    m_pagina->SetTextAreaBaseLine2_delta(0.5);
+    const QImage desen = m_pagina->grab().toImage();
+    const int x = area->x() + 2;
+    int rosu = -1;
+    for (int y = area->y(); y < area->geometry().bottom() && rosu < 0; ++y)
+        if (desen.pixelColor(x, y) == QColor(Qt::red))
+            rosu = y;
+    // Base line 1 sits one descent above the area's bottom edge; line 2 half a millimetre lower.
+    QVERIFY(rosu > area->y() + area->height() / 2);
+    QVERIFY(rosu < area->geometry().bottom());
+    QCOMPARE(desen.pixelColor(x, rosu + MmToPixels(PageDpi(100), 0.5)), QColor(Qt::blue));
+}
+
+void TestFormular::fontDupaInaltimeaCelulei()
+{
+    for (const int celula : {2, 9, 16, 40, 236}) {
+        for (const int greutate : {400, 700}) {
+            TCerereFont cerere;
+            cerere.Fata = "Arial";
+            cerere.InaltimeCelula = celula;
+            cerere.Greutate = greutate;
+            const QFontMetrics metrici(FontDupaCerere(cerere));
+            const int obtinut = metrici.ascent() + metrici.descent();
+            QVERIFY2(obtinut <= celula && obtinut >= celula - 2,
+                     qPrintable(QString("celula %1: %2").arg(celula).arg(obtinut)));
+        }
+    }
 }
 
 QTEST_MAIN(TestFormular)

@@ -60,6 +60,7 @@ private slots:
     void init();
     void cleanup();
     void renuntCreeazaInregistrareaGoala();
+    void clicPeArieDeschideEditorul();
     void siruriSiIntregiInFormaCeaMaiScurta();
     void versiuneVecheCititaSiScrisaCaDoi();
     void ultimaInregistrarePotrivitaCastiga();
@@ -106,6 +107,25 @@ void TestParticularizari::renuntCreeazaInregistrareaGoala()
     const QByteArray asteptat = Octeti({2, 0, 2, 1}) + InregistrareGoala("PrintPraventForm", "FormularTextArea36");
     QCOMPARE(CitesteFisier(CaleFisier()), asteptat);
     QCOMPARE(ListaParticularizari().Numar(), 1);
+}
+
+void TestParticularizari::clicPeArieDeschideEditorul()
+{
+    TFormularTextArea* area = Arie("FormularTextArea4");
+    area->setGeometry(0, 0, 50, 20);
+    m_formular->show();
+    QString titlu;
+    QTimer::singleShot(0, [&titlu] {
+        auto* editor = qobject_cast<TEditorTextFormular*>(QApplication::activeModalWidget());
+        QVERIFY(editor);
+        titlu = editor->windowTitle();
+        editor->TextRedefinit()->setText("Din clic");
+        editor->Ok();
+    });
+    QTest::mouseClick(area, Qt::LeftButton);
+    QCOMPARE(titlu, QString("Informatii camp"));
+    UitaListaParticularizari();
+    QCOMPARE(ListaParticularizari().FindOverride(*area, false)->Text, QString("Din clic"));
 }
 
 void TestParticularizari::siruriSiIntregiInFormaCeaMaiScurta()
