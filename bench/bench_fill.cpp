@@ -7,10 +7,10 @@
 #include "print/printpraventform.h"
 #include "support/elevcomplet.h"
 #include "support/mediutest.h"
+#include "support/procestest.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QProcess>
 #include <QTimer>
 #include <QTreeWidget>
 #include <benchmark/benchmark.h>
@@ -78,18 +78,13 @@ void ComandaTiparirePdf(benchmark::State& state)
     TMediuBench& m = Mediu();
     // The program opens the database itself.
     m.mediu.OpresteDM();
-    QProcessEnvironment mediuProces = QProcessEnvironment::systemEnvironment();
-    mediuProces.insert(QStringLiteral("PRAVENT_HOME"), m.mediu.Dosar());
-    mediuProces.insert(QStringLiteral("XDG_CONFIG_HOME"), m.mediu.Dosar() + QStringLiteral("/setari"));
     const QStringList argumente{QStringLiteral("--print-pdf"), m.mediu.Dosar() + QStringLiteral("/certificat.pdf"),
                                 QStringLiteral("--pupil"),     QString::number(m.idElev),
                                 QStringLiteral("--page"),      QStringLiteral("ambele")};
     for (auto _ : state) {
-        QProcess proces;
-        proces.setProcessEnvironment(mediuProces);
-        proces.start(QStringLiteral(PRAVENT_EXECUTABLE), argumente);
-        if (!proces.waitForFinished(60000) || proces.exitCode() != 0) {
-            state.SkipWithError(proces.readAllStandardError().constData());
+        const TRezultatProces rezultat = RuleazaProgramul(argumente, m.mediu.Dosar());
+        if (rezultat.CodIesire != 0) {
+            state.SkipWithError(qPrintable(rezultat.Erori));
             break;
         }
     }

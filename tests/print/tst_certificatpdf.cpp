@@ -7,8 +7,8 @@
 #include "support/elevcomplet.h"
 #include "support/fisierpdftest.h"
 #include "support/mediutest.h"
+#include "support/procestest.h"
 
-#include <QProcess>
 #include <QtTest>
 
 namespace {
@@ -19,11 +19,6 @@ const double Toleranta = 0.3;
 
 // Corrections of the print settings: front left and top, back left and top.
 const double StangaFata = 0.7, SusFata = -0.4, StangaVerso = 1.2, SusVerso = 0.5;
-
-struct TRezultat {
-    int Cod = -1;
-    QString Eroare;
-};
 
 // A text and the area it must be printed in, on the front (0) or the back (1).
 struct TTextAsteptat {
@@ -71,7 +66,7 @@ private slots:
     void elevInexistent();
 
 private:
-    TRezultat RuleazaPravent(const QStringList& argumente) const;
+    TRezultatProces RuleazaPravent(const QStringList& argumente) const;
     // Both sides of the pupil's certificate, with the mirror choice of both pages.
     QList<QList<TCuvantPdf>> TiparesteAmbele(const QString& oglindesc);
     // Where an area's word must lie on unmirrored paper; empty when it does not.
@@ -104,18 +99,9 @@ void TestCertificatPdf::cleanup()
     m_mediu.reset();
 }
 
-TRezultat TestCertificatPdf::RuleazaPravent(const QStringList& argumente) const
+TRezultatProces TestCertificatPdf::RuleazaPravent(const QStringList& argumente) const
 {
-    QProcess proces;
-    QProcessEnvironment mediu = QProcessEnvironment::systemEnvironment();
-    mediu.insert("PRAVENT_HOME", m_mediu->Dosar());
-    // The settings the test wrote: the program finds them where the test keeps them.
-    mediu.insert("XDG_CONFIG_HOME", m_mediu->Dosar() + "/setari");
-    proces.setProcessEnvironment(mediu);
-    proces.start(PRAVENT_EXECUTABLE, argumente);
-    if (!proces.waitForFinished(60000))
-        return {};
-    return {proces.exitCode(), QString::fromUtf8(proces.readAllStandardError())};
+    return RuleazaProgramul(argumente, m_mediu->Dosar());
 }
 
 QList<QList<TCuvantPdf>> TestCertificatPdf::TiparesteAmbele(const QString& oglindesc)
@@ -130,11 +116,11 @@ QList<QList<TCuvantPdf>> TestCertificatPdf::TiparesteAmbele(const QString& oglin
         setari.OglindescVerso = oglindesc;
     }
     const QString pdf = m_mediu->Dosar() + "/certificat-" + oglindesc + ".pdf";
-    const TRezultat rezultat =
+    const TRezultatProces rezultat =
         RuleazaPravent({"--print-pdf", pdf, "--pupil", QString::number(m_idElev), "--page", "ambele"});
-    if (rezultat.Cod != 0)
-        qWarning("%s", qPrintable(rezultat.Eroare));
-    return rezultat.Cod == 0 ? CuvintePePagini(pdf) : QList<QList<TCuvantPdf>>{};
+    if (rezultat.CodIesire != 0)
+        qWarning("%s", qPrintable(rezultat.Erori));
+    return rezultat.CodIesire == 0 ? CuvintePePagini(pdf) : QList<QList<TCuvantPdf>>{};
 }
 
 QString TestCertificatPdf::VerificaLocul(const QList<TCuvantPdf>& cuvinte, const TTextAsteptat& asteptat) const
@@ -214,8 +200,8 @@ void TestCertificatPdf::oSinguraPagina()
     QFETCH(QString, prezent);
     QFETCH(QString, absent);
     const QString pdf = m_mediu->Dosar() + "/" + pagina + ".pdf";
-    const TRezultat rezultat = RuleazaPravent({"--print-pdf", pdf, "--pupil", QString::number(m_idElev), "--page", pagina});
-    QVERIFY2(rezultat.Cod == 0, qPrintable(rezultat.Eroare));
+    const TRezultatProces rezultat = RuleazaPravent({"--print-pdf", pdf, "--pupil", QString::number(m_idElev), "--page", pagina});
+    QVERIFY2(rezultat.CodIesire == 0, qPrintable(rezultat.Erori));
     QCOMPARE(InfoPdf(pdf, "Pages"), QString("1"));
     QVERIFY2(InfoPdf(pdf, "Page size").startsWith("842 x 595"), qPrintable(InfoPdf(pdf, "Page size")));
     const QString text = Cuvinte(CuvintePePagini(pdf).value(0));
@@ -225,12 +211,12 @@ void TestCertificatPdf::oSinguraPagina()
 void TestCertificatPdf::elevInexistent()
 {
     const QString pdf = m_mediu->Dosar() + "/nimeni.pdf";
-    const TRezultat rezultat =
+    const TRezultatProces rezultat =
         RuleazaPravent({"--print-pdf", pdf, "--pupil", QString::number(m_idElev + 100), "--page", "ambele"});
-    QVERIFY(rezultat.Cod > 0);
-    QVERIFY2(rezultat.Eroare.contains(QString("Elevul %1 nu exista.").arg(m_idElev + 100)), qPrintable(rezultat.Eroare));
+    QVERIFY(rezultat.CodIesire > 0);
+    QVERIFY2(rezultat.Erori.contains(QString("Elevul %1 nu exista.").arg(m_idElev + 100)), qPrintable(rezultat.Erori));
     QVERIFY(!QFile::exists(pdf));
-    QVERIFY(RuleazaPravent({"--print-pdf", pdf, "--pupil", QString::number(m_idElev), "--page", "verso"}).Cod > 0);
+    QVERIFY(RuleazaPravent({"--print-pdf", pdf, "--pupil", QString::number(m_idElev), "--page", "verso"}).CodIesire > 0);
     QVERIFY(!QFile::exists(pdf));
 }
 
