@@ -63,7 +63,7 @@ private slots:
     void oglinditeSuntIntoarseInJurulCentrului();
     void oSinguraPagina_data();
     void oSinguraPagina();
-    void elevInexistent();
+    void eroriFaraFisier();
 
 private:
     TRezultatProces RuleazaPravent(const QStringList& argumente) const;
@@ -208,7 +208,7 @@ void TestCertificatPdf::oSinguraPagina()
     QVERIFY2(text.contains(prezent) && !text.contains(absent), qPrintable(text));
 }
 
-void TestCertificatPdf::elevInexistent()
+void TestCertificatPdf::eroriFaraFisier()
 {
     const QString pdf = m_mediu->Dosar() + "/nimeni.pdf";
     const TRezultatProces rezultat =
@@ -218,6 +218,10 @@ void TestCertificatPdf::elevInexistent()
     QVERIFY(!QFile::exists(pdf));
     QVERIFY(RuleazaPravent({"--print-pdf", pdf, "--pupil", QString::number(m_idElev), "--page", "verso"}).CodIesire > 0);
     QVERIFY(!QFile::exists(pdf));
+    const QString faraDosar = m_mediu->Dosar() + "/nu/exista.pdf";
+    const TRezultatProces nescris = RuleazaPravent({"--print-pdf", faraDosar, "--pupil", QString::number(m_idElev)});
+    QVERIFY(nescris.CodIesire > 0);
+    QVERIFY2(nescris.Erori.contains("nu poate fi scris"), qPrintable(nescris.Erori));
 }
 
 QTEST_MAIN(TestCertificatPdf)
