@@ -37,9 +37,9 @@ void TConfigurareDiploma::Incarca()
     TGardaTranzactie tr(DM().Tr());
     TInterogare& q = DM().Q1();
     TInchideLaFinal inchide(q);
-    // Key order keeps the list stable.
+    // Profile order, then the key, keeps the list stable.
     q.SQL(QStringLiteral("select    COD_FORMULAR, COD_PAGINA, COD_CAMP, ASOCIAT_CU, ONOREZ_SIMILAR, ETICHETA_EDITOR "
-                         "from    PROFIL_DIPLOMA order by COD_FORMULAR, COD_PAGINA, COD_CAMP"));
+                         "from    PROFIL_DIPLOMA order by ORDINE, COD_FORMULAR, COD_PAGINA, COD_CAMP"));
     for (q.Open(); !q.Eof(); q.Next()) {
         auto text = [&q](int i) { return q.Fields(i).AsString(); };
         m_linii.push_back({text(0), text(1), text(2), text(5), text(4), text(3)});

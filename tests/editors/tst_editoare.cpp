@@ -59,6 +59,10 @@ private:
 
 void TestEditoare::init()
 {
+    // The pure checks need no database.
+    const QByteArray functie = QTest::currentTestFunction();
+    if (functie == "citesteNota" || functie == "cnpValid")
+        return;
     m_mediu = std::make_unique<TMediuTest>();
     m_dm = &m_mediu->PornesteDM();
     m_elev = AdaugaInregistrare(*m_dm, "ELEVI");
