@@ -3,6 +3,7 @@
 #include "editors/editorgenericcomplex.h"
 #include "editors/listaelevi.h"
 #include "editors/modificalinieprofil.h"
+#include "forms/butonformular.h"
 #include "support/datetest.h"
 #include "support/mediutest.h"
 #include "support/prompttest.h"
@@ -125,12 +126,13 @@ void TestConfigurare::fereastraPrincipala()
     TPraventMain fereastra;
     QVERIFY(fereastra.Configurarediploma1()->isEnabled());
     QVERIFY(fereastra.Configurarescoala1()->isEnabled());
-    QVERIFY(!fereastra.Configurareimprimanta2()->isEnabled());
+    QVERIFY(fereastra.Configurareimprimanta2()->isEnabled());
     QCOMPARE(fereastra.centralWidget(), fereastra.ListaElevi());
     QCOMPARE(fereastra.ListaElevi()->LiniiAfisate(), QStringList{"Pop  / Pop  ()"});
-    // No printable form is registered yet.
-    QVERIFY(fereastra.ListaElevi()->ButoaneFormular().isEmpty());
-    QCOMPARE(fereastra.ListaElevi()->Panel2()->width(), 8);
+    // The certificate is the one printable form.
+    QCOMPARE(fereastra.ListaElevi()->ButoaneFormular().size(), 1);
+    QCOMPARE(fereastra.ListaElevi()->ButoaneFormular().at(0)->text(), QString("Pravent"));
+    QCOMPARE(fereastra.ListaElevi()->Panel2()->width(), 140);
 }
 
 QTEST_MAIN(TestConfigurare)
