@@ -114,15 +114,20 @@ void TBrvRegistryClass::Salveaza()
     QSettings setari = DeschideSetari();
     setari.beginGroup(m_cheie);
     for (int i = 0; i < shell.Count(); ++i) {
+        QVariant valoare;
         switch (shell.Fel(i)) {
         case TFelProprietate::Intreg:
-            setari.setValue(shell.Nume(i), static_cast<qint32>(shell.Valoare(i).toLongLong()));
+            valoare = static_cast<qint32>(shell.Valoare(i).toLongLong());
             break;
         case TFelProprietate::Text:
-            setari.setValue(shell.Nume(i), shell.Valoare(i).toString());
+            valoare = shell.Valoare(i).toString();
             break;
         case TFelProprietate::Nestocat:
-            break;
+            continue;
         }
+        // Only a changed value makes the store rewrite its file, and settings objects are
+        // released often (the mark writer holds one for every mark it writes).
+        if (!setari.contains(shell.Nume(i)) || setari.value(shell.Nume(i)).toString() != valoare.toString())
+            setari.setValue(shell.Nume(i), valoare);
     }
 }

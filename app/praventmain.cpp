@@ -3,6 +3,10 @@
 #include "app/centreazafereastra.h"
 #include "app/editorconfigglobal.h"
 #include "app/userprompt.h"
+#include "db/tdm.h"
+#include "editors/configurarediploma.h"
+#include "editors/listaelevi.h"
+#include "editors/listagenerica.h"
 #include "print/printwiz.h"
 
 #include <QCursor>
@@ -30,10 +34,16 @@ TPraventMain::TPraventMain(QWidget* parent) : QMainWindow(parent)
 
     connect(m_configurareimprimanta2, &QAction::triggered, this, &TPraventMain::Configurareimprimanta2Click);
     connect(m_formatnote1, &QAction::triggered, this, &TPraventMain::Formatnote1Click);
-    // The profile and school dialogs and the import are not part of this build yet: their
-    // items stay visible but cannot be chosen.
-    for (QAction* articol : {m_configurarediploma1, m_configurarescoala1, m_importdinExcel1})
-        articol->setEnabled(false);
+    connect(m_configurarediploma1, &QAction::triggered, this, &TPraventMain::Configurarediploma1Click);
+    connect(m_configurarescoala1, &QAction::triggered, this, &TPraventMain::Configurarescoala1Click);
+    // The import is not part of this build yet: its item stays visible but cannot be chosen.
+    m_importdinExcel1->setEnabled(false);
+
+    m_listaElevi = new TListaElevi(this);
+    setCentralWidget(m_listaElevi);
+    // Without a database the start-up error has been shown already.
+    if (ModululDeDateConectat())
+        RuleazaCuEroare([this] { m_listaElevi->Reincarca(); });
 
     AdaptareEcranMic();
     CentreazaFereastra(this);
@@ -70,6 +80,25 @@ void TPraventMain::Formatnote1Click()
 {
     RuleazaCuEroare([this] {
         TEditorConfigGlobal dialog(this);
+        dialog.exec();
+    });
+}
+
+void TPraventMain::Configurarediploma1Click()
+{
+    RuleazaCuEroare([this] {
+        TConfigurareDiploma dialog(this);
+        dialog.exec();
+    });
+}
+
+void TPraventMain::Configurarescoala1Click()
+{
+    RuleazaCuEroare([this] {
+        TListaGenerica dialog(this);
+        dialog.setWindowTitle(QStringLiteral("Configurare scoala"));
+        dialog.NumeTabel = QStringLiteral("SCOALA");
+        dialog.Reincarca();
         dialog.exec();
     });
 }

@@ -4,6 +4,7 @@
 
 class QAction;
 class QMenu;
+class TListaElevi;
 
 // The main window: the menu "Configurare" and, filling the client area, the pupil list.
 class TPraventMain : public QMainWindow {
@@ -22,8 +23,12 @@ public:
     // 30 pixels smaller than the work area.
     void AdaptareEcranMic();
 
+    TListaElevi* ListaElevi() const { return m_listaElevi; }
+
     void Configurareimprimanta2Click();
     void Formatnote1Click();
+    void Configurarediploma1Click();
+    void Configurarescoala1Click();
 
 private:
     QAction* AdaugaArticol(const QString& nume, const QString& text);
@@ -34,4 +39,5 @@ private:
     QAction* m_configurarediploma1;
     QAction* m_configurarescoala1;
     QAction* m_importdinExcel1;
+    TListaElevi* m_listaElevi;
 };

@@ -29,7 +29,7 @@ TInterogare::TInterogare(TTranzactie& tr, QString nume) : m_tr(tr), m_nume(std::
 
 TInterogare::~TInterogare()
 {
-    Close();
+    Elibereaza();
     m_tr.Elimina(this);
 }
 
@@ -57,15 +57,22 @@ void TInterogare::Executa()
     Close();
     if (!m_tr.Active())
         throw EEroare(QStringLiteral("%1: tranzactia nu este activa").arg(m_nume));
-    m_query = std::make_unique<QSqlQuery>(m_tr.Baza());
-    m_query->setForwardOnly(true);
-    if (!m_query->prepare(m_pozitional.Text))
-        throw EEroare(m_query->lastError().text());
-    for (const QString& nume : std::as_const(m_pozitional.Nume))
-        m_query->addBindValue(m_parametri.value(nume));
+    if (!m_query || m_textPregatit != m_pozitional.Text) {
+        Elibereaza();
+        m_query = std::make_unique<QSqlQuery>(m_tr.Baza());
+        m_query->setForwardOnly(true);
+        if (!m_query->prepare(m_pozitional.Text)) {
+            const QString mesaj = m_query->lastError().text();
+            m_query.reset();
+            throw EEroare(mesaj);
+        }
+        m_textPregatit = m_pozitional.Text;
+    }
+    for (int i = 0; i < m_pozitional.Nume.size(); ++i)
+        m_query->bindValue(i, m_parametri.value(m_pozitional.Nume.at(i)));
     if (!m_query->exec()) {
         const QString mesaj = m_query->lastError().text();
-        m_query.reset();
+        Elibereaza();
         throw EEroare(mesaj);
     }
 }
@@ -80,7 +87,7 @@ void TInterogare::Open()
 void TInterogare::ExecSQL()
 {
     Executa();
-    m_query.reset();
+    m_query->finish();
 }
 
 void TInterogare::Next()
@@ -94,7 +101,12 @@ TCamp TInterogare::FieldByName(const QString& nume) const
 {
     if (!m_activa || m_eof)
         throw EEroare(QStringLiteral("%1: nu exista un rand curent").arg(m_nume));
-    const int index = m_query->record().indexOf(nume);
+    if (m_coloane.isEmpty()) {
+        const QSqlRecord inregistrare = m_query->record();
+        for (int i = inregistrare.count() - 1; i >= 0; --i)
+            m_coloane.insert(inregistrare.fieldName(i).toUpper(), i); // the first of equal names wins
+    }
+    const int index = m_coloane.value(nume.toUpper(), -1);
     if (index < 0)
         throw EEroare(QStringLiteral("%1: campul %2 nu exista").arg(m_nume, nume));
     return TCamp(m_query->value(index));
@@ -109,7 +121,16 @@ TCamp TInterogare::Fields(int index) const
 
 void TInterogare::Close()
 {
-    m_query.reset();
+    if (m_query)
+        m_query->finish();
     m_activa = false;
     m_eof = true;
+}
+
+void TInterogare::Elibereaza()
+{
+    Close();
+    m_query.reset();
+    m_textPregatit.clear();
+    m_coloane.clear();
 }

@@ -52,14 +52,23 @@ public:
     void Close();
 
 private:
+    friend class TTranzactie;
     void Executa();
+    // Drops the prepared statement too; the transaction calls it when it ends.
+    void Elibereaza();
 
     TTranzactie& m_tr;
     QString m_nume;
     QString m_sql;
     TSqlPozitional m_pozitional;
     QHash<QString, QVariant> m_parametri;
+    // Prepared once and run again while the statement text and the transaction stay the same:
+    // preparing costs more than running a small lookup.
     std::unique_ptr<QSqlQuery> m_query;
+    QString m_textPregatit;
+    // Column positions of the prepared statement, read once: the driver's record() asks the
+    // catalogue about every column each time.
+    mutable QHash<QString, int> m_coloane;
     bool m_activa = false;
     bool m_eof = true;
 };

@@ -4,10 +4,18 @@
 #include "db/tranzactie.h"
 #include "profile/listaliniiprofil.h"
 
+#include <QSet>
 #include <QString>
 #include <array>
 #include <functional>
 #include <memory>
+
+// A field reference: form code, page code and field code ("PV.FATA.C_NUME").
+struct TReferintaCamp {
+    QString Formular;
+    QString Pagina;
+    QString Camp;
+};
 
 // The data module: the program's one database connection, its one transaction and the
 // six shared query objects. Created before any window; lives for the whole run.
@@ -34,6 +42,19 @@ public:
     TInterogare& Q5() { return *m_q[4]; }
     TInterogare& Q6() { return *m_q[5]; }
 
+    // The text to show for a field of a record of `tabel` (pupils unless told), following the
+    // links between fields. Works inside a running transaction and leaves it running;
+    // otherwise starts one and rolls it back. Uses Q1, Q2 and Q3.
+    QString ValoareCamp(const QString& formular, const QString& pagina, const QString& camp, int id,
+                        const QString& tabel = QStringLiteral("ELEVI"));
+    // Replaces every "{FORMULAR.PAG.CAMP}" of the expression by the field's value; the
+    // transaction must be running.
+    QString ParseExp(const QString& expresie, int id, const QString& tabel = QStringLiteral("ELEVI"));
+    // Splits "FORMULAR.PAG.CAMP"; a fourth part and later ones are dropped, nothing is trimmed.
+    static TReferintaCamp DescompuneReferinta(const QString& text);
+    // A blank before every ASCII capital: "NumeElev" gives " Nume Elev".
+    static QString SpatiereMajuscule(const QString& text);
+
     // Steps of DataModuleCreate, public so that each can be checked on its own.
     void GasesteSauCreeazaBazaDeDate();
     void Conecteaza();
@@ -45,6 +66,8 @@ public:
     void CreeazaGenerator(const QString& tabel);
     void AdaugaColoaneDate(const QString& tabel);
     void AdaugaLegaturiDate(const QString& tabel);
+    // The index by which a record's values are looked up, one field at a time.
+    void CreeazaIndexDate(const QString& tabel);
     void SincronizeazaTipuriDeDate();
     void SincronizeazaProfil();
     // Writes the given profile into PROFIL_DIPLOMA and deletes the rows it does not name.
@@ -53,6 +76,9 @@ public:
 private:
     bool ExistaInCatalog(const QString& sqlCautare, const QString& parametru, const QString& valoare);
     void RuleazaInTranzactieProprie(const std::function<void()>& pas);
+    QString ValoareCampVizitat(const TReferintaCamp& ref, int id, const QString& tabel, QSet<QString>& vizitate);
+    QString ValoareProprie(const TReferintaCamp& ref, const QString& asociatCu, int id, const QString& tabel);
+    QString ValoareDinRand(TInterogare& q, const QString& sql, const TReferintaCamp& ref, const QVariant& id);
 
     bool m_afiseazaSplash;
     QString m_numeConexiune;
@@ -63,3 +89,5 @@ private:
 
 // The one data module of the running program; an error when none exists.
 TDM& DM();
+// Whether a data module exists and holds an open connection.
+bool ModululDeDateConectat();

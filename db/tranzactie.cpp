@@ -47,7 +47,7 @@ void TTranzactie::Rollback()
 void TTranzactie::InchideInterogarile()
 {
     for (TInterogare* q : std::as_const(m_interogari))
-        q->Close();
+        q->Elibereaza();
 }
 
 TGardaTranzactie::~TGardaTranzactie()

@@ -16,6 +16,7 @@ private slots:
     void tranzactiaImprumutataLasaActivaTranzactiaApelantului();
     void interogareFaraTranzactieEsteRefuzata();
     void textulGolNuDevineNull();
+    void aceeasiComandaRulataDinNou();
 };
 
 void TestInterogare::parametriPozitionali_data()
@@ -115,6 +116,30 @@ void TestInterogare::textulGolNuDevineNull()
     dm.Q1().SQL("select count(*) from TABELE where EXP_DENUMIRE = '' and NUME_TABEL = 'GOL'");
     dm.Q1().Open();
     QCOMPARE(dm.Q1().Fields(0).AsInteger(), 1);
+}
+
+void TestInterogare::aceeasiComandaRulataDinNou()
+{
+    TMediuTest mediu;
+    TDM& dm = mediu.PornesteDM();
+    auto citeste = [&dm](const QString& tip) {
+        dm.Q1().SQL("select TIP_DE_DATE, TIP_DE_DATE AS ALT from TIPURI_DE_DATE where TIP_DE_DATE = :T");
+        dm.Q1().ParamByName("T", tip);
+        dm.Q1().Open();
+        return dm.Q1().Eof() ? QString() : dm.Q1().FieldByName("tip_de_date").AsString();
+    };
+    for (int tranzactie = 0; tranzactie < 2; ++tranzactie) {
+        TGardaTranzactie tr(dm.Tr());
+        QCOMPARE(citeste("CNP"), QString("CNP"));
+        QCOMPARE(citeste("NOTA"), QString("NOTA"));
+        QCOMPARE(citeste("X"), QString());
+        dm.Q1().SQL("insert into TIPURI_DE_DATE (TIP_DE_DATE) values (:T)");
+        dm.Q1().ParamByName("T", QString("NOU%1").arg(tranzactie));
+        dm.Q1().ExecSQL();
+        QVERIFY_THROWS_EXCEPTION(EEroare, dm.Q1().ExecSQL());
+        QCOMPARE(citeste("NOU" + QString::number(tranzactie)), "NOU" + QString::number(tranzactie));
+        tr.Commit();
+    }
 }
 
 QTEST_MAIN(TestInterogare)

@@ -7,6 +7,8 @@ TRezultatProces RuleazaProgramul(const QStringList& argumente, const QString& do
     QProcess proces;
     QProcessEnvironment mediu = QProcessEnvironment::systemEnvironment();
     mediu.insert(QStringLiteral("PRAVENT_HOME"), dosarDate);
+    // The settings store TMediuTest keeps in the same folder.
+    mediu.insert(QStringLiteral("XDG_CONFIG_HOME"), dosarDate + QStringLiteral("/setari"));
     mediu.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     proces.setProcessEnvironment(mediu);
     proces.start(program, argumente);

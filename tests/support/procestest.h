@@ -11,6 +11,7 @@ struct TRezultatProces {
 };
 
 // Runs the program (the build's executable unless another is given) with the data folder
-// set to dosarDate, headless, and waits for it to end.
+// set to dosarDate and the settings store kept in it (as TMediuTest keeps it), headless,
+// and waits for it to end.
 TRezultatProces RuleazaProgramul(const QStringList& argumente, const QString& dosarDate,
                                  const QString& program = QStringLiteral(PRAVENT_EXECUTABLE));

@@ -1,0 +1,42 @@
+#include "editors/adaugaelev.h"
+
+#include "editors/editorgenericcomplex.h"
+
+namespace {
+
+const QString Elevi = QStringLiteral("ELEVI");
+
+} // namespace
+
+TAdaugaElev::TAdaugaElev(QWidget* parent)
+    : TDialogInregistrare(QStringLiteral("Adauga elev"), QSize(585, 330), 81, parent)
+{
+}
+
+void TAdaugaElev::PregatesteNou()
+{
+    Pagina()->Construieste(-1, -1, Elevi);
+}
+
+void TAdaugaElev::PregatesteExistent(int idElev)
+{
+    m_idElev = idElev;
+    Pagina()->Construieste(idElev, -1, Elevi);
+}
+
+void TAdaugaElev::showEvent(QShowEvent* event)
+{
+    TDialogInregistrare::showEvent(event);
+    if (m_afisat)
+        return;
+    m_afisat = true;
+    Pagina()->LaPrimaAfisare();
+}
+
+void TAdaugaElev::SalveazaInregistrare()
+{
+    const int id = m_idElev != -1 ? m_idElev
+                                  : InregistrareNoua(QStringLiteral("SELECT GEN_ID(G_ID_ELEVI,1) AS \"ID\" FROM RDB$DATABASE"),
+                                                     QStringLiteral("insert into    ELEVI    (ID_ELEVI) values    (:id)"));
+    Pagina()->SalveazaTot(id, -1, Elevi);
+}

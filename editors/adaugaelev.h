@@ -1,0 +1,22 @@
+#pragma once
+
+#include "editors/dialoginregistrare.h"
+
+// Adds a pupil or edits one.
+class TAdaugaElev : public TDialogInregistrare {
+    Q_OBJECT
+public:
+    explicit TAdaugaElev(QWidget* parent = nullptr);
+
+    int IdElev() const { return m_idElev; }
+    void PregatesteNou();
+    void PregatesteExistent(int idElev);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void SalveazaInregistrare() override;
+
+private:
+    int m_idElev = -1;
+    bool m_afisat = false;
+};

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "editors/editorgeneric.h"
+
+class QLineEdit;
+
+// A field typed on one line, stored with at most 64 characters; any text may be saved.
+class TEditorCampSimplu : public TEditorGeneric {
+    Q_OBJECT
+public:
+    explicit TEditorCampSimplu(QWidget* parent = nullptr);
+
+    QLineEdit* RzEdit1() const { return m_edit; }
+
+    void Incarca(const QString& codFormular, const QString& codPagina, const QString& codCamp, const QString& tabel,
+                 int idElev, int idInregistrare) override;
+    bool PotSalva() override { return true; }
+    void Salveaza(int idElev, int idInregistrare, const QString& tabel) override;
+
+private:
+    QLineEdit* m_edit;
+};
+
+class TEditorCampCalificativ : public TEditorCampSimplu {
+    Q_OBJECT
+public:
+    using TEditorCampSimplu::TEditorCampSimplu;
+};
+
+class TEditorGenericNotaSauCalificativ : public TEditorCampSimplu {
+    Q_OBJECT
+public:
+    using TEditorCampSimplu::TEditorCampSimplu;
+};
+
+class TEditorCampCF : public TEditorCampSimplu {
+    Q_OBJECT
+public:
+    using TEditorCampSimplu::TEditorCampSimplu;
+};
+
+class TEditorCampSirues : public TEditorCampSimplu {
+    Q_OBJECT
+public:
+    using TEditorCampSimplu::TEditorCampSimplu;
+};
+
+// A personal numeric code: an invalid one is saved only when the user confirms it.
+class TEditorCampCNP : public TEditorCampSimplu {
+    Q_OBJECT
+public:
+    using TEditorCampSimplu::TEditorCampSimplu;
+    bool PotSalva() override;
+};
+
+// 13 digits, sex digit 1, 2, 5 or 6, a real birth date and the right control digit.
+bool EsteCNPValid(const QString& text);

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QFrame>
+#include <QList>
+#include <QString>
+
+class QLabel;
+
+// One field of one record: shows its caption above one input control, loads the stored
+// value, says whether it may be saved and writes it back. The cycle is fixed: Incarca once,
+// LaPrimaAfisare once when the dialog is first shown, PotSalva when the user confirms,
+// then Salveaza inside the dialog's transaction.
+class TEditorGeneric : public QFrame {
+    Q_OBJECT
+public:
+    explicit TEditorGeneric(QWidget* parent = nullptr);
+
+    QString CodFormular, CodPagina, CodCamp, Tabel;
+    int IdElev = -1;
+    int IdInregistrare = -1;
+    int Id = -1;
+    int LatimeSugerata = 0;
+
+    QLabel* RzLabel1() const { return m_eticheta; }
+
+    virtual void Incarca(const QString& codFormular, const QString& codPagina, const QString& codCamp,
+                         const QString& tabel, int idElev, int idInregistrare);
+    virtual bool PotSalva();
+    virtual void Salveaza(int idElev, int idInregistrare, const QString& tabel);
+    virtual void LaPrimaAfisare() {}
+
+    // The id a value is stored under: the pupil's for "ELEVI", the record's otherwise.
+    static int IdAles(const QString& tabel, int idElev, int idInregistrare);
+
+protected:
+    // Puts the input control under the caption, filling the rest of the editor.
+    void AsazaControl(QWidget* control);
+    // The stored text of this field for the record; null when there is no row or no value.
+    QString ValoareStocata() const;
+    // Writes the text, trimmed and cut to `lungime`, under the record chosen from the ids.
+    void ScrieValoare(int idElev, int idInregistrare, const QString& tabel, const QString& text, int lungime) const;
+
+private:
+    QLabel* m_eticheta;
+};
+
+// The editors of a page or of one line of a page; the list does not own them.
+using TListaEditorGeneric = QList<TEditorGeneric*>;

@@ -1,0 +1,153 @@
+#include "editors/listaelevi.h"
+
+#include "app/userprompt.h"
+#include "db/tdm.h"
+#include "editors/adaugaelev.h"
+#include "editors/listacomuna.h"
+#include "profile/inregistrare.h"
+#include "forms/butonformular.h"
+#include "forms/handlerformular.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString FaraSelectie = QStringLiteral("Va rog selectati un elev!");
+
+} // namespace
+
+TListaElevi::TListaElevi(QWidget* parent)
+    : QFrame(parent), m_imagine(style()->standardIcon(QStyle::SP_FileDialogContentsView))
+{
+    auto* asezare = new QVBoxLayout(this);
+    asezare->setContentsMargins(0, 0, 0, 0);
+    asezare->setSpacing(0);
+    asezare->addWidget(CreeazaBaraSus());
+    m_vt = CreeazaListaVT({QStringLiteral("Nume si prenume")}, {512}, this);
+    asezare->addWidget(m_vt);
+    asezare->addWidget(CreeazaBaraJos());
+    CreeazaButoaneFormular();
+    connect(m_cauta, &QLineEdit::textChanged, this, &TListaElevi::Filtreaza);
+}
+
+QWidget* TListaElevi::CreeazaBaraSus()
+{
+    QWidget* bara = BaraButoane(49, this);
+    m_panel2 = new QWidget(bara);
+    m_panel2->setObjectName(QStringLiteral("Panel2"));
+    auto* panel1 = new QWidget(bara);
+    panel1->setObjectName(QStringLiteral("Panel1"));
+    auto* eticheta = new QLabel(QStringLiteral("Cauta:"), panel1);
+    eticheta->move(4, 4);
+    m_cauta = new QLineEdit(panel1);
+    m_cauta->setObjectName(QStringLiteral("RzEdit1"));
+    m_cauta->setGeometry(4, 21, 257, 22);
+    auto* asezare = new QHBoxLayout(bara);
+    asezare->setContentsMargins(0, 0, 0, 0);
+    asezare->setSpacing(0);
+    asezare->addWidget(m_panel2);
+    asezare->addWidget(panel1, 1);
+    return bara;
+}
+
+QWidget* TListaElevi::CreeazaBaraJos()
+{
+    QWidget* bara = BaraButoane(30, this);
+    connect(ButonLa(QStringLiteral("Adauga"), 4, 3, bara), &QPushButton::clicked, this,
+            [this] { RuleazaCuEroare([this] { Adauga(); }); });
+    connect(ButonLa(QStringLiteral("Modifica"), 84, 3, bara), &QPushButton::clicked, this,
+            [this] { RuleazaCuEroare([this] { Modifica(); }); });
+    connect(ButonLa(QStringLiteral("Sterge"), 164, 3, bara), &QPushButton::clicked, this,
+            [this] { RuleazaCuEroare([this] { Sterge(); }); });
+    return bara;
+}
+
+void TListaElevi::CreeazaButoaneFormular()
+{
+    const TListaHandlerFormularDePrintat& handlere = TListaHandlerFormularDePrintat::Instanta();
+    int x = 4;
+    for (int i = 0; i < handlere.Count(); ++i) {
+        auto* buton = new TButonFormular(handlere.Handler(i), m_vt, m_panel2);
+        buton->setGeometry(x, 4, 128, 40);
+        buton->setIcon(m_imagine);
+        m_butoaneFormular.append(buton);
+        x += buton->width() + 4;
+    }
+    m_panel2->setFixedWidth(x + 4);
+}
+
+void TListaElevi::Reincarca()
+{
+    m_linii.clear();
+    {
+        const QString expresie = ProfilCerut().ListaCampuriElev();
+        TGardaTranzactie tr(DM().Tr());
+        TInterogare& q = DM().Q5();
+        TInchideLaFinal inchide(q);
+        // Identifier order keeps the list stable.
+        q.SQL(QStringLiteral("select    ID_ELEVI  from    ELEVI order by ID_ELEVI"));
+        for (q.Open(); !q.Eof(); q.Next()) {
+            const int id = q.FieldByName(QStringLiteral("ID_ELEVI")).AsInteger();
+            m_linii.push_back({id, DM().ParseExp(expresie, id)});
+        }
+    }
+    Filtreaza();
+}
+
+void TListaElevi::Filtreaza()
+{
+    m_vt->clear();
+    const QString cautat = m_cauta->text();
+    const bool toate = cautat.trimmed().isEmpty();
+    QList<QTreeWidgetItem*> noduri;
+    for (const TLinieElev& linie : m_linii)
+        if (toate || linie.Denumire.contains(cautat, Qt::CaseSensitive))
+            noduri.append(NodNou(linie.Denumire, linie.IdElev));
+    m_vt->addTopLevelItems(noduri);
+}
+
+QStringList TListaElevi::LiniiAfisate() const
+{
+    QStringList linii;
+    for (int i = 0; i < m_vt->topLevelItemCount(); ++i)
+        linii << m_vt->topLevelItem(i)->text(0);
+    return linii;
+}
+
+template <typename Pregatire>
+void TListaElevi::EditeazaElev(Pregatire&& pregateste)
+{
+    TAdaugaElev dialog(this);
+    pregateste(dialog);
+    if (dialog.exec() == QDialog::Accepted)
+        Reincarca();
+}
+
+void TListaElevi::Adauga()
+{
+    EditeazaElev([](TAdaugaElev& dialog) { dialog.PregatesteNou(); });
+}
+
+void TListaElevi::Modifica()
+{
+    const std::optional<int> id = IdSelectatSauMesaj(*m_vt, FaraSelectie);
+    if (!id)
+        return;
+    EditeazaElev([id](TAdaugaElev& dialog) { dialog.PregatesteExistent(*id); });
+}
+
+void TListaElevi::Sterge()
+{
+    const std::optional<int> id = IdSelectatSauMesaj(*m_vt, FaraSelectie);
+    if (!id)
+        return;
+    if (!Prompt().Confirma(QStringLiteral("Doriti sa stergeti elevul: ")))
+        return;
+    StergeInregistrare(QStringLiteral("delete from ELEVI where ID_ELEVI = :ID_ELEVI"), QStringLiteral("ID_ELEVI"), *id);
+    Reincarca();
+}

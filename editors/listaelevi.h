@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QFrame>
+#include <QIcon>
+#include <vector>
+
+class QLineEdit;
+class QPushButton;
+class QTreeWidget;
+class TButonFormular;
+
+struct TLinieElev {
+    int IdElev = -1;
+    QString Denumire;
+};
+
+using TListaLiniiElevi = std::vector<TLinieElev>;
+
+// The pupil list of the main window: every pupil as its display line, filtered by the
+// search text, with the buttons of the printable forms above and Adauga, Modifica and
+// Sterge below.
+class TListaElevi : public QFrame {
+    Q_OBJECT
+public:
+    explicit TListaElevi(QWidget* parent = nullptr);
+
+    QWidget* Panel2() const { return m_panel2; }
+    QLineEdit* RzEdit1() const { return m_cauta; }
+    QTreeWidget* VT() const { return m_vt; }
+    const TListaLiniiElevi& Linii() const { return m_linii; }
+    const QList<TButonFormular*>& ButoaneFormular() const { return m_butoaneFormular; }
+    const QIcon& ImageList1() const { return m_imagine; }
+
+    // Reads every pupil again, then filters.
+    void Reincarca();
+    // Shows the lines that contain the search text as typed (any line when it is blank).
+    void Filtreaza();
+    // The texts of the shown lines, in list order.
+    QStringList LiniiAfisate() const;
+
+    void Adauga();
+    void Modifica();
+    void Sterge();
+
+private:
+    QWidget* CreeazaBaraSus();
+    QWidget* CreeazaBaraJos();
+    void CreeazaButoaneFormular();
+    // Runs the pupil dialog prepared by `pregateste`; reloads when something was saved.
+    template <typename Pregatire>
+    void EditeazaElev(Pregatire&& pregateste);
+
+    QIcon m_imagine;
+    QWidget* m_panel2 = nullptr;
+    QLineEdit* m_cauta = nullptr;
+    QTreeWidget* m_vt = nullptr;
+    TListaLiniiElevi m_linii;
+    QList<TButonFormular*> m_butoaneFormular;
+};

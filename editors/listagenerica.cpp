@@ -1,0 +1,87 @@
+#include "editors/listagenerica.h"
+
+#include "app/centreazafereastra.h"
+#include "app/userprompt.h"
+#include "db/identificator.h"
+#include "db/tdm.h"
+#include "editors/editeaza.h"
+#include "editors/listacomuna.h"
+#include "profile/inregistrare.h"
+
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString FaraSelectie = QStringLiteral("Va rog selectati o linie!");
+
+} // namespace
+
+TListaGenerica::TListaGenerica(QWidget* parent)
+    : QDialog(parent), m_vt(CreeazaListaVT({QStringLiteral("Denumire")}, {512}, this))
+{
+    setWindowTitle(QStringLiteral("Lista generica"));
+    resize(540, 360);
+    QWidget* bara = BaraButoane(33, this);
+    connect(ButonLa(QStringLiteral("Adauga"), 8, 4, bara), &QPushButton::clicked, this,
+            [this] { RuleazaCuEroare([this] { Adauga(); }); });
+    connect(ButonLa(QStringLiteral("Modifica"), 88, 4, bara), &QPushButton::clicked, this,
+            [this] { RuleazaCuEroare([this] { Modifica(); }); });
+    connect(ButonLa(QStringLiteral("Sterge"), 168, 4, bara), &QPushButton::clicked, this,
+            [this] { RuleazaCuEroare([this] { Sterge(); }); });
+    auto* asezare = new QVBoxLayout(this);
+    asezare->setContentsMargins(0, 0, 0, 0);
+    asezare->setSpacing(0);
+    asezare->addWidget(m_vt);
+    asezare->addWidget(bara);
+    CentreazaFereastra(this);
+}
+
+void TListaGenerica::Reincarca()
+{
+    m_vt->clear();
+    m_linii.clear();
+    const QString expresie = ProfilCerut().ListaCampuriGeneric();
+    const QString& t = NumeTabelVerificat(NumeTabel);
+    TGardaTranzactie tr(DM().Tr());
+    TInterogare& q = DM().Q5();
+    TInchideLaFinal inchide(q);
+    q.SQL(QStringLiteral("select id_%1 as \"ID\" from %1 order by id_%1").arg(t));
+    for (q.Open(); !q.Eof(); q.Next()) {
+        const int id = q.FieldByName(QStringLiteral("ID")).AsInteger();
+        m_linii.push_back({id, DM().ParseExp(expresie, id, t)});
+        m_vt->addTopLevelItem(NodNou(m_linii.back().Denumire, id));
+    }
+}
+
+void TListaGenerica::Adauga()
+{
+    TEditeaza dialog(NumeTabel, this);
+    dialog.PregatesteNou();
+    if (dialog.exec() == QDialog::Accepted)
+        Reincarca();
+}
+
+void TListaGenerica::Modifica()
+{
+    const std::optional<int> id = IdSelectatSauMesaj(*m_vt, FaraSelectie);
+    if (!id)
+        return;
+    TEditeaza dialog(NumeTabel, this);
+    dialog.PregatesteExistent(*id);
+    if (dialog.exec() == QDialog::Accepted)
+        Reincarca();
+}
+
+void TListaGenerica::Sterge()
+{
+    const std::optional<int> id = IdSelectatSauMesaj(*m_vt, FaraSelectie);
+    if (!id)
+        return;
+    if (!Prompt().Confirma(QStringLiteral("Doriti sa stergeti linia: ")))
+        return;
+    const QString& t = NumeTabelVerificat(NumeTabel);
+    StergeInregistrare(QStringLiteral("delete from %1 where ID_%1 = :ID").arg(t), QStringLiteral("ID"), *id);
+    Reincarca();
+}

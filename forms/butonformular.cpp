@@ -1,0 +1,36 @@
+#include "forms/butonformular.h"
+
+#include "app/userprompt.h"
+#include "editors/listacomuna.h"
+#include "forms/handlerformular.h"
+#include "forms/umplereformular.h"
+
+#include <QDialog>
+#include <QTreeWidget>
+
+TButonFormular::TButonFormular(const THandlerFormularDePrintat& handler, const QTreeWidget* vt, QWidget* parent)
+    : QPushButton(handler.Caption, parent), m_handler(handler), m_vt(vt)
+{
+    setStyleSheet(QStringLiteral("TButonFormular { background: #F4F4F0; border: 1px solid #A0A0A0; }"
+                                 "TButonFormular:hover { background: #FFC73C; }"
+                                 "TButonFormular:pressed { background: #6A8DF4; }"));
+    connect(this, &QPushButton::clicked, this, [this] { RuleazaCuEroare([this] { Apasa(); }); });
+}
+
+void TButonFormular::Apasa()
+{
+    const std::optional<int> idElev = IdSelectat(*m_vt);
+    if (!idElev) {
+        Prompt().Informatie(QStringLiteral("Va rog selectati un elev!"));
+        return;
+    }
+    if (!m_formular)
+        m_formular = m_handler.CreateForm(this);
+    CompleteazaFormularul(*idElev);
+    m_formular->exec();
+}
+
+void TButonFormular::CompleteazaFormularul(int idElev)
+{
+    UmpleFormular(*m_formular, idElev);
+}

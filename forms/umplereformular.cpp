@@ -1,0 +1,199 @@
+#include "forms/umplereformular.h"
+
+#include "app/eroare.h"
+#include "db/tdm.h"
+#include "editors/editorcampnota.h"
+#include "forms/formulardeprintat.h"
+#include "forms/formulartextarea.h"
+#include "print/scrienotainformular.h"
+
+#include <QCollator>
+#include <QHash>
+#include <algorithm>
+#include <optional>
+
+namespace {
+
+const QString TipNota = QStringLiteral("NOTA");
+
+QString NumeArie(const TFormularTextArea& arie)
+{
+    return arie.objectName() + u'.' + QString::fromLatin1(arie.metaObject()->className());
+}
+
+bool ReferintaGoala(const TReferintaCamp& ref)
+{
+    return ref.Formular.isEmpty() && ref.Pagina.isEmpty() && ref.Camp.isEmpty();
+}
+
+QString TipDeDate(const TFormularTextArea& arie, const TReferintaCamp& ref)
+{
+    if (ReferintaGoala(ref))
+        return QStringLiteral("X");
+    TDM& dm = DM();
+    TTranzactieImprumutata tr(dm.Tr());
+    TInterogare& q = dm.Q4();
+    TInchideLaFinal inchide(q);
+    q.SQL(QStringLiteral("SELECT TIP_DE_DATE FROM PROFIL_DIPLOMA WHERE (COD_FORMULAR=:COD_FORMULAR) AND "
+                         "(COD_PAGINA=:COD_PAGINA) AND (COD_CAMP=:COD_CAMP)"));
+    q.ParamByName(QStringLiteral("COD_FORMULAR"), ref.Formular);
+    q.ParamByName(QStringLiteral("COD_PAGINA"), ref.Pagina);
+    q.ParamByName(QStringLiteral("COD_CAMP"), ref.Camp);
+    q.Open();
+    if (q.Eof())
+        throw EEroare(QStringLiteral("%1 face referire la campul inexistent %2.%3.%4")
+                          .arg(NumeArie(arie), ref.Formular, ref.Pagina, ref.Camp));
+    return q.Fields(0).AsString();
+}
+
+// An empty reference number is none; anything else must be an integer.
+std::optional<int> NumarDinDenumire(const TFormularTextArea& arie, const QString& eticheta, const QString& text)
+{
+    if (text.isEmpty())
+        return std::nullopt;
+    bool ok = false;
+    const int numar = text.toInt(&ok);
+    if (!ok)
+        throw EEroare(QStringLiteral("%1 are %2=\"%3\" (adica nu un numar)").arg(NumeArie(arie), eticheta, text));
+    return numar;
+}
+
+// The value, or the characters from a 1-based position: one, or as many as Denumire3 says.
+QString Felie(const TFormularTextArea& arie, const QString& valoare)
+{
+    const std::optional<int> start = NumarDinDenumire(arie, QStringLiteral("denumire2"), arie.Denumire2());
+    const std::optional<int> lungime = NumarDinDenumire(arie, QStringLiteral("Denumire3"), arie.Denumire3());
+    if (!start)
+        return valoare;
+    const int pozitie = qMax(*start, 1) - 1;
+    const int cate = lungime.value_or(1);
+    if (cate <= 0 || pozitie >= valoare.size())
+        return QString();
+    return valoare.mid(pozitie, cate);
+}
+
+int TipulNotei(const TFormularTextArea& arie)
+{
+    const QString tip = arie.Denumire3().trimmed().toUpper();
+    if (tip == QLatin1String("NOTA_DIPLOMA"))
+        return TipNotaDiploma;
+    if (tip == QLatin1String("NOTA_COTOR"))
+        return TipNotaCotor;
+    if (tip == QLatin1String("MEDIE_DIPLOMA"))
+        return TipMedieDiploma;
+    if (tip == QLatin1String("MEDIE_COTOR"))
+        return TipMedieCotor;
+    throw EEroare(QStringLiteral("%1 specifica un camp \"NOTA\" cu Denumire3 = \"%2\"; Denumire3 ar trebui sa fie "
+                                 "NOTA_DIPLOMA, NOTA_COTOR, MEDIE_DIPLOMA sau MEDIE_COTOR!")
+                      .arg(NumeArie(arie), arie.Denumire3()));
+}
+
+struct TPerecheNota {
+    TFormularTextArea* Sus = nullptr;
+    TFormularTextArea* Jos = nullptr;
+};
+
+// The areas of the page that show the same mark: the upper one gets the digits, the lower
+// one (if any) the words.
+TPerecheNota PerecheaNotei(const TFormularDePrintat& pagina, const TFormularTextArea& arie)
+{
+    TPerecheNota pereche;
+    for (TFormularTextArea* alta : pagina.Arii()) {
+        if (alta->Denumire1().compare(arie.Denumire1(), Qt::CaseInsensitive) != 0
+            || alta->Denumire3().compare(arie.Denumire3(), Qt::CaseInsensitive) != 0)
+            continue;
+        if (!pereche.Sus) {
+            pereche.Sus = alta;
+        } else if (alta->y() > pereche.Sus->y()) {
+            pereche.Jos = alta;
+        } else {
+            pereche.Jos = pereche.Sus;
+            pereche.Sus = alta;
+        }
+    }
+    return pereche;
+}
+
+std::optional<qint32> NotaInSutimi(const QString& valoare)
+{
+    if (valoare.isEmpty())
+        return std::nullopt;
+    return static_cast<qint32>(TEditorCampNota::CitesteNota(valoare) / 100);
+}
+
+// What one filling has read. Values and data types cannot change while it runs, and the
+// per-character areas of a code name the same field over and over.
+class TCampuriCitite {
+public:
+    struct TCampCitit {
+        QString Valoare;
+        QString Tip;
+    };
+
+    explicit TCampuriCitite(int idElev) : m_idElev(idElev) {}
+
+    const TCampCitit& Citeste(const TFormularTextArea& arie)
+    {
+        const auto gasit = m_citite.constFind(arie.Denumire1());
+        if (gasit != m_citite.cend())
+            return *gasit;
+        const TReferintaCamp ref = TDM::DescompuneReferinta(arie.Denumire1());
+        const QString valoare =
+            ReferintaGoala(ref) ? QString() : DM().ValoareCamp(ref.Formular, ref.Pagina, ref.Camp, m_idElev);
+        return *m_citite.insert(arie.Denumire1(), {valoare, TipDeDate(arie, ref)});
+    }
+
+private:
+    int m_idElev;
+    QHash<QString, TCampCitit> m_citite;
+};
+
+void UmpleArie(const TFormularDePrintat& pagina, TFormularTextArea& arie, TCampuriCitite& campuri)
+{
+    arie.SetText(QString());
+    const TCampuriCitite::TCampCitit& camp = campuri.Citeste(arie);
+    if (camp.Tip != TipNota) {
+        arie.SetText(Felie(arie, camp.Valoare));
+        return;
+    }
+    const int tip = TipulNotei(arie);
+    const TPerecheNota pereche = PerecheaNotei(pagina, arie);
+    ScrieNotaInFormular(pereche.Sus, pereche.Jos, NotaInSutimi(camp.Valoare), tip);
+}
+
+// The pages in the order they were placed on the form, which their numbered names keep:
+// the order of the children is no guide, since showing a tab page raises it above the
+// others.
+QList<TFormularDePrintat*> PaginileFormularului(const QWidget& formular)
+{
+    QList<TFormularDePrintat*> pagini = formular.findChildren<TFormularDePrintat*>();
+    QCollator ordine(QLocale::c());
+    ordine.setNumericMode(true);
+    std::stable_sort(pagini.begin(), pagini.end(), [&ordine](const TFormularDePrintat* a, const TFormularDePrintat* b) {
+        return ordine.compare(a->objectName(), b->objectName()) < 0;
+    });
+    return pagini;
+}
+
+} // namespace
+
+void ReseteazaPagina(TFormularDePrintat& pagina)
+{
+    const int ultima = pagina.HighestAreaNumber();
+    for (int n = 1; n <= ultima; ++n)
+        if (TFormularTextArea* arie = pagina.FindAreaByNumber(n))
+            arie->SetText(QStringLiteral("<%1>").arg(n));
+    pagina.SetTextAreaTransparent(true);
+    pagina.SetZoom(100);
+}
+
+void UmpleFormular(QWidget& formular, int idElev)
+{
+    TGardaTranzactie tr(DM().Tr());
+    TCampuriCitite campuri(idElev);
+    for (TFormularDePrintat* pagina : PaginileFormularului(formular)) {
+        ReseteazaPagina(*pagina);
+        for (TFormularTextArea* arie : pagina->Arii())
+            UmpleArie(*pagina, *arie, campuri);
+    }
+}

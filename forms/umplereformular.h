@@ -1,0 +1,14 @@
+#pragma once
+
+class QWidget;
+class TFormularDePrintat;
+
+// Numbers every area of the page ("<7>" for area 7), so that an area the filling does not
+// reach shows which one it is; makes the areas transparent and the zoom 100.
+void ReseteazaPagina(TFormularDePrintat& pagina);
+
+// Resets and fills every page of the form, in order, with the values of one pupil: each
+// area shows its field, a slice of it, or a mark written by the mark writer. Only reads
+// the database, in a transaction that is always rolled back. A failure is raised as it
+// comes: the pages filled so far keep their new texts.
+void UmpleFormular(QWidget& formular, int idElev);

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "forms/handlerformular.h"
+
+// The certificate: the pupil list's "Pravent" button opens its preview.
+class THandlerPravent : public THandlerFormularDePrintat {
+public:
+    THandlerPravent();
+    QDialog* CreateForm(QWidget* owner) const override;
+};

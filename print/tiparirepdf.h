@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QString>
+
+enum class TPaginiCertificat { Fata, Spate, Ambele };
+
+// Fills a pupil's certificate as its "Pravent" button does and prints the chosen sides into
+// a PDF file, one page a side, each with its margin corrections and mirror choice from the
+// print settings. An unknown pupil or a filling error is raised before the file is written.
+void TiparesteCertificatInPdf(const QString& fisier, int idElev, TPaginiCertificat pagini);

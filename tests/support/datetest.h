@@ -1,0 +1,12 @@
+#pragma once
+
+#include "db/tdm.h"
+
+#include <QString>
+
+// Creates a record of an entity table the way the edit dialogs do and returns its id.
+int AdaugaInregistrare(TDM& dm, const QString& tabel);
+// Stores the text of field "FORMULAR.PAG.CAMP" for a record of `tabel`.
+void ScrieValoare(TDM& dm, const QString& tabel, int id, const QString& referinta, const QString& text);
+// Sets ONOREZ_SIMILAR of a profile line.
+void SeteazaOnorez(TDM& dm, const QString& referinta, const QString& onorez);
