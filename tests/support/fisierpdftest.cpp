@@ -1,4 +1,5 @@
 #include "fisierpdftest.h"
+#include "cuvintepdf.h"
 
 #include <QProcess>
 #include <QRegularExpression>
@@ -33,21 +34,10 @@ QString InfoPdf(const QString& fisier, const QString& camp)
 
 QMap<QString, QRectF> CuvinteDinPdf(const QString& fisier)
 {
-    const double punctePeMm = 72.0 / 25.4;
-    QProcess pdftotext;
-    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), fisier, QStringLiteral("-")});
-    if (!pdftotext.waitForFinished(30000) || pdftotext.exitCode() != 0)
-        qFatal("pdftotext failed on %s", qPrintable(fisier));
-    const QString html = QString::fromUtf8(pdftotext.readAllStandardOutput());
-    static const QRegularExpression cuvant(
-        QStringLiteral(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
     QMap<QString, QRectF> cuvinte;
-    for (auto it = cuvant.globalMatch(html); it.hasNext();) {
-        const auto m = it.next();
-        const QPointF stangaSus(m.captured(1).toDouble(), m.captured(2).toDouble());
-        const QPointF dreaptaJos(m.captured(3).toDouble(), m.captured(4).toDouble());
-        cuvinte.insert(m.captured(5), QRectF(stangaSus / punctePeMm, dreaptaJos / punctePeMm));
-    }
+    for (const QList<TCuvantPdf>& pagina : CuvintePePagini(fisier))
+        for (const TCuvantPdf& cuvant : pagina)
+            cuvinte.insert(cuvant.Text, cuvant.Cutie);
     return cuvinte;
 }
 
