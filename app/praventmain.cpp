@@ -7,6 +7,7 @@
 #include "editors/configurarediploma.h"
 #include "editors/listaelevi.h"
 #include "editors/listagenerica.h"
+#include "print/printwiz.h"
 
 #include <QCursor>
 #include <QGuiApplication>
@@ -31,13 +32,12 @@ TPraventMain::TPraventMain(QWidget* parent) : QMainWindow(parent)
     m_configurare->addSeparator()->setObjectName(QStringLiteral("N2"));
     m_importdinExcel1 = AdaugaArticol(QStringLiteral("ImportdinExcel1"), QStringLiteral("Import din Excel"));
 
+    connect(m_configurareimprimanta2, &QAction::triggered, this, &TPraventMain::Configurareimprimanta2Click);
     connect(m_formatnote1, &QAction::triggered, this, &TPraventMain::Formatnote1Click);
     connect(m_configurarediploma1, &QAction::triggered, this, &TPraventMain::Configurarediploma1Click);
     connect(m_configurarescoala1, &QAction::triggered, this, &TPraventMain::Configurarescoala1Click);
-    // The printer wizard and the import are not part of this build yet: their items stay
-    // visible but cannot be chosen.
-    for (QAction* articol : {m_configurareimprimanta2, m_importdinExcel1})
-        articol->setEnabled(false);
+    // The import is not part of this build yet: its item stays visible but cannot be chosen.
+    m_importdinExcel1->setEnabled(false);
 
     m_listaElevi = new TListaElevi(this);
     setCentralWidget(m_listaElevi);
@@ -66,6 +66,14 @@ void TPraventMain::AdaptareEcranMic()
     const QRect zona = ecran->availableGeometry();
     setGeometry(zona.left() + 15, zona.top() + 15, zona.width() - 30, zona.height() - 30);
     setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void TPraventMain::Configurareimprimanta2Click()
+{
+    RuleazaCuEroare([this] {
+        TPrintWiz wizard(this);
+        wizard.exec();
+    });
 }
 
 void TPraventMain::Formatnote1Click()

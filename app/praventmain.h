@@ -25,6 +25,7 @@ public:
 
     TListaElevi* ListaElevi() const { return m_listaElevi; }
 
+    void Configurareimprimanta2Click();
     void Formatnote1Click();
     void Configurarediploma1Click();
     void Configurarescoala1Click();

@@ -4,12 +4,12 @@
 #include "app/iesireproces.h"
 #include "profile/profilpv.h"
 #include "support/mediutest.h"
+#include "support/procestest.h"
 #include "support/prompttest.h"
 
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QtTest>
 
 namespace {
@@ -185,14 +185,9 @@ void TestPornire::faraBazaSiFaraSablonLaLiniaDeComanda()
     const QString program = mediu.Dosar() + "/bin/pravent";
     QDir().mkpath(mediu.Dosar() + "/bin");
     QVERIFY(QFile::copy(PRAVENT_EXECUTABLE, program));
-    QProcess proces;
-    QProcessEnvironment mediuProces = QProcessEnvironment::systemEnvironment();
-    mediuProces.insert("PRAVENT_HOME", mediu.Dosar());
-    proces.setProcessEnvironment(mediuProces);
-    proces.start(program, {"--init-db"});
-    QVERIFY(proces.waitForFinished(60000));
-    QCOMPARE(proces.exitCode(), 1);
-    const QString eroare = QString::fromLocal8Bit(proces.readAllStandardError());
+    const TRezultatProces rezultat = RuleazaProgramul({"--init-db"}, mediu.Dosar(), program);
+    QCOMPARE(rezultat.CodIesire, 1);
+    const QString& eroare = rezultat.Erori;
     QVERIFY2(eroare.contains("DB Curent:" + mediu.CaleBazaDeDate() + "\r\nDB Blank:" + mediu.CaleSablon()),
              qPrintable(eroare));
     QVERIFY(!QFile::exists(mediu.CaleBazaDeDate()));
@@ -202,14 +197,9 @@ void TestPornire::initializareaLaLiniaDeComandaAfiseazaCalea()
 {
     // No template in the data folder: the one beside the program is used.
     TMediuTest mediu(false);
-    QProcess proces;
-    QProcessEnvironment mediuProces = QProcessEnvironment::systemEnvironment();
-    mediuProces.insert("PRAVENT_HOME", mediu.Dosar());
-    proces.setProcessEnvironment(mediuProces);
-    proces.start(PRAVENT_EXECUTABLE, {"--init-db"});
-    QVERIFY(proces.waitForFinished(60000));
-    QCOMPARE(proces.exitCode(), 0);
-    QCOMPARE(QString::fromLocal8Bit(proces.readAllStandardOutput()).trimmed(), mediu.CaleBazaDeDate());
+    const TRezultatProces rezultat = RuleazaProgramul({"--init-db"}, mediu.Dosar());
+    QCOMPARE(rezultat.CodIesire, 0);
+    QCOMPARE(rezultat.Iesire.trimmed(), mediu.CaleBazaDeDate());
     QVERIFY(QFile::exists(mediu.CaleBazaDeDate()));
 }
 

@@ -125,7 +125,7 @@ void TestConfigurare::fereastraPrincipala()
     TPraventMain fereastra;
     QVERIFY(fereastra.Configurarediploma1()->isEnabled());
     QVERIFY(fereastra.Configurarescoala1()->isEnabled());
-    QVERIFY(!fereastra.Configurareimprimanta2()->isEnabled());
+    QVERIFY(!fereastra.ImportdinExcel1()->isEnabled());
     QCOMPARE(fereastra.centralWidget(), fereastra.ListaElevi());
     QCOMPARE(fereastra.ListaElevi()->LiniiAfisate(), QStringList{"Pop  / Pop  ()"});
     // No printable form is registered yet.

@@ -1,0 +1,173 @@
+#include "forms/particularizaretextarea.h"
+
+#include "app/dosardate.h"
+#include "app/eroare.h"
+#include "app/userprompt.h"
+#include "forms/fluxetichete.h"
+#include "forms/fontformular.h"
+#include "forms/formulartextarea.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+
+const int VersiuneCurenta = 2;
+
+QString FormatInvalid() { return QStringLiteral("Invalid format"); }
+
+TParticularizareTextArea CitesteInregistrarea(TCititorEtichete& cititor)
+{
+    const int versiune = cititor.Intreg();
+    if (versiune > VersiuneCurenta)
+        throw EEroare(FormatInvalid());
+    TParticularizareTextArea r;
+    r.NumeFormular = cititor.Sir();
+    r.NumeArie = cititor.Sir();
+    r.Aliniere = cititor.Intreg();
+    r.DeplasareOrizontala = cititor.Intreg();
+    r.DeplasareVerticala = cititor.Intreg();
+    r.NumeFont = cititor.Sir();
+    if (versiune >= 1)
+        r.Text = cititor.Sir();
+    if (versiune >= 2) {
+        r.Italic = cititor.Intreg();
+        r.Bold = cititor.Intreg();
+        r.NumeFata = cititor.Sir();
+    }
+    return r;
+}
+
+void ScrieInregistrarea(TScriitorEtichete& scriitor, const TParticularizareTextArea& r)
+{
+    scriitor.Intreg(VersiuneCurenta);
+    scriitor.Sir(r.NumeFormular);
+    scriitor.Sir(r.NumeArie);
+    scriitor.Intreg(r.Aliniere);
+    scriitor.Intreg(r.DeplasareOrizontala);
+    scriitor.Intreg(r.DeplasareVerticala);
+    scriitor.Sir(r.NumeFont);
+    scriitor.Sir(r.Text);
+    scriitor.Intreg(r.Italic);
+    scriitor.Intreg(r.Bold);
+    scriitor.Sir(r.NumeFata);
+}
+
+TFontFormular* FontulFormularului(const TFormularTextArea& area, const QString& nume)
+{
+    if (nume.isEmpty())
+        return nullptr;
+    const auto fonturi = area.window()->findChildren<TFontFormular*>(QString(), Qt::FindDirectChildrenOnly);
+    for (TFontFormular* font : fonturi)
+        if (font->objectName().compare(nume, Qt::CaseInsensitive) == 0)
+            return font;
+    return nullptr;
+}
+
+std::unique_ptr<TListaParticularizareTextArea>& ListaProces()
+{
+    static std::unique_ptr<TListaParticularizareTextArea> lista;
+    return lista;
+}
+
+} // namespace
+
+TListaParticularizareTextArea::TListaParticularizareTextArea(const QString& cale) : m_cale(cale)
+{
+    if (!QFile::exists(m_cale))
+        return;
+    try {
+        Incarca();
+    } catch (const EEroare& e) {
+        // Writing the partial list over the file would lose every record after the fault:
+        // keep the file for whoever can mend it and go on with what was read.
+        m_eroare = e.Mesaj();
+        PuneDeoparteFisierul();
+    }
+}
+
+void TListaParticularizareTextArea::Incarca()
+{
+    QFile fisier(m_cale);
+    if (!fisier.open(QIODevice::ReadOnly))
+        throw EEroare(QStringLiteral("Nu pot citi fisierul %1: %2").arg(m_cale, fisier.errorString()));
+    const QByteArray continut = fisier.readAll();
+    TCititorEtichete cititor(continut);
+    if (cititor.Intreg() != 0)
+        throw EEroare(FormatInvalid());
+    const int numar = cititor.Intreg();
+    for (int i = 0; i < numar; ++i)
+        Adauga(CitesteInregistrarea(cititor));
+}
+
+void TListaParticularizareTextArea::PuneDeoparteFisierul()
+{
+    const QFileInfo info(m_cale);
+    const QString baza = info.absolutePath() + QLatin1Char('/') + info.completeBaseName()
+        + QStringLiteral("-necitibil-") + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss"));
+    QString tinta = baza + QLatin1Char('.') + info.suffix();
+    for (int i = 2; QFile::exists(tinta); ++i)
+        tinta = baza + QStringLiteral("-%1.").arg(i) + info.suffix();
+    if (QFile::rename(m_cale, tinta))
+        m_caleNecitit = tinta;
+    m_eroare = QStringLiteral("Fisierul %1 nu a putut fi citit (%2). ").arg(m_cale, m_eroare)
+        + (m_caleNecitit.isEmpty() ? QStringLiteral("Fisierul nu a putut fi pus deoparte.")
+                                   : QStringLiteral("A fost pus deoparte ca %1.").arg(m_caleNecitit));
+}
+
+void TListaParticularizareTextArea::Adauga(const TParticularizareTextArea& inregistrare)
+{
+    m_inregistrari.push_back(std::make_unique<TParticularizareTextArea>(inregistrare));
+}
+
+TParticularizareTextArea* TListaParticularizareTextArea::FindOverride(const TFormularTextArea& area, bool creeaza)
+{
+    const QString formular = area.window()->objectName();
+    const QString nume = area.objectName();
+    TParticularizareTextArea* gasita = nullptr;
+    for (const auto& r : m_inregistrari)
+        if (r->NumeFormular == formular && r->NumeArie == nume)
+            gasita = r.get();
+    if (!gasita && creeaza) {
+        TParticularizareTextArea noua;
+        noua.NumeFormular = formular;
+        noua.NumeArie = nume;
+        Adauga(noua);
+        gasita = m_inregistrari.back().get();
+        Save();
+    }
+    if (gasita)
+        gasita->Font = FontulFormularului(area, gasita->NumeFont);
+    return gasita;
+}
+
+void TListaParticularizareTextArea::Save() const
+{
+    TScriitorEtichete scriitor;
+    scriitor.Intreg(0);
+    scriitor.Intreg(Numar());
+    for (const auto& r : m_inregistrari)
+        ScrieInregistrarea(scriitor, *r);
+    QSaveFile fisier(m_cale);
+    if (!fisier.open(QIODevice::WriteOnly) || fisier.write(scriitor.Octeti()) != scriitor.Octeti().size()
+        || !fisier.commit())
+        throw EEroare(QStringLiteral("Nu pot scrie fisierul %1: %2").arg(m_cale, fisier.errorString()));
+}
+
+TListaParticularizareTextArea& ListaParticularizari()
+{
+    auto& lista = ListaProces();
+    if (!lista) {
+        lista = std::make_unique<TListaParticularizareTextArea>(CaleInDosarDate(QStringLiteral("licenta.lic")));
+        if (!lista->EroareLaIncarcare().isEmpty())
+            Prompt().Eroare(lista->EroareLaIncarcare());
+    }
+    return *lista;
+}
+
+void UitaListaParticularizari()
+{
+    ListaProces().reset();
+}

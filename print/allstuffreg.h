@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QString>
+
+// The print settings: calibration answers, margin corrections and mirror choices per page.
+// Creating one reads the settings store; releasing it writes every value back. The first
+// one created while none is current becomes the current settings object (the one the
+// insert-paper prompt reads and changes) until it is released.
+class TAllStuffReg {
+public:
+    static const QString Grup;
+
+    // Reads the store; a malformed "all" fails, after writing back what was read so far
+    // and the defaults for the rest, so that the next reading succeeds.
+    TAllStuffReg();
+    ~TAllStuffReg();
+    TAllStuffReg(const TAllStuffReg&) = delete;
+    TAllStuffReg& operator=(const TAllStuffReg&) = delete;
+
+    // The current settings object; nullptr when none is held.
+    static TAllStuffReg* Curent();
+
+    bool ImprimantaConfigurata = false;
+    bool PartiOpuse = false;
+    bool LinieVerticalaDreapta = false;
+    bool LinieOrizontalaJos = false;
+    // 1 fed from the top, 2 from the front, 3 internal tray shown upside down, 4 internal
+    // tray shown in the normal position; 0 until calibrated.
+    int ModAlimentare = 0;
+    double MargineStangaFata = 0;
+    double MargineSusFata = 0;
+    double MargineStangaVerso = 0;
+    double MargineSusVerso = 0;
+    QString NumeImprimanta;
+    int IndexImprimanta = 0;
+    // "D" printed turned by 180 degrees, "N" printed normally, "*" not chosen yet.
+    QString OglindescFata = QStringLiteral("*");
+    QString OglindescVerso = QStringLiteral("*");
+
+private:
+    void Citeste();
+    void CitesteTot(const QString& tot);
+    QString Tot() const;
+    void Scrie() const;
+    void RenuntaLaRol();
+};

@@ -1,0 +1,37 @@
+#include "print/documenttiparit.h"
+
+#include "app/eroare.h"
+#include "print/imprimantacurenta.h"
+#include "print/setupprinter.h"
+
+std::unique_ptr<TDocumentTiparit> TDocumentTiparit::Incepe(const QString& titlu, bool portrait)
+{
+    QString fisierPdf;
+    if (ImprimantaCurenta() == NumeImprimantaPdf()) {
+        fisierPdf = CereFisierPdf(titlu);
+        if (fisierPdf.isEmpty())
+            return nullptr;
+    }
+    return std::unique_ptr<TDocumentTiparit>(new TDocumentTiparit(titlu, portrait, fisierPdf));
+}
+
+TDocumentTiparit::TDocumentTiparit(const QString& titlu, bool portrait, const QString& fisierPdf)
+    : m_imprimanta(QPrinter::HighResolution)
+{
+    if (fisierPdf.isEmpty()) {
+        m_imprimanta.setPrinterName(ImprimantaCurenta());
+    } else {
+        m_imprimanta.setOutputFormat(QPrinter::PdfFormat);
+        m_imprimanta.setOutputFileName(fisierPdf);
+    }
+    SetupPrinter(m_imprimanta, portrait);
+    m_imprimanta.setDocName(titlu);
+    if (!m_pictor.begin(&m_imprimanta))
+        throw EEroare(QStringLiteral("Documentul \"%1\" nu poate fi tiparit pe \"%2\".")
+                          .arg(titlu, fisierPdf.isEmpty() ? ImprimantaCurenta() : fisierPdf));
+}
+
+QSize TDocumentTiparit::ZonaTiparibila() const
+{
+    return m_imprimanta.pageRect(QPrinter::DevicePixel).toRect().size();
+}

@@ -1,0 +1,205 @@
+#include "print/insertpaperform.h"
+
+#include "app/centreazafereastra.h"
+#include "app/userprompt.h"
+#include "print/allstuffreg.h"
+#include "print/deseneintroducere.h"
+#include "print/numarzecimal.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <memory>
+#include <optional>
+
+namespace {
+
+std::unique_ptr<TInsertPaperForm> g_instanta;
+
+// What the prompt shows for a page, by whether a sheet put back comes out on its other face.
+struct TAspectPagina {
+    const char* Titlu;
+    int ImagineNebifat;
+    int ImagineBifat;
+};
+
+const TAspectPagina Aspecte[2][2] = {
+    {{"(1)", 3, 1}, {"(2)", 2, 4}}, // front: sides kept, sides opposite
+    {{"(3)", 2, 4}, {"(4)", 1, 3}}, // back
+};
+
+bool AlimentareInJos(int modAlimentare)
+{
+    return modAlimentare == 1 || modAlimentare == 3;
+}
+
+// The mirror choice made for the page, else the one that suits the way the printer
+// takes the sheet.
+bool OglindaInitiala(int pagina, const TAllStuffReg& setari)
+{
+    const QString& ales = pagina == 0 ? setari.OglindescFata : setari.OglindescVerso;
+    if (ales != QLatin1String("*"))
+        return ales == QLatin1String("D");
+    return (pagina == 1) != AlimentareInJos(setari.ModAlimentare);
+}
+
+QLabel* EtichetaCuImagine(const QPixmap& imagine, QWidget* parinte)
+{
+    auto* eticheta = new QLabel(parinte);
+    eticheta->setPixmap(imagine);
+    eticheta->adjustSize();
+    return eticheta;
+}
+
+} // namespace
+
+TInsertPaperForm& TInsertPaperForm::Instanta()
+{
+    if (!g_instanta) {
+        g_instanta.reset(new TInsertPaperForm);
+        // Windows must go before the application does.
+        qAddPostRoutine([] { g_instanta.reset(); });
+    }
+    return *g_instanta;
+}
+
+TInsertPaperForm::TInsertPaperForm()
+{
+    setObjectName(QStringLiteral("TInsertPaperForm"));
+    setWindowTitle(QStringLiteral("Introduceti diploma in imprimanta"));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(13);
+    setFont(font);
+    auto* asezare = new QHBoxLayout(this);
+    asezare->addWidget(Imagini());
+    asezare->addWidget(Comenzi(), 1);
+    setFixedSize(sizeHint().expandedTo(QSize(520, 290)));
+    CentreazaFereastra(this);
+}
+
+QWidget* TInsertPaperForm::Imagini()
+{
+    auto* zona = new QWidget;
+    zona->setFixedSize(190, 250);
+    for (int i = 0; i < 4; ++i) {
+        m_imagini[i] = EtichetaCuImagine(ImagineCoala(i + 1), zona);
+        m_imagini[i]->move(30, 28);
+    }
+    m_sageataJos = EtichetaCuImagine(SageataRosie(true), zona);
+    m_sageataSus = EtichetaCuImagine(SageataRosie(false), zona);
+    return zona;
+}
+
+QWidget* TInsertPaperForm::Comenzi()
+{
+    auto* comenzi = new QWidget;
+    auto* asezare = new QVBoxLayout(comenzi);
+    auto* instructiune =
+        new QLabel(QStringLiteral("Va rog sa introduceti diploma in imprimanta, asa cum apare in imaginea din stanga."));
+    instructiune->setWordWrap(true);
+    asezare->addWidget(instructiune);
+    m_margineStanga = new QLineEdit;
+    m_margineSus = new QLineEdit;
+    asezare->addWidget(new QLabel(QStringLiteral("Margine stanga, in milimetri.")));
+    asezare->addWidget(m_margineStanga);
+    asezare->addWidget(new QLabel(QStringLiteral("Margine sus, in milimetri.")));
+    asezare->addWidget(m_margineSus);
+    m_oglinda = new QCheckBox(QStringLiteral("Tiparesc imaginea in oglinda"));
+    connect(m_oglinda, &QCheckBox::toggled, this, &TInsertPaperForm::ArataImaginea);
+    asezare->addWidget(m_oglinda);
+    asezare->addWidget(new QLabel(QStringLiteral("Utilizati aceasta bifa pentru a va asigura\n"
+                                                 "ca diploma NU se introduce in imprimanta\n"
+                                                 "cu cotorul inainte.")));
+    asezare->addStretch();
+    auto* butoane = new QHBoxLayout;
+    auto* ok = new QPushButton(QStringLiteral("Ok"));
+    auto* renunt = new QPushButton(QStringLiteral("Renunt"));
+    connect(ok, &QPushButton::clicked, this, &TInsertPaperForm::Ok);
+    connect(renunt, &QPushButton::clicked, this, &TInsertPaperForm::Renunt);
+    butoane->addStretch();
+    butoane->addWidget(ok);
+    butoane->addWidget(renunt);
+    asezare->addLayout(butoane);
+    return comenzi;
+}
+
+void TInsertPaperForm::Pregateste(int pagina, double stanga, double sus, const TAllStuffReg& setari)
+{
+    for (QLabel* imagine : m_imagini)
+        imagine->hide();
+    const TAspectPagina& aspect = Aspecte[pagina == 0 ? 0 : 1][setari.PartiOpuse ? 1 : 0];
+    setWindowTitle(QString::fromLatin1(aspect.Titlu));
+    m_imagineNebifat = aspect.ImagineNebifat;
+    m_imagineBifat = aspect.ImagineBifat;
+    const bool inJos = AlimentareInJos(setari.ModAlimentare);
+    m_sageataJos->setVisible(inJos);
+    m_sageataSus->setVisible(!inJos);
+    m_oglinda->setChecked(OglindaInitiala(pagina, setari));
+    m_margineStanga->setText(TextZecimal(stanga));
+    m_margineSus->setText(TextZecimal(sus));
+    m_stanga = stanga;
+    m_sus = sus;
+    ArataImaginea();
+}
+
+void TInsertPaperForm::ArataImaginea()
+{
+    const int aratata = m_oglinda->isChecked() ? m_imagineBifat : m_imagineNebifat;
+    for (int i = 0; i < 4; ++i)
+        m_imagini[i]->setHidden(i + 1 != aratata);
+}
+
+int TInsertPaperForm::ImagineAratata() const
+{
+    for (int i = 0; i < 4; ++i)
+        if (!m_imagini[i]->isHidden())
+            return i + 1;
+    return 0;
+}
+
+bool TInsertPaperForm::SageataInJos() const
+{
+    return !m_sageataJos->isHidden();
+}
+
+bool TInsertPaperForm::SageataInSus() const
+{
+    return !m_sageataSus->isHidden();
+}
+
+void TInsertPaperForm::Ok()
+{
+    RuleazaCuEroare([this] {
+        const double stanga = CitesteZecimal(m_margineStanga->text());
+        const double sus = CitesteZecimal(m_margineSus->text());
+        m_stanga = stanga;
+        m_sus = sus;
+        accept();
+    });
+}
+
+int AskForPaper(int pagina, double& stanga, double& sus, bool& oglindaFata, bool& oglindaVerso)
+{
+    // Outside a print job the prompt holds the settings itself for the time it is shown.
+    std::optional<TAllStuffReg> propriu;
+    if (!TAllStuffReg::Curent())
+        propriu.emplace();
+    TAllStuffReg& setari = *TAllStuffReg::Curent();
+    TInsertPaperForm& prompt = TInsertPaperForm::Instanta();
+    prompt.Pregateste(pagina, stanga, sus, setari);
+    const int rezultat = prompt.exec();
+    const bool oglinda = prompt.Oglinda()->isChecked();
+    (pagina == 0 ? setari.OglindescFata : setari.OglindescVerso) = oglinda ? QStringLiteral("D") : QStringLiteral("N");
+    oglindaFata = oglinda;
+    oglindaVerso = oglinda;
+    if (rezultat == QDialog::Accepted) {
+        stanga = prompt.Stanga();
+        sus = prompt.Sus();
+    }
+    return rezultat;
+}

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QDialog>
+#include <array>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class TAllStuffReg;
+
+// "Introduceti diploma in imprimanta": shows how to put the certificate sheet into the
+// printer and lets the user correct the page's margins and choose the mirrored print.
+// One instance serves the whole run.
+class TInsertPaperForm : public QDialog {
+    Q_OBJECT
+public:
+    static TInsertPaperForm& Instanta();
+
+    // Sets the prompt up for a page (0 front, 1 back) with its margins, as the settings
+    // say the printer takes the sheet.
+    void Pregateste(int pagina, double stanga, double sus, const TAllStuffReg& setari);
+
+    // Closes with OK once both margins read as numbers; otherwise shows why and stays.
+    void Ok();
+    void Renunt() { reject(); }
+
+    // The numbers read by Ok.
+    double Stanga() const { return m_stanga; }
+    double Sus() const { return m_sus; }
+
+    // The sheet picture shown (1 to 4), 0 when none is.
+    int ImagineAratata() const;
+    bool SageataInJos() const;
+    bool SageataInSus() const;
+    QCheckBox* Oglinda() const { return m_oglinda; }
+    QLineEdit* MargineStanga() const { return m_margineStanga; }
+    QLineEdit* MargineSus() const { return m_margineSus; }
+
+private:
+    TInsertPaperForm();
+    QWidget* Imagini();
+    QWidget* Comenzi();
+    void ArataImaginea();
+
+    std::array<QLabel*, 4> m_imagini{};
+    QLabel* m_sageataJos;
+    QLabel* m_sageataSus;
+    QCheckBox* m_oglinda;
+    QLineEdit* m_margineStanga;
+    QLineEdit* m_margineSus;
+    int m_imagineNebifat = 0;
+    int m_imagineBifat = 0;
+    double m_stanga = 0;
+    double m_sus = 0;
+};
+
+// Asks the user to insert the sheet of a page (0 front, 1 back), showing its margins and
+// taking them back on OK. Whatever the answer, the page's mirror choice in the current
+// settings object follows the check box, and both mirror outputs get its state.
+// Returns QDialog::Accepted or QDialog::Rejected.
+int AskForPaper(int pagina, double& stanga, double& sus, bool& oglindaFata, bool& oglindaVerso);

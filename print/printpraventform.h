@@ -1,0 +1,40 @@
+#pragma once
+
+#include "app/template.h"
+
+class QPushButton;
+class QTabWidget;
+class TFormularDePrintat;
+
+// The certificate's printable form and its preview: the front and the back page, each on
+// its own tab in a scroll box, zoomed from the tool strip. A click on a text area opens its
+// editor.
+class TPrintPraventForm : public TTemplate {
+    Q_OBJECT
+public:
+    explicit TPrintPraventForm(QWidget* parent = nullptr);
+
+    TFormularDePrintat* Fata() const { return m_fata; }
+    TFormularDePrintat* Spate() const { return m_spate; }
+    // The page of the selected tab.
+    TFormularDePrintat* PaginaSelectata() const;
+    QTabWidget* Taburi() const { return m_taburi; }
+    QPushButton* ButonTipareste() const { return m_tipareste; }
+    QPushButton* ButonMareste() const { return m_mareste; }
+    QPushButton* ButonMicsoreaza() const { return m_micsoreaza; }
+
+    void Mareste();
+    void Micsoreaza();
+
+private:
+    QWidget* BaraDeUnelte();
+    QPushButton* Buton(QWidget* bara, const QString& text, int x);
+    void AdaugaTab(TFormularDePrintat* pagina, const QString& titlu);
+
+    QTabWidget* m_taburi;
+    TFormularDePrintat* m_fata = nullptr;
+    TFormularDePrintat* m_spate = nullptr;
+    QPushButton* m_tipareste = nullptr;
+    QPushButton* m_mareste = nullptr;
+    QPushButton* m_micsoreaza = nullptr;
+};

@@ -1,0 +1,114 @@
+#include "print/scrienotainformular.h"
+
+#include "app/infoglobal2005.h"
+#include "forms/formulartextarea.h"
+#include "print/formatarenumere.h"
+#include "print/litereromanesti.h"
+#include "print/notainlitere.h"
+
+#include <QScopeGuard>
+
+namespace {
+
+// How the two areas share a mark.
+enum TModScriereNota { ModNota, ModNotaProcent, ModNotaSubProcent, ModNotaSubLitere };
+
+TModScriereNota ModScriereNota(const QString& optiune)
+{
+    if (optiune == QLatin1String("NOTA(PROCENT)"))
+        return ModNotaProcent;
+    if (optiune == QLatin1String("NOTA/PROCENT"))
+        return ModNotaSubProcent;
+    if (optiune == QLatin1String("NOTA/LITERE"))
+        return ModNotaSubLitere;
+    return ModNota;
+}
+
+// The layouts that write the words into the lower area.
+bool DouaArii(TModScriereNota mod)
+{
+    return mod == ModNotaSubProcent || mod == ModNotaSubLitere;
+}
+
+QString OptiuneaPentru(const TInfoGlobal2005& optiuni, int tipNota)
+{
+    switch (tipNota) {
+    case TipNotaDiploma: return optiuni.NotaDiploma();
+    case TipNotaCotor: return optiuni.NotaCotor();
+    case TipMedieCotor: return optiuni.MedieCotor();
+    default: return optiuni.MedieDiploma();
+    }
+}
+
+void MutaSus(TFormularTextArea& arie, double topMm)
+{
+    arie.SetTopMm(topMm);
+    arie.ZoomChanged();
+}
+
+void Aseaza(TFormularTextArea& sus, TFormularTextArea* jos, TModScriereNota mod)
+{
+    if (DouaArii(mod)) {
+        MutaSus(sus, sus.TopInitial());
+        jos->show();
+    } else if (jos) {
+        jos->hide();
+        MutaSus(sus, (sus.TopInitial() + jos->TopInitial()) / 2);
+    }
+}
+
+void ScrieTextele(TFormularTextArea& sus, TFormularTextArea* jos, std::optional<qint32> nota,
+                  TModScriereNota mod)
+{
+    if (!nota) {
+        sus.SetText(QStringLiteral("----"));
+        if (DouaArii(mod))
+            jos->SetText(QStringLiteral(" "));
+        return;
+    }
+    const QString cifre = FormateazaSuma(2, static_cast<qint64>(*nota) * 100);
+    const QString litere = mod == ModNota ? QString() : NotaInLitere(*nota, mod == ModNotaSubLitere ? 1 : 3);
+    if (DouaArii(mod)) {
+        sus.SetText(cifre);
+        jos->SetText(litere);
+    } else {
+        sus.SetText(litere.isEmpty() ? cifre : cifre + u' ' + litere);
+    }
+}
+
+} // namespace
+
+void ScrieNotaInFormular(TFormularTextArea* sus, TFormularTextArea* jos, std::optional<qint32> nota,
+                         int tipNota)
+{
+    for (TFormularTextArea* arie : {sus, jos}) {
+        if (arie)
+            arie->SetText(QStringLiteral(" "));
+    }
+    const TInfoGlobal2005 optiuni;
+    const bool majuscule = optiuni.ScriuCuLitereMari() == QLatin1String("1");
+    // The letter case goes last and whatever happened before, so that a page is never left
+    // with part of its marks in the other case.
+    const auto cazul = qScopeGuard([&] {
+        for (TFormularTextArea* arie : {sus, jos}) {
+            if (arie)
+                arie->SetText(majuscule ? LitereMari(arie->Text()) : LitereMici(arie->Text()));
+        }
+    });
+
+    if (!sus) {
+        sus = jos;
+        jos = nullptr;
+    }
+    if (!sus)
+        return;
+    sus->PastreazaPozitiaInitiala();
+    if (jos)
+        jos->PastreazaPozitiaInitiala();
+
+    TModScriereNota mod = ModScriereNota(OptiuneaPentru(optiuni, tipNota));
+    if (DouaArii(mod) && !jos)
+        mod = ModNotaProcent;
+    Aseaza(*sus, jos, mod);
+    ScrieTextele(*sus, jos, nota, mod);
+}

@@ -1,0 +1,166 @@
+#include "app/brvregistryclass.h"
+#include "print/allstuffreg.h"
+#include "print/insertpaperform.h"
+#include "support/mediutest.h"
+#include "support/virgulazecimala.h"
+#include "support/prompttest.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QSettings>
+#include <QTimer>
+#include <QtTest>
+#include <functional>
+
+namespace {
+
+// Runs AskForPaper while the prompt is open, doing with it what the user would.
+int IntreabaSi(int pagina, double& stanga, double& sus, bool& oglinda, const std::function<void(TInsertPaperForm&)>& actiune)
+{
+    QTimer::singleShot(0, [actiune] { actiune(TInsertPaperForm::Instanta()); });
+    bool oglindaVerso = false;
+    const int rezultat = AskForPaper(pagina, stanga, sus, oglinda, oglindaVerso);
+    if (oglindaVerso != oglinda)
+        qFatal("both mirror outputs must follow the check box");
+    return rezultat;
+}
+
+} // namespace
+
+class TestInsertPaperForm : public QObject {
+    Q_OBJECT
+private slots:
+    void oSinguraInstanta();
+    void frontalaFaraAlegere();
+    void aspectDupaPaginaSiParti_data();
+    void aspectDupaPaginaSiParti();
+    void renuntPastreazaMargineaDarNuOglinda();
+    void numarGresitTinePromptulDeschis();
+};
+
+void TestInsertPaperForm::oSinguraInstanta()
+{
+    QCOMPARE(&TInsertPaperForm::Instanta(), &TInsertPaperForm::Instanta());
+}
+
+void TestInsertPaperForm::frontalaFaraAlegere()
+{
+    TMediuTest mediu(false);
+    TAllStuffReg setari;
+    setari.ModAlimentare = 2;
+    TInsertPaperForm& prompt = TInsertPaperForm::Instanta();
+    prompt.Pregateste(0, 0, 0, setari);
+    QCOMPARE(prompt.windowTitle(), QStringLiteral("(1)"));
+    QVERIFY(prompt.SageataInSus());
+    QVERIFY(!prompt.SageataInJos());
+    QVERIFY(!prompt.Oglinda()->isChecked());
+    QCOMPARE(prompt.ImagineAratata(), 3);
+    prompt.Oglinda()->click();
+    QCOMPARE(prompt.ImagineAratata(), 1);
+    prompt.Oglinda()->click();
+    QCOMPARE(prompt.ImagineAratata(), 3);
+}
+
+void TestInsertPaperForm::aspectDupaPaginaSiParti_data()
+{
+    QTest::addColumn<int>("pagina");
+    QTest::addColumn<bool>("partiOpuse");
+    QTest::addColumn<int>("modAlimentare");
+    QTest::addColumn<QString>("oglindesc");
+    QTest::addColumn<QString>("titlu");
+    QTest::addColumn<bool>("bifat");
+    QTest::addColumn<int>("imagine");
+    QTest::newRow("fata, opuse, de sus") << 0 << true << 1 << "*" << "(2)" << true << 4;
+    QTest::newRow("verso, opuse, frontala") << 1 << true << 2 << "*" << "(4)" << true << 3;
+    QTest::newRow("verso, aceeasi, interna rasturnata") << 1 << false << 3 << "*" << "(3)" << false << 2;
+    QTest::newRow("verso, ales normal") << 1 << false << 4 << "N" << "(3)" << false << 2;
+    QTest::newRow("fata, ales oglinda") << 0 << false << 4 << "D" << "(1)" << true << 1;
+}
+
+void TestInsertPaperForm::aspectDupaPaginaSiParti()
+{
+    QFETCH(int, pagina);
+    QFETCH(bool, partiOpuse);
+    QFETCH(int, modAlimentare);
+    QFETCH(QString, oglindesc);
+    QFETCH(QString, titlu);
+    QFETCH(bool, bifat);
+    QFETCH(int, imagine);
+    TMediuTest mediu(false);
+    TAllStuffReg setari;
+    setari.PartiOpuse = partiOpuse;
+    setari.ModAlimentare = modAlimentare;
+    (pagina == 0 ? setari.OglindescFata : setari.OglindescVerso) = oglindesc;
+    TInsertPaperForm& prompt = TInsertPaperForm::Instanta();
+    prompt.Pregateste(pagina, 0, 0, setari);
+    QCOMPARE(prompt.windowTitle(), titlu);
+    QCOMPARE(prompt.Oglinda()->isChecked(), bifat);
+    QCOMPARE(prompt.ImagineAratata(), imagine);
+    QCOMPARE(prompt.SageataInJos(), modAlimentare == 1 || modAlimentare == 3);
+    QCOMPARE(prompt.SageataInSus(), !prompt.SageataInJos());
+}
+
+void TestInsertPaperForm::renuntPastreazaMargineaDarNuOglinda()
+{
+    TMediuTest mediu(false);
+    TPromptTest mesaje;
+    TVirgulaZecimala virgula;
+    {
+        TAllStuffReg setari;
+        setari.ModAlimentare = 2;
+        setari.MargineStangaFata = 1.5;
+        double stanga = setari.MargineStangaFata;
+        double sus = setari.MargineSusFata;
+        bool oglinda = false;
+        QString aratat;
+        const int rezultat = IntreabaSi(0, stanga, sus, oglinda, [&aratat](TInsertPaperForm& prompt) {
+            aratat = prompt.MargineStanga()->text();
+            prompt.MargineStanga()->setText(QStringLiteral("3,25"));
+            prompt.MargineSus()->setText(QStringLiteral("abc"));
+            prompt.Oglinda()->click();
+            prompt.Renunt();
+        });
+        QCOMPARE(aratat, QStringLiteral("1,5"));
+        QCOMPARE(rezultat, int(QDialog::Rejected));
+        QCOMPARE(stanga, 1.5);
+        QVERIFY(oglinda);
+        QCOMPARE(setari.OglindescFata, QStringLiteral("D"));
+        QCOMPARE(setari.OglindescVerso, QStringLiteral("*"));
+        // Cancelling does not complain about a margin it will not use.
+        QVERIFY(mesaje.Mesaje().isEmpty());
+    }
+    const TAllStuffReg citite;
+    QCOMPARE(citite.MargineStangaFata, 1.5);
+    QCOMPARE(citite.OglindescFata, QStringLiteral("D"));
+}
+
+void TestInsertPaperForm::numarGresitTinePromptulDeschis()
+{
+    TMediuTest mediu(false);
+    TPromptTest mesaje;
+    TVirgulaZecimala virgula;
+    TAllStuffReg setari;
+    setari.OglindescVerso = QStringLiteral("D");
+    double stanga = 0;
+    double sus = 2;
+    bool oglinda = true;
+    bool deschisDupaEroare = false;
+    const int rezultat = IntreabaSi(1, stanga, sus, oglinda, [&](TInsertPaperForm& prompt) {
+        prompt.MargineStanga()->setText(QStringLiteral("-0.5"));
+        prompt.Ok();
+        deschisDupaEroare = prompt.isVisible();
+        prompt.MargineStanga()->setText(QStringLiteral("-0,5"));
+        prompt.Oglinda()->click();
+        prompt.Ok();
+    });
+    QVERIFY(deschisDupaEroare);
+    QCOMPARE(mesaje.Texte(TPromptTest::Fel::Eroare), QStringList{"'-0.5' is not a valid floating point value"});
+    QCOMPARE(rezultat, int(QDialog::Accepted));
+    QCOMPARE(stanga, -0.5);
+    QCOMPARE(sus, 2.0);
+    QVERIFY(!oglinda);
+    QCOMPARE(setari.OglindescVerso, QStringLiteral("N"));
+}
+
+QTEST_MAIN(TestInsertPaperForm)
+#include "tst_insertpaperform.moc"

@@ -1,0 +1,242 @@
+#include "app/brvregistryclass.h"
+#include "print/allstuffreg.h"
+#include "print/imaginitest.h"
+#include "print/printwiz.h"
+#include "print/setupprinter.h"
+#include "support/fisierpdftest.h"
+#include "support/mediutest.h"
+#include "support/prompttest.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QPrinter>
+#include <QSettings>
+#include <QTreeWidget>
+#include <QtTest>
+
+namespace {
+
+using TAlegeri = QMap<int, int>;
+
+void AlegePdf(TPrintWiz& wiz)
+{
+    const QList<QTreeWidgetItem*> linii = wiz.Imprimante()->findItems(QStringLiteral("Fisier PDF"), Qt::MatchExactly);
+    QCOMPARE(linii.size(), 1);
+    wiz.Imprimante()->setCurrentItem(linii.first());
+}
+
+// Presses "Inainte" until the wizard closes or reaches the page, choosing on each page the
+// answer given for it; the pages seen, in order.
+QList<int> Parcurge(TPrintWiz& wiz, const TAlegeri& alegeri, int panaLa = -1)
+{
+    QList<int> pagini{wiz.Pagina()};
+    for (int pas = 0; pas < 20 && wiz.result() == QDialog::Rejected && wiz.Pagina() != panaLa; ++pas) {
+        if (alegeri.contains(wiz.Pagina()))
+            wiz.Alegere(wiz.Pagina(), alegeri.value(wiz.Pagina()))->setChecked(true);
+        wiz.Inainte();
+        if (wiz.result() == QDialog::Rejected)
+            pagini << wiz.Pagina();
+    }
+    return pagini;
+}
+
+QStringList CheiStocate()
+{
+    QSettings setari = DeschideSetari();
+    setari.beginGroup(TAllStuffReg::Grup);
+    return setari.childKeys();
+}
+
+} // namespace
+
+class TestPrintWiz : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void caiDupaAlimentare_data();
+    void caiDupaAlimentare();
+    void inapoiLaPaginaDeIntrare();
+    void renuntPePagina13();
+    void parteaOpusaSchimbaPagina8();
+    void tiparireEsuataRamanePePagina();
+    void locImagineTest();
+    void foaieTestInPdf_data();
+    void foaieTestInPdf();
+};
+
+void TestPrintWiz::init()
+{
+    AlegeImprimanta(QString());
+}
+
+void TestPrintWiz::caiDupaAlimentare_data()
+{
+    QTest::addColumn<TAlegeri>("alegeri");
+    QTest::addColumn<QList<int>>("pagini");
+    QTest::addColumn<int>("modAlimentare");
+    QTest::addColumn<bool>("partiOpuse");
+    const QList<int> final{5, 6, 7, 8, 9, 13};
+    QTest::newRow("de sus") << TAlegeri{{1, 0}, {7, 1}, {9, 2}} << QList<int>{0, 1} + final << 1 << true;
+    QTest::newRow("frontala") << TAlegeri{{1, 1}, {7, 0}, {9, 2}} << QList<int>{0, 1, 2} + final << 2 << false;
+    QTest::newRow("interna, normala") << TAlegeri{{1, 2}, {4, 0}, {9, 2}} << QList<int>{0, 1, 3, 4} + final << 4
+                                      << false;
+    QTest::newRow("nimic ales") << TAlegeri{{9, 2}} << QList<int>{0, 1, 3, 4} + final << 3 << false;
+}
+
+void TestPrintWiz::caiDupaAlimentare()
+{
+    QFETCH(TAlegeri, alegeri);
+    QFETCH(QList<int>, pagini);
+    QFETCH(int, modAlimentare);
+    QFETCH(bool, partiOpuse);
+    TMediuTest mediu(false);
+    TFisierePdfTest pdf;
+    {
+        TAllStuffReg setari;
+        setari.MargineSusVerso = 2.5;
+        setari.OglindescFata = QStringLiteral("D");
+    }
+    TPrintWiz wiz;
+    AlegePdf(wiz);
+    QCOMPARE(Parcurge(wiz, alegeri), pagini);
+    QCOMPARE(wiz.result(), int(QDialog::Accepted));
+    QCOMPARE(pdf.Titluri(), QStringList({"Prima sageata", "A doua sageata", "Liniile orizonala si verticala"}));
+
+    const TAllStuffReg setari;
+    QVERIFY(setari.ImprimantaConfigurata);
+    QCOMPARE(setari.ModAlimentare, modAlimentare);
+    QCOMPARE(setari.PartiOpuse, partiOpuse);
+    QVERIFY(setari.LinieVerticalaDreapta);
+    QVERIFY(setari.LinieOrizontalaJos);
+    QCOMPARE(setari.NumeImprimanta, QStringLiteral("Fisier PDF"));
+    QCOMPARE(setari.IndexImprimanta, wiz.Imprimante()->topLevelItemCount() - 1);
+    QCOMPARE(setari.MargineSusVerso, 2.5);
+    QCOMPARE(setari.OglindescFata, QStringLiteral("D"));
+}
+
+void TestPrintWiz::inapoiLaPaginaDeIntrare()
+{
+    TMediuTest mediu(false);
+    TFisierePdfTest pdf;
+    TPrintWiz wiz;
+    AlegePdf(wiz);
+    Parcurge(wiz, {{1, 1}}, 5);
+    wiz.Inapoi();
+    QCOMPARE(wiz.Pagina(), 2);
+    wiz.Inapoi();
+    wiz.Inapoi();
+    QCOMPARE(wiz.Pagina(), 0);
+    wiz.Inapoi();
+    QCOMPARE(wiz.Pagina(), 0);
+    // The answer given before going back is still there.
+    wiz.Inainte();
+    QVERIFY(wiz.Alegere(1, 1)->isChecked());
+    wiz.Alegere(1, 0)->setChecked(true);
+    wiz.Inainte();
+    QCOMPARE(wiz.Pagina(), 5);
+    wiz.Inapoi();
+    QCOMPARE(wiz.Pagina(), 1);
+}
+
+void TestPrintWiz::renuntPePagina13()
+{
+    TMediuTest mediu(false);
+    TFisierePdfTest pdf;
+    TPrintWiz wiz;
+    AlegePdf(wiz);
+    Parcurge(wiz, {{1, 0}}, 13);
+    QCOMPARE(wiz.Pagina(), 13);
+    wiz.Renunt();
+    QCOMPARE(wiz.result(), int(QDialog::Rejected));
+    QCOMPARE(CheiStocate(), QStringList());
+}
+
+void TestPrintWiz::parteaOpusaSchimbaPagina8()
+{
+    TMediuTest mediu(false);
+    TFisierePdfTest pdf;
+    TPrintWiz wiz;
+    AlegePdf(wiz);
+    Parcurge(wiz, {{1, 0}, {7, 1}}, 8);
+    QCOMPARE(wiz.TextReintroducere8()->text(),
+             QStringLiteral("Reintroduceti coala de hartie in imprimanta, cu sageata HASURATA pe partea vizibila a "
+                            "paginii, asa cum se vede in imaginea alaturata."));
+    QVERIFY(wiz.PartiOpuse());
+    wiz.Inapoi();
+    wiz.Alegere(7, 0)->setChecked(true);
+    wiz.Inainte();
+    QCOMPARE(wiz.TextReintroducere8()->text(),
+             QStringLiteral("Reintroduceti coala de hartie in imprimanta, cu sagetile pe partea vizibila a paginii, "
+                            "asa cum se vede in imaginea alaturata."));
+    QVERIFY(!wiz.PartiOpuse());
+}
+
+void TestPrintWiz::tiparireEsuataRamanePePagina()
+{
+    TMediuTest mediu(false);
+    TFisierePdfTest pdf;
+    TPromptTest prompt;
+    TPrintWiz wiz;
+    AlegePdf(wiz);
+    Parcurge(wiz, {{1, 0}}, 5);
+
+    pdf.RaspundeCu(QString());
+    wiz.Inainte();
+    QCOMPARE(wiz.Pagina(), 5);
+    QVERIFY(prompt.Mesaje().isEmpty());
+
+    pdf.RaspundeCu(mediu.Dosar() + QStringLiteral("/nu/exista/foaie.pdf"));
+    wiz.Inainte();
+    QCOMPARE(wiz.Pagina(), 5);
+    QCOMPARE(prompt.Texte(TPromptTest::Fel::Eroare).size(), 1);
+    QVERIFY(prompt.Texte(TPromptTest::Fel::Eroare).first().contains(QStringLiteral("Prima sageata")));
+}
+
+void TestPrintWiz::locImagineTest()
+{
+    // The reference sheet's own size places a picture at half the difference of the sizes.
+    QCOMPARE(LocImagineTest({677, 1073}, {344, 661}), QRect(166, 206, 344, 661));
+    // Elsewhere each edge is truncated on its own.
+    QCOMPARE(LocImagineTest({1000, 2000}, {344, 661}), QRect(245, 383, 508, 1233));
+}
+
+void TestPrintWiz::foaieTestInPdf_data()
+{
+    QTest::addColumn<TFoaieTest>("foaie");
+    QTest::addColumn<QString>("titlu");
+    QTest::newRow("prima sageata") << TFoaieTest::PrimaSageata << "Prima sageata";
+    QTest::newRow("a doua sageata") << TFoaieTest::ADouaSageata << "A doua sageata";
+    QTest::newRow("linii") << TFoaieTest::Linii << "Liniile orizonala si verticala";
+}
+
+void TestPrintWiz::foaieTestInPdf()
+{
+    QFETCH(TFoaieTest, foaie);
+    QFETCH(QString, titlu);
+    TFisierePdfTest pdf;
+    AlegeImprimanta(QStringLiteral("Fisier PDF"));
+    QVERIFY(TiparesteFoaieTest(foaie));
+    const QString fisier = pdf.Fisiere().value(0);
+    QCOMPARE(InfoPdf(fisier, "Title"), titlu);
+    QCOMPARE(InfoPdf(fisier, "Pages"), QStringLiteral("1"));
+    QCOMPARE(InfoPdf(fisier, "Page size"), QStringLiteral("595 x 842 pts (A4)"));
+
+    // Where the picture must be, in the pixels of a 100 dpi rendering of the page.
+    QPrinter model(QPrinter::HighResolution);
+    model.setOutputFormat(QPrinter::PdfFormat);
+    SetupPrinter(model, true);
+    const QRect zona = model.pageRect(QPrinter::DevicePixel).toRect();
+    const QRect loc = LocImagineTest(zona.size(), MarimeImagineTest(foaie)).translated(zona.topLeft());
+    const double scara = 100.0 / model.resolution();
+    const QRect asteptat(qRound(loc.left() * scara), qRound(loc.top() * scara), qRound(loc.width() * scara),
+                         qRound(loc.height() * scara));
+    const QRect gasit = ZonaIntunecata(PaginaPdf(fisier, 100));
+    QVERIFY2(qAbs(gasit.left() - asteptat.left()) <= 2 && qAbs(gasit.top() - asteptat.top()) <= 2
+                 && qAbs(gasit.right() - asteptat.right()) <= 2 && qAbs(gasit.bottom() - asteptat.bottom()) <= 2,
+             qPrintable(QStringLiteral("found %1,%2 %3x%4, expected %5,%6 %7x%8")
+                            .arg(gasit.x()).arg(gasit.y()).arg(gasit.width()).arg(gasit.height())
+                            .arg(asteptat.x()).arg(asteptat.y()).arg(asteptat.width()).arg(asteptat.height())));
+}
+
+QTEST_MAIN(TestPrintWiz)
+#include "tst_printwiz.moc"
