@@ -213,7 +213,6 @@ void TDM::CreeazaStructuri()
         RuleazaInTranzactieProprie([&] { CreeazaGenerator(tabel); });
         RuleazaInTranzactieProprie([&] { AdaugaColoaneDate(tabel); });
         RuleazaInTranzactieProprie([&] { AdaugaLegaturiDate(tabel); });
-        RuleazaInTranzactieProprie([&] { CreeazaIndexDate(tabel); });
     }
 }
 
@@ -294,17 +293,6 @@ void TDM::AdaugaLegaturiDate(const QString& tabel)
                      .arg(legatura.Constrangere, legatura.Coloana, t));
         Q1().ExecSQL();
     }
-}
-
-void TDM::CreeazaIndexDate(const QString& tabel)
-{
-    const QString& t = NumeTabelVerificat(tabel);
-    if (ExistaInCatalog(QStringLiteral("select RDB$INDEX_NAME from RDB$INDICES where RDB$INDEX_NAME = :RDB$INDEX_NAME"),
-                        QStringLiteral("RDB$INDEX_NAME"), QStringLiteral("IX_DATE_") + t))
-        return;
-    // Without it every lookup of one value of a record walks all the records' rows of that field.
-    Q1().SQL(QStringLiteral("CREATE INDEX IX_DATE_%1 ON \"DATE\" (ID_%1, COD_CAMP)").arg(t));
-    Q1().ExecSQL();
 }
 
 void TDM::SincronizeazaTipuriDeDate()

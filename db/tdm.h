@@ -66,8 +66,6 @@ public:
     void CreeazaGenerator(const QString& tabel);
     void AdaugaColoaneDate(const QString& tabel);
     void AdaugaLegaturiDate(const QString& tabel);
-    // The index by which a record's values are looked up, one field at a time.
-    void CreeazaIndexDate(const QString& tabel);
     void SincronizeazaTipuriDeDate();
     void SincronizeazaProfil();
     // Writes the given profile into PROFIL_DIPLOMA and deletes the rows it does not name.

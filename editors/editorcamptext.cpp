@@ -4,6 +4,7 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QStringListModel>
 
 namespace {
 
@@ -35,7 +36,8 @@ void TEditorCampText::Incarca(const QString& codFormular, const QString& codPagi
         for (q.Open(); !q.Eof(); q.Next())
             sugestii << q.Fields(0).AsString();
     }
-    m_lista->addItems(sugestii);
+    // One model for the whole list: adding the values one by one costs far more with many pupils.
+    m_lista->setModel(new QStringListModel(sugestii, m_lista));
     m_lista->setEditText(ValoareStocata());
     CaretLaSfarsit();
 }

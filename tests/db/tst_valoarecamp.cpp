@@ -20,7 +20,6 @@ private slots:
     void ciclu();
     void tranzactiaSiInterogarile();
     void spatiereMajuscule();
-    void indexPentruValori();
 
 private:
     void Scrie(int id, const QString& ref, const QString& text) { ScrieValoare(*m_dm, "ELEVI", id, ref, text); }
@@ -189,15 +188,6 @@ void TestValoareCamp::spatiereMajuscule()
     QCOMPARE(TDM::SpatiereMajuscule("NumeElev"), QString(" Nume Elev"));
     QCOMPARE(TDM::SpatiereMajuscule("PV"), QString(" P V"));
     QCOMPARE(TDM::SpatiereMajuscule("ab1_Ă"), QString("ab1_Ă"));
-}
-
-void TestValoareCamp::indexPentruValori()
-{
-    const QString cauta = "SELECT TRIM(RDB$FIELD_NAME) FROM RDB$INDEX_SEGMENTS WHERE RDB$INDEX_NAME='IX_DATE_%1' "
-                          "ORDER BY RDB$FIELD_POSITION";
-    QCOMPARE(ColoanaSql(*m_dm, cauta.arg("ELEVI")), (QStringList{"ID_ELEVI", "COD_CAMP"}));
-    QCOMPARE(ColoanaSql(*m_dm, cauta.arg("SCOALA")), (QStringList{"ID_SCOALA", "COD_CAMP"}));
-    m_mediu->PornesteDM();
 }
 
 QTEST_MAIN(TestValoareCamp)
