@@ -23,15 +23,25 @@ struct TCampElev {
 // Fills the database once: every profile field of the pupils gets a value for every pupil.
 class TDateBanc {
 public:
-    TDateBanc() : m_dm(m_mediu.PornesteDM())
+    TDateBanc() : m_dm(&m_mediu.PornesteDM())
     {
         const QStringList campuri = ColoanaSql(
-            m_dm, "SELECT COD_PAGINA || '.' || COD_CAMP || '.' || TIP_DE_DATE FROM PROFIL_DIPLOMA WHERE "
+            *m_dm, "SELECT COD_PAGINA || '.' || COD_CAMP || '.' || TIP_DE_DATE FROM PROFIL_DIPLOMA WHERE "
                   "ASOCIAT_CU='ELEVI' ORDER BY ORDINE");
-        TGardaTranzactie tr(m_dm.Tr());
-        QSqlQuery elev(m_dm.Tr().Baza());
+        Umple(campuri);
+        // A secretary's next start finds the pupils there and refreshes the index statistics.
+        m_mediu.OpresteDM();
+        m_dm = &m_mediu.PornesteDM();
+    }
+    TDM& DM() { return *m_dm; }
+
+private:
+    void Umple(const QStringList& campuri)
+    {
+        TGardaTranzactie tr(m_dm->Tr());
+        QSqlQuery elev(m_dm->Tr().Baza());
         elev.prepare("INSERT INTO ELEVI (ID_ELEVI) VALUES (GEN_ID(G_ID_ELEVI, 1)) RETURNING ID_ELEVI");
-        QSqlQuery valoare(m_dm.Tr().Baza());
+        QSqlQuery valoare(m_dm->Tr().Baza());
         valoare.prepare("INSERT INTO \"DATE\" (COD_FORMULAR, COD_PAGINA, COD_CAMP, ID_ELEVI, VALOARE_TEXT, VALOARE_NUM) "
                         "VALUES ('PV', ?, ?, ?, ?, 0)");
         for (int i = 0; i < NumarElevi; ++i) {
@@ -50,11 +60,9 @@ public:
         }
         tr.Commit();
     }
-    TDM& DM() { return m_dm; }
 
-private:
     TMediuTest m_mediu;
-    TDM& m_dm;
+    TDM* m_dm;
 };
 
 TDateBanc& Date()

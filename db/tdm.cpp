@@ -103,6 +103,7 @@ void TDM::DataModuleCreate()
     CreeazaStructuri();
     SincronizeazaTipuriDeDate();
     SincronizeazaProfil();
+    ActualizeazaStatisticiIndecsi();
 }
 
 void TDM::GasesteSauCreeazaBazaDeDate()
@@ -377,5 +378,20 @@ void TDM::SincronizeazaProfil(const TListaLiniiProfilDiploma& profil)
         Q2().ExecSQL();
     }
     Q1().Close();
+    tr.Commit();
+}
+
+void TDM::ActualizeazaStatisticiIndecsi()
+{
+    QStringList indecsi;
+    TGardaTranzactie tr(m_tr);
+    Q1().SQL(QStringLiteral("select TRIM(RDB$INDEX_NAME) AS NUME from RDB$INDICES where RDB$RELATION_NAME = 'DATE'"));
+    for (Q1().Open(); !Q1().Eof(); Q1().Next())
+        indecsi.append(Q1().FieldByName(QStringLiteral("NUME")).AsString());
+    Q1().Close();
+    for (const QString& index : std::as_const(indecsi)) {
+        Q1().SQL(QStringLiteral("SET STATISTICS INDEX ") + NumeTabelVerificat(index));
+        Q1().ExecSQL();
+    }
     tr.Commit();
 }

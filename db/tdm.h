@@ -68,6 +68,9 @@ public:
     void AdaugaLegaturiDate(const QString& tabel);
     void SincronizeazaTipuriDeDate();
     void SincronizeazaProfil();
+    // Recomputes the selectivity of the value table's indexes, so that a value lookup for
+    // one record uses the record's index rather than scanning every record's row of the field.
+    void ActualizeazaStatisticiIndecsi();
     // Writes the given profile into PROFIL_DIPLOMA and deletes the rows it does not name.
     void SincronizeazaProfil(const TListaLiniiProfilDiploma& profil);
 
