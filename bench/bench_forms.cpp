@@ -4,7 +4,6 @@
 #include "print/printpraventform.h"
 #include "support/mediutest.h"
 
-#include <QApplication>
 #include <QPainter>
 #include <QPixmap>
 #include <QPrinter>
@@ -116,14 +115,3 @@ BENCHMARK(Redesenare)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggr
 BENCHMARK(PasDeZoom)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(PotrivireTexteLungi)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(TiparirePaginaInPdf)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication aplicatie(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -3,7 +3,6 @@
 // start runs, so that the overhead shows as a ratio.
 #include "support/mediutest.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <benchmark/benchmark.h>
 
@@ -72,12 +71,3 @@ void CautariInCatalog(benchmark::State& stare)
 BENCHMARK(PrimaPornire)->Unit(benchmark::kMillisecond)->Iterations(3)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(ADouaPornire)->Unit(benchmark::kMillisecond)->Iterations(5)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(CautariInCatalog)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
-
-int main(int argc, char** argv)
-{
-    QCoreApplication aplicatie(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

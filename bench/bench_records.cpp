@@ -7,7 +7,6 @@
 #include "profile/inregistrare.h"
 #include "support/mediutest.h"
 
-#include <QApplication>
 #include <QLineEdit>
 #include <QSqlQuery>
 #include <benchmark/benchmark.h>
@@ -221,14 +220,3 @@ BENCHMARK(ValoareCampLegat)->Unit(benchmark::kMicrosecond)->Repetitions(5)->Repo
 BENCHMARK(ValoareCampLegatBrut)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(ConstruiestePagina)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(ConstruiestePaginaBrut)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication aplicatie(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
