@@ -1,9 +1,9 @@
 #include "app/editorconfigglobal.h"
 
-#include "app/centreazafereastra.h"
-#include "app/eroare.h"
-#include "app/infoglobal2005.h"
-#include "app/userprompt.h"
+#include "base/centreazafereastra.h"
+#include "base/eroare.h"
+#include "base/infoglobal2005.h"
+#include "base/userprompt.h"
 
 #include <QComboBox>
 #include <QFormLayout>

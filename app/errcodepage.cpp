@@ -1,6 +1,6 @@
 #include "app/errcodepage.h"
 
-#include "app/centreazafereastra.h"
+#include "base/centreazafereastra.h"
 
 #include <QFrame>
 #include <QGridLayout>

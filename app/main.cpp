@@ -1,6 +1,8 @@
-#include "app/comenzilinie.h"
+#include "app/comenzi.h"
+#include "base/comenzilinie.h"
 #include "app/praventmain.h"
-#include "app/userprompt.h"
+#include "app/splash.h"
+#include "base/userprompt.h"
 #include "db/tdm.h"
 
 #include <QApplication>
@@ -28,6 +30,7 @@ int main(int argc, char* argv[])
     QApplication::setOrganizationName(QStringLiteral("Brenvolt"));
     QApplication::setApplicationName(QStringLiteral("Pravent 2006"));
 
+    InregistreazaComenzile();
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Certificat de promovare a testelor nationale"));
     parser.addHelpOption();
@@ -41,7 +44,10 @@ int main(int argc, char* argv[])
         if (parser.isSet(comanda.Optiuni.first()))
             return comanda.Ruleaza(parser);
 
-    TDM dm(!parser.isSet(faraSplash));
+    std::function<void()> primulPas;
+    if (!parser.isSet(faraSplash))
+        primulPas = [] { AfiseazaSplash(QStringLiteral("Absolventi Clasa a VIIIa")); };
+    TDM dm(primulPas);
     // A start-up failure is shown and the program still opens its main window.
     RuleazaCuEroare([&dm] { dm.DataModuleCreate(); });
     TPraventMain fereastra;

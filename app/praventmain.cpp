@@ -1,8 +1,8 @@
 #include "app/praventmain.h"
 
-#include "app/centreazafereastra.h"
+#include "base/centreazafereastra.h"
 #include "app/editorconfigglobal.h"
-#include "app/userprompt.h"
+#include "base/userprompt.h"
 #include "db/tdm.h"
 #include "editors/configurarediploma.h"
 #include "editors/listaelevi.h"

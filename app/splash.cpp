@@ -1,8 +1,8 @@
 #include "app/splash.h"
 
-#include "app/centreazafereastra.h"
+#include "base/centreazafereastra.h"
 #include "app/errcodepage.h"
-#include "app/versiune.h"
+#include "base/versiune.h"
 
 #include <QDir>
 #include <QLabel>

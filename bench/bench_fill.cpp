@@ -1,9 +1,10 @@
-#include "app/infoglobal2005.h"
+#include "base/infoglobal2005.h"
 #include "editors/listacomuna.h"
 #include "forms/butonformular.h"
 #include "forms/handlerformular.h"
 #include "forms/particularizaretextarea.h"
 #include "forms/umplereformular.h"
+#include "print/scrienotainformular.h"
 #include "print/printpraventform.h"
 #include "support/elevcomplet.h"
 #include "support/mediutest.h"
@@ -44,7 +45,7 @@ void UmplereAmbelePagini(benchmark::State& state)
     TMediuBench& m = Mediu();
     TPrintPraventForm formular;
     for (auto _ : state)
-        UmpleFormular(formular, m.idElev);
+        UmpleFormular(formular, m.idElev, ScrieNotaInFormular);
 }
 
 // From the press of the button to the preview shown; closing it is not counted.
@@ -54,7 +55,7 @@ void ADouaApasarePravent(benchmark::State& state)
     QTreeWidget vt;
     vt.addTopLevelItem(NodNou(QStringLiteral("POPESCU"), m.idElev));
     vt.topLevelItem(0)->setSelected(true);
-    TButonFormular buton(TListaHandlerFormularDePrintat::Instanta().Handler(0), &vt, nullptr);
+    TButonFormular buton(TListaHandlerFormularDePrintat::Instanta().Handler(0), [&vt] { return IdSelectat(vt); }, nullptr);
     QElapsedTimer ceas;
     qint64 pana = 0;
     const auto apasa = [&] {

@@ -1,6 +1,6 @@
 #include "db/identificator.h"
 
-#include "app/eroare.h"
+#include "base/eroare.h"
 
 #include <QRegularExpression>
 

@@ -1,10 +1,9 @@
 #include "db/tdm.h"
 
-#include "app/dosardate.h"
-#include "app/eroare.h"
-#include "app/iesireproces.h"
-#include "app/splash.h"
-#include "app/userprompt.h"
+#include "base/dosardate.h"
+#include "base/eroare.h"
+#include "base/iesireproces.h"
+#include "base/userprompt.h"
 #include "db/identificator.h"
 #include "profile/inregistrare.h"
 
@@ -57,8 +56,8 @@ bool ModululDeDateConectat()
     return g_dm && g_dm->Conectat();
 }
 
-TDM::TDM(bool afiseazaSplash)
-    : m_afiseazaSplash(afiseazaSplash),
+TDM::TDM(std::function<void()> primulPas)
+    : m_primulPas(std::move(primulPas)),
       m_numeConexiune(QStringLiteral("pravent-%1").arg(++g_conexiuni)),
       m_tr(m_numeConexiune)
 {
@@ -94,8 +93,8 @@ bool TDM::Conectat() const
 
 void TDM::DataModuleCreate()
 {
-    if (m_afiseazaSplash)
-        AfiseazaSplash(QStringLiteral("Absolventi Clasa a VIIIa"));
+    if (m_primulPas)
+        m_primulPas();
     GasesteSauCreeazaBazaDeDate();
     Conecteaza();
     ActualizeazaSchema();
@@ -108,9 +107,7 @@ void TDM::DataModuleCreate()
 
 void TDM::GasesteSauCreeazaBazaDeDate()
 {
-    const TClasaProfilDiploma* profil = ProfilInregistrat();
-    if (!profil)
-        throw EEroare(QStringLiteral("NU ai definit profilul diplomei"));
+    const TClasaProfilDiploma* profil = &ProfilCerut();
     const QString dosar = CaleInDosarDate(QStringLiteral("DB"));
     QDir().mkpath(dosar);
     m_caleBazaDeDate = dosar + QLatin1Char('/') + profil->NumeBazaDeDate() + QStringLiteral(".FDB");

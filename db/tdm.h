@@ -21,8 +21,9 @@ struct TReferintaCamp {
 // six shared query objects. Created before any window; lives for the whole run.
 class TDM {
 public:
-    // afiseazaSplash false skips the language check and the splash (command line, tests).
-    explicit TDM(bool afiseazaSplash = true);
+    // primulPas runs first in DataModuleCreate: the start-up shows the language check and the
+    // splash there; the command line and the tests pass nothing.
+    explicit TDM(std::function<void()> primulPas = {});
     ~TDM();
     TDM(const TDM&) = delete;
     TDM& operator=(const TDM&) = delete;
@@ -81,7 +82,7 @@ private:
     QString ValoareProprie(const TReferintaCamp& ref, const QString& asociatCu, int id, const QString& tabel);
     QString ValoareDinRand(TInterogare& q, const QString& sql, const TReferintaCamp& ref, const QVariant& id);
 
-    bool m_afiseazaSplash;
+    std::function<void()> m_primulPas;
     QString m_numeConexiune;
     QString m_caleBazaDeDate;
     TTranzactie m_tr;

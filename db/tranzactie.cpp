@@ -1,6 +1,6 @@
 #include "db/tranzactie.h"
 
-#include "app/eroare.h"
+#include "base/eroare.h"
 #include "db/interogare.h"
 
 #include <QSqlError>

@@ -1,7 +1,7 @@
 // Field value resolution and display expressions of the data module.
 #include "db/tdm.h"
 
-#include "app/eroare.h"
+#include "base/eroare.h"
 #include "db/identificator.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "editors/brvnumedit.h"
 
-#include "editors/editorcampnota.h"
+#include "base/citestenota.h"
 
 #include <QRegularExpression>
 #include <QTimer>
@@ -30,7 +30,7 @@ TBrvNumEdit::TBrvNumEdit(QWidget* parent) : QLineEdit(parent)
 
 qint64 TBrvNumEdit::Valoare() const
 {
-    const qint64 valoare = TEditorCampNota::CitesteNota(text());
+    const qint64 valoare = CitesteNota(text());
     return text().trimmed().startsWith(QLatin1Char('-')) ? -valoare : valoare;
 }
 

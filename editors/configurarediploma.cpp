@@ -1,7 +1,7 @@
 #include "editors/configurarediploma.h"
 
-#include "app/centreazafereastra.h"
-#include "app/userprompt.h"
+#include "base/centreazafereastra.h"
+#include "base/userprompt.h"
 #include "db/tdm.h"
 #include "editors/listacomuna.h"
 #include "editors/modificalinieprofil.h"

@@ -1,7 +1,7 @@
 #include "editors/dialoginregistrare.h"
 
-#include "app/centreazafereastra.h"
-#include "app/userprompt.h"
+#include "base/centreazafereastra.h"
+#include "base/userprompt.h"
 #include "db/tdm.h"
 #include "editors/editorgenericcomplex.h"
 

@@ -1,6 +1,7 @@
 #include "editors/editorcampnota.h"
 
-#include "app/userprompt.h"
+#include "base/citestenota.h"
+#include "base/userprompt.h"
 #include "editors/brvnumedit.h"
 
 namespace {
@@ -15,21 +16,6 @@ TEditorCampNota::TEditorCampNota(QWidget* parent) : TEditorGeneric(parent), m_ed
 {
     m_edit->setObjectName(QStringLiteral("BrvNumEdit1"));
     AsazaControl(m_edit);
-}
-
-qint64 TEditorCampNota::CitesteNota(const QString& text)
-{
-    QString intregi, zecimale;
-    int parte = 1;
-    for (const QChar c : text) {
-        if (c == QLatin1Char(',') || c == QLatin1Char('.'))
-            ++parte;
-        else if (c >= QLatin1Char('0') && c <= QLatin1Char('9') && parte <= 2)
-            (parte == 1 ? intregi : zecimale).append(c);
-    }
-    const qint64 parteIntreaga = intregi.isEmpty() ? 0 : intregi.toLongLong();
-    const qint64 sutimi = zecimale.isEmpty() ? 0 : zecimale.left(2).leftJustified(2, QLatin1Char('0')).toLongLong();
-    return parteIntreaga * 10000 + sutimi * 100;
 }
 
 void TEditorCampNota::Incarca(const QString& codFormular, const QString& codPagina, const QString& codCamp,

@@ -1,6 +1,6 @@
 #include "editors/editorcampsimplu.h"
 
-#include "app/userprompt.h"
+#include "base/userprompt.h"
 
 #include <QDate>
 #include <QLineEdit>

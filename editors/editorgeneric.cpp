@@ -1,6 +1,6 @@
 #include "editors/editorgeneric.h"
 
-#include "app/userprompt.h"
+#include "base/userprompt.h"
 #include "db/identificator.h"
 #include "db/tdm.h"
 

@@ -1,6 +1,6 @@
 #include "editors/editorgenericcomplex.h"
 
-#include "app/eroare.h"
+#include "base/eroare.h"
 #include "db/tdm.h"
 #include "editors/editorcampnota.h"
 #include "editors/editorcampsimplu.h"

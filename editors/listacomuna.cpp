@@ -1,6 +1,6 @@
 #include "editors/listacomuna.h"
 
-#include "app/userprompt.h"
+#include "base/userprompt.h"
 #include "db/tdm.h"
 #include "profile/inregistrare.h"
 
@@ -53,14 +53,6 @@ std::optional<int> IdSelectatSauMesaj(const QTreeWidget& vt, const QString& mesa
     if (!id)
         Prompt().Informatie(mesaj);
     return id;
-}
-
-const TClasaProfilDiploma& ProfilCerut()
-{
-    const TClasaProfilDiploma* profil = ProfilInregistrat();
-    if (!profil)
-        throw EEroare(QStringLiteral("NU ai definit profilul diplomei"));
-    return *profil;
 }
 
 QPushButton* ButonLa(const QString& text, int x, int y, QWidget* bara)

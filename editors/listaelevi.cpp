@@ -1,6 +1,6 @@
 #include "editors/listaelevi.h"
 
-#include "app/userprompt.h"
+#include "base/userprompt.h"
 #include "db/tdm.h"
 #include "editors/adaugaelev.h"
 #include "editors/listacomuna.h"
@@ -72,7 +72,8 @@ void TListaElevi::CreeazaButoaneFormular()
     const TListaHandlerFormularDePrintat& handlere = TListaHandlerFormularDePrintat::Instanta();
     int x = 4;
     for (int i = 0; i < handlere.Count(); ++i) {
-        auto* buton = new TButonFormular(handlere.Handler(i), m_vt, m_panel2);
+        auto* buton = new TButonFormular(
+            handlere.Handler(i), [this] { return IdSelectat(*m_vt); }, m_panel2);
         buton->setGeometry(x, 4, 128, 40);
         buton->setIcon(m_imagine);
         m_butoaneFormular.append(buton);
@@ -83,31 +84,16 @@ void TListaElevi::CreeazaButoaneFormular()
 
 void TListaElevi::Reincarca()
 {
-    m_linii.clear();
-    {
-        const QString expresie = ProfilCerut().ListaCampuriElev();
-        TGardaTranzactie tr(DM().Tr());
-        TInterogare& q = DM().Q5();
-        TInchideLaFinal inchide(q);
-        // Identifier order keeps the list stable.
-        q.SQL(QStringLiteral("select    ID_ELEVI  from    ELEVI order by ID_ELEVI"));
-        for (q.Open(); !q.Eof(); q.Next()) {
-            const int id = q.FieldByName(QStringLiteral("ID_ELEVI")).AsInteger();
-            m_linii.push_back({id, DM().ParseExp(expresie, id)});
-        }
-    }
+    m_linii = CitesteLiniiAfisate(QStringLiteral("ELEVI"), ProfilCerut().ListaCampuriElev());
     Filtreaza();
 }
 
 void TListaElevi::Filtreaza()
 {
     m_vt->clear();
-    const QString cautat = m_cauta->text();
-    const bool toate = cautat.trimmed().isEmpty();
     QList<QTreeWidgetItem*> noduri;
-    for (const TLinieElev& linie : m_linii)
-        if (toate || linie.Denumire.contains(cautat, Qt::CaseSensitive))
-            noduri.append(NodNou(linie.Denumire, linie.IdElev));
+    for (const TLinieElev& linie : LiniiFiltrate(m_linii, m_cauta->text()))
+        noduri.append(NodNou(linie.Denumire, linie.Id));
     m_vt->addTopLevelItems(noduri);
 }
 

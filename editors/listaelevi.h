@@ -1,5 +1,7 @@
 #pragma once
 
+#include "db/depozit.h"
+
 #include <QFrame>
 #include <QIcon>
 #include <vector>
@@ -9,12 +11,8 @@ class QPushButton;
 class QTreeWidget;
 class TButonFormular;
 
-struct TLinieElev {
-    int IdElev = -1;
-    QString Denumire;
-};
-
-using TListaLiniiElevi = std::vector<TLinieElev>;
+using TLinieElev = TLinieAfisata;
+using TListaLiniiElevi = TLiniiAfisate;
 
 // The pupil list of the main window: every pupil as its display line, filtered by the
 // search text, with the buttons of the printable forms above and Adauga, Modifica and

@@ -1,7 +1,7 @@
 #include "editors/listagenerica.h"
 
-#include "app/centreazafereastra.h"
-#include "app/userprompt.h"
+#include "base/centreazafereastra.h"
+#include "base/userprompt.h"
 #include "db/identificator.h"
 #include "db/tdm.h"
 #include "editors/editeaza.h"
@@ -41,18 +41,9 @@ TListaGenerica::TListaGenerica(QWidget* parent)
 void TListaGenerica::Reincarca()
 {
     m_vt->clear();
-    m_linii.clear();
-    const QString expresie = ProfilCerut().ListaCampuriGeneric();
-    const QString& t = NumeTabelVerificat(NumeTabel);
-    TGardaTranzactie tr(DM().Tr());
-    TInterogare& q = DM().Q5();
-    TInchideLaFinal inchide(q);
-    q.SQL(QStringLiteral("select id_%1 as \"ID\" from %1 order by id_%1").arg(t));
-    for (q.Open(); !q.Eof(); q.Next()) {
-        const int id = q.FieldByName(QStringLiteral("ID")).AsInteger();
-        m_linii.push_back({id, DM().ParseExp(expresie, id, t)});
-        m_vt->addTopLevelItem(NodNou(m_linii.back().Denumire, id));
-    }
+    m_linii = CitesteLiniiAfisate(NumeTabel, ProfilCerut().ListaCampuriGeneric());
+    for (const TLinieGenerica& linie : m_linii)
+        m_vt->addTopLevelItem(NodNou(linie.Denumire, linie.Id));
 }
 
 void TListaGenerica::Adauga()

@@ -1,16 +1,14 @@
 #pragma once
 
+#include "db/depozit.h"
+
 #include <QDialog>
 #include <vector>
 
 class QTreeWidget;
 
-struct TLinieGenerica {
-    int Id = -1;
-    QString Denumire;
-};
-
-using TListaLiniiGenerice = std::vector<TLinieGenerica>;
+using TLinieGenerica = TLinieAfisata;
+using TListaLiniiGenerice = TLiniiAfisate;
 
 // The records of one entity table other than the pupils, with Adauga, Modifica and Sterge.
 class TListaGenerica : public QDialog {

@@ -1,15 +1,14 @@
 #include "forms/butonformular.h"
 
-#include "app/userprompt.h"
-#include "editors/listacomuna.h"
+#include "base/userprompt.h"
 #include "forms/handlerformular.h"
 #include "forms/umplereformular.h"
 
 #include <QDialog>
-#include <QTreeWidget>
 
-TButonFormular::TButonFormular(const THandlerFormularDePrintat& handler, const QTreeWidget* vt, QWidget* parent)
-    : QPushButton(handler.Caption, parent), m_handler(handler), m_vt(vt)
+TButonFormular::TButonFormular(const THandlerFormularDePrintat& handler,
+                               std::function<std::optional<int>()> elevSelectat, QWidget* parent)
+    : QPushButton(handler.Caption, parent), m_handler(handler), m_elevSelectat(std::move(elevSelectat))
 {
     setStyleSheet(QStringLiteral("TButonFormular { background: #F4F4F0; border: 1px solid #A0A0A0; }"
                                  "TButonFormular:hover { background: #FFC73C; }"
@@ -19,7 +18,7 @@ TButonFormular::TButonFormular(const THandlerFormularDePrintat& handler, const Q
 
 void TButonFormular::Apasa()
 {
-    const std::optional<int> idElev = IdSelectat(*m_vt);
+    const std::optional<int> idElev = m_elevSelectat();
     if (!idElev) {
         Prompt().Informatie(QStringLiteral("Va rog selectati un elev!"));
         return;
@@ -32,5 +31,5 @@ void TButonFormular::Apasa()
 
 void TButonFormular::CompleteazaFormularul(int idElev)
 {
-    UmpleFormular(*m_formular, idElev);
+    UmpleFormular(*m_formular, idElev, m_handler.ScriitorNota());
 }

@@ -3,8 +3,9 @@
 #include <QDialog>
 #include <QPointer>
 #include <QPushButton>
+#include <functional>
+#include <optional>
 
-class QTreeWidget;
 class THandlerFormularDePrintat;
 
 // The pupil list's button of one printable form: fills the form from the selected pupil and
@@ -12,8 +13,9 @@ class THandlerFormularDePrintat;
 class TButonFormular : public QPushButton {
     Q_OBJECT
 public:
-    // `vt` is the pupil list's tree; every node carries its pupil's id.
-    TButonFormular(const THandlerFormularDePrintat& handler, const QTreeWidget* vt, QWidget* parent);
+    // `elevSelectat` gives the pupil the list has selected, if any.
+    TButonFormular(const THandlerFormularDePrintat& handler, std::function<std::optional<int>()> elevSelectat,
+                   QWidget* parent);
 
     const THandlerFormularDePrintat& Handler() const { return m_handler; }
     QDialog* Formular() const { return m_formular; }
@@ -25,6 +27,6 @@ private:
     void CompleteazaFormularul(int idElev);
 
     const THandlerFormularDePrintat& m_handler;
-    const QTreeWidget* m_vt;
+    std::function<std::optional<int>()> m_elevSelectat;
     QPointer<QDialog> m_formular;
 };

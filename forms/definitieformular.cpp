@@ -1,6 +1,6 @@
 #include "forms/definitieformular.h"
 
-#include "app/eroare.h"
+#include "base/eroare.h"
 #include "forms/fontformular.h"
 #include "forms/formulardeprintat.h"
 

@@ -1,6 +1,6 @@
 #include "forms/editortextformular.h"
 
-#include "app/centreazafereastra.h"
+#include "base/centreazafereastra.h"
 #include "forms/fontformular.h"
 #include "forms/formulartextarea.h"
 #include "forms/particularizaretextarea.h"

@@ -1,6 +1,6 @@
 #include "forms/fluxetichete.h"
 
-#include "app/eroare.h"
+#include "base/eroare.h"
 
 #include <QStringDecoder>
 #include <algorithm>

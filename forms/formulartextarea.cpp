@@ -1,6 +1,6 @@
 #include "forms/formulartextarea.h"
 
-#include "app/userprompt.h"
+#include "base/userprompt.h"
 #include "forms/editortextformular.h"
 #include "forms/fontformular.h"
 #include "forms/formulardeprintat.h"

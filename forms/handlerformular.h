@@ -1,5 +1,7 @@
 #pragma once
 
+#include "forms/umplereformular.h"
+
 #include <QString>
 #include <memory>
 #include <vector>
@@ -17,6 +19,8 @@ public:
     QString Caption;
     // A new form dialog owned by `owner`.
     virtual QDialog* CreateForm(QWidget* owner) const = 0;
+    // How the form writes its marks; a form without marks has none.
+    virtual TScriitorNota ScriitorNota() const { return {}; }
 };
 
 // The printable forms, in registration order (which is the order of the buttons). One

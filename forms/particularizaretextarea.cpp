@@ -1,8 +1,8 @@
 #include "forms/particularizaretextarea.h"
 
-#include "app/dosardate.h"
-#include "app/eroare.h"
-#include "app/userprompt.h"
+#include "base/dosardate.h"
+#include "base/eroare.h"
+#include "base/userprompt.h"
 #include "forms/fluxetichete.h"
 #include "forms/fontformular.h"
 #include "forms/formulartextarea.h"

@@ -1,11 +1,11 @@
 #include "forms/umplereformular.h"
 
-#include "app/eroare.h"
+#include "base/eroare.h"
+#include "base/multimi.h"
 #include "db/tdm.h"
-#include "editors/editorcampnota.h"
+#include "base/citestenota.h"
 #include "forms/formulardeprintat.h"
 #include "forms/formulartextarea.h"
-#include "print/scrienotainformular.h"
 
 #include <QCollator>
 #include <QHash>
@@ -74,15 +74,8 @@ QString Felie(const TFormularTextArea& arie, const QString& valoare)
 
 int TipulNotei(const TFormularTextArea& arie)
 {
-    const QString tip = arie.Denumire3().trimmed().toUpper();
-    if (tip == QLatin1String("NOTA_DIPLOMA"))
-        return TipNotaDiploma;
-    if (tip == QLatin1String("NOTA_COTOR"))
-        return TipNotaCotor;
-    if (tip == QLatin1String("MEDIE_DIPLOMA"))
-        return TipMedieDiploma;
-    if (tip == QLatin1String("MEDIE_COTOR"))
-        return TipMedieCotor;
+    if (const std::optional<TTipNota> tip = TipNotaDinText(arie.Denumire3()))
+        return *tip;
     throw EEroare(QStringLiteral("%1 specifica un camp \"NOTA\" cu Denumire3 = \"%2\"; Denumire3 ar trebui sa fie "
                                  "NOTA_DIPLOMA, NOTA_COTOR, MEDIE_DIPLOMA sau MEDIE_COTOR!")
                       .arg(NumeArie(arie), arie.Denumire3()));
@@ -118,7 +111,7 @@ std::optional<qint32> NotaInSutimi(const QString& valoare)
 {
     if (valoare.isEmpty())
         return std::nullopt;
-    return static_cast<qint32>(TEditorCampNota::CitesteNota(valoare) / 100);
+    return static_cast<qint32>(CitesteNota(valoare) / 100);
 }
 
 // What one filling has read. Values and data types cannot change while it runs, and the
@@ -148,7 +141,8 @@ private:
     QHash<QString, TCampCitit> m_citite;
 };
 
-void UmpleArie(const TFormularDePrintat& pagina, TFormularTextArea& arie, TCampuriCitite& campuri)
+void UmpleArie(const TFormularDePrintat& pagina, TFormularTextArea& arie, TCampuriCitite& campuri,
+               const TScriitorNota& scrieNota)
 {
     arie.SetText(QString());
     const TCampuriCitite::TCampCitit& camp = campuri.Citeste(arie);
@@ -158,7 +152,8 @@ void UmpleArie(const TFormularDePrintat& pagina, TFormularTextArea& arie, TCampu
     }
     const int tip = TipulNotei(arie);
     const TPerecheNota pereche = PerecheaNotei(pagina, arie);
-    ScrieNotaInFormular(pereche.Sus, pereche.Jos, NotaInSutimi(camp.Valoare), tip);
+    if (scrieNota)
+        scrieNota(pereche.Sus, pereche.Jos, NotaInSutimi(camp.Valoare), tip);
 }
 
 // The pages in the order they were placed on the form, which their numbered names keep:
@@ -187,13 +182,13 @@ void ReseteazaPagina(TFormularDePrintat& pagina)
     pagina.SetZoom(100);
 }
 
-void UmpleFormular(QWidget& formular, int idElev)
+void UmpleFormular(QWidget& formular, int idElev, const TScriitorNota& scrieNota)
 {
     TGardaTranzactie tr(DM().Tr());
     TCampuriCitite campuri(idElev);
     for (TFormularDePrintat* pagina : PaginileFormularului(formular)) {
         ReseteazaPagina(*pagina);
         for (TFormularTextArea* arie : pagina->Arii())
-            UmpleArie(*pagina, *arie, campuri);
+            UmpleArie(*pagina, *arie, campuri, scrieNota);
     }
 }

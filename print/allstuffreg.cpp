@@ -1,7 +1,7 @@
 #include "print/allstuffreg.h"
 
-#include "app/brvregistryclass.h"
-#include "app/eroare.h"
+#include "base/brvregistryclass.h"
+#include "base/eroare.h"
 #include "print/listavirgule.h"
 #include "print/numarzecimal.h"
 

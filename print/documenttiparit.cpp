@@ -1,6 +1,6 @@
 #include "print/documenttiparit.h"
 
-#include "app/eroare.h"
+#include "base/eroare.h"
 #include "print/imprimantacurenta.h"
 #include "print/setupprinter.h"
 

@@ -1,6 +1,7 @@
 #include "print/handlerpravent.h"
 
 #include "print/printpraventform.h"
+#include "print/scrienotainformular.h"
 
 namespace {
 
@@ -16,4 +17,9 @@ THandlerPravent::THandlerPravent() : THandlerFormularDePrintat(QStringLiteral("P
 QDialog* THandlerPravent::CreateForm(QWidget* owner) const
 {
     return new TPrintPraventForm(owner);
+}
+
+TScriitorNota THandlerPravent::ScriitorNota() const
+{
+    return ScrieNotaInFormular;
 }

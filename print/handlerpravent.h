@@ -7,4 +7,5 @@ class THandlerPravent : public THandlerFormularDePrintat {
 public:
     THandlerPravent();
     QDialog* CreateForm(QWidget* owner) const override;
+    TScriitorNota ScriitorNota() const override;
 };

@@ -1,7 +1,7 @@
 #include "print/insertpaperform.h"
 
-#include "app/centreazafereastra.h"
-#include "app/userprompt.h"
+#include "base/centreazafereastra.h"
+#include "base/userprompt.h"
 #include "print/allstuffreg.h"
 #include "print/deseneintroducere.h"
 #include "print/numarzecimal.h"

@@ -1,6 +1,6 @@
 #include "print/numarzecimal.h"
 
-#include "app/eroare.h"
+#include "base/eroare.h"
 
 #include <QLocale>
 

@@ -1,6 +1,6 @@
 #include "print/printpraventform.h"
 
-#include "app/eroare.h"
+#include "base/eroare.h"
 #include "forms/definitieformular.h"
 #include "forms/formulardeprintat.h"
 #include "forms/particularizaretextarea.h"

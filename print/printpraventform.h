@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/template.h"
+#include "base/template.h"
 
 class QPushButton;
 class QTabWidget;

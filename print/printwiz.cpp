@@ -1,7 +1,7 @@
 #include "print/printwiz.h"
 
-#include "app/centreazafereastra.h"
-#include "app/userprompt.h"
+#include "base/centreazafereastra.h"
+#include "base/userprompt.h"
 #include "print/allstuffreg.h"
 #include "print/desenecalibrare.h"
 #include "print/imaginitest.h"

@@ -1,6 +1,6 @@
 #include "print/scrienotainformular.h"
 
-#include "app/infoglobal2005.h"
+#include "base/infoglobal2005.h"
 #include "forms/formulartextarea.h"
 #include "print/formatarenumere.h"
 #include "print/litereromanesti.h"

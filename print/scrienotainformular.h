@@ -1,12 +1,12 @@
 #pragma once
 
+#include "base/multimi.h"
+
 #include <QtGlobal>
 #include <optional>
 
 class TFormularTextArea;
 
-// Which option of the global settings decides how a mark is laid out.
-enum TTipNota { TipNotaDiploma = 0, TipNotaCotor = 1, TipMedieDiploma = 2, TipMedieCotor = 3 };
 
 // Writes a mark (hundredths, or none) into the pair of areas a page reserves for it: digits
 // above, words below, or everything in the upper area, as the global options say for the

@@ -1,6 +1,6 @@
 #include "print/tiparirediploma.h"
 
-#include "app/userprompt.h"
+#include "base/userprompt.h"
 #include "forms/formulardeprintat.h"
 #include "forms/imprimantaqt.h"
 #include "print/allstuffreg.h"

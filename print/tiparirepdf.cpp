@@ -1,12 +1,13 @@
 #include "print/tiparirepdf.h"
 
-#include "app/eroare.h"
+#include "base/eroare.h"
 #include "db/tdm.h"
 #include "forms/formulardeprintat.h"
 #include "forms/imprimantaqt.h"
 #include "forms/umplereformular.h"
 #include "print/allstuffreg.h"
 #include "print/printpraventform.h"
+#include "print/scrienotainformular.h"
 #include "print/setupprinter.h"
 
 #include <QFile>
@@ -90,6 +91,6 @@ void TiparesteCertificatInPdf(const QString& fisier, int idElev, TPaginiCertific
 {
     VerificaElevul(idElev);
     TPrintPraventForm formular;
-    UmpleFormular(formular, idElev);
+    UmpleFormular(formular, idElev, ScrieNotaInFormular);
     Tipareste(fisier, PaginileAlese(formular, pagini), TitluDocument(pagini));
 }

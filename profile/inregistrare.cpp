@@ -1,6 +1,6 @@
 #include "profile/inregistrare.h"
 
-#include "app/eroare.h"
+#include "base/eroare.h"
 
 namespace {
 
@@ -60,4 +60,12 @@ const TClasaProfilDiploma* ProfilInregistrat()
 const TClasaListaTabele* ListaTabeleInregistrata()
 {
     return SlotListaTabele();
+}
+
+const TClasaProfilDiploma& ProfilCerut()
+{
+    const TClasaProfilDiploma* profil = ProfilInregistrat();
+    if (!profil)
+        throw EEroare(QStringLiteral("NU ai definit profilul diplomei"));
+    return *profil;
 }

@@ -33,3 +33,5 @@ void InregistreazaProfil(const TClasaProfilDiploma* clasa);
 void InregistreazaListaTabele(const TClasaListaTabele* clasa);
 const TClasaProfilDiploma* ProfilInregistrat();
 const TClasaListaTabele* ListaTabeleInregistrata();
+// The registered profile; without one, the failure "NU ai definit profilul diplomei".
+const TClasaProfilDiploma& ProfilCerut();

@@ -1,10 +1,10 @@
 // The application shell: version text, window placement, splash, registration and menu.
-#include "app/centreazafereastra.h"
-#include "app/eroare.h"
+#include "base/centreazafereastra.h"
+#include "base/eroare.h"
 #include "app/errcodepage.h"
 #include "app/praventmain.h"
 #include "app/splash.h"
-#include "app/versiune.h"
+#include "base/versiune.h"
 #include "profile/profilpv.h"
 
 #include <QAction>

@@ -1,6 +1,6 @@
 // Settings objects mirrored in the settings store, and the "Format note" dialog over them.
 #include "app/editorconfigglobal.h"
-#include "app/infoglobal2005.h"
+#include "base/infoglobal2005.h"
 #include "support/mediutest.h"
 #include "support/prompttest.h"
 

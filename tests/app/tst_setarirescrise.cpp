@@ -1,6 +1,6 @@
 // Releasing a settings object leaves the store holding its values, but rewrites the store's
 // file only when one of them changed.
-#include "app/infoglobal2005.h"
+#include "base/infoglobal2005.h"
 #include "support/mediutest.h"
 
 #include <QSettings>

@@ -1,6 +1,6 @@
 // The query layer: named parameters, transaction tracking and the guards that close and
 // roll back on every path.
-#include "app/eroare.h"
+#include "base/eroare.h"
 #include "db/parametrisql.h"
 #include "support/mediutest.h"
 

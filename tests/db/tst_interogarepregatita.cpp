@@ -1,6 +1,6 @@
 // A query keeps its statement prepared while its transaction runs; these are the cases
 // where a kept statement could give a wrong answer.
-#include "app/eroare.h"
+#include "base/eroare.h"
 #include "support/mediutest.h"
 
 #include <QtTest>

@@ -1,7 +1,7 @@
 // Start-up of the data module on real Firebird databases: the file rule, the upgrade
 // ladder, the dynamic structures and the profile synchronisation.
-#include "app/eroare.h"
-#include "app/iesireproces.h"
+#include "base/eroare.h"
+#include "base/iesireproces.h"
 #include "profile/profilpv.h"
 #include "support/mediutest.h"
 #include "support/procestest.h"
@@ -130,7 +130,7 @@ void TestPornire::scaraDeVersiuni()
         // Version 2 already has the layout columns: only ORDINE may be added (adding the others
         // again would fail).
         TMediuTest mediu;
-        TDM dm(false);
+        TDM dm;
         ConecteazaFaraSincronizare(dm);
         ExecutaSql(dm, "ALTER TABLE PROFIL_DIPLOMA ADD LATIME_SUGERATA INTEGER, ADD COD_LINIE VARCHAR(32)");
         ExecutaSql(dm, "UPDATE CONFID_DB SET VERSIUNE=2");
@@ -140,7 +140,7 @@ void TestPornire::scaraDeVersiuni()
     }
     {
         TMediuTest mediu;
-        TDM dm(false);
+        TDM dm;
         ConecteazaFaraSincronizare(dm);
         ExecutaSql(dm, "UPDATE CONFID_DB SET VERSIUNE=4");
         const QStringList inainte = ColoaneDate(dm, "PROFIL_DIPLOMA");
@@ -150,7 +150,7 @@ void TestPornire::scaraDeVersiuni()
     }
     {
         TMediuTest mediu;
-        TDM dm(false);
+        TDM dm;
         ConecteazaFaraSincronizare(dm);
         ExecutaSql(dm, "DELETE FROM CONFID_DB");
         QVERIFY_THROWS_EXCEPTION(EEroare, dm.ActualizeazaSchema());
@@ -163,7 +163,7 @@ void TestPornire::faraBazaSiFaraSablonIeseCuCodul1()
     TMediuTest mediu(false);
     TPromptTest prompt;
     SeteazaIesireProces([](int cod) { throw TIesireCeruta{cod}; });
-    TDM dm(false);
+    TDM dm;
     int cod = 0;
     try {
         dm.DataModuleCreate();
@@ -206,7 +206,7 @@ void TestPornire::initializareaLaLiniaDeComandaAfiseazaCalea()
 void TestPornire::coloanaLipsaEsteAdaugataSingura()
 {
     TMediuTest mediu;
-    TDM dm(false);
+    TDM dm;
     ConecteazaFaraSincronizare(dm);
     dm.ActualizeazaSchema();
     dm.SincronizeazaTabele();

@@ -1,4 +1,4 @@
-#include "app/eroare.h"
+#include "base/eroare.h"
 #include "profile/inregistrare.h"
 #include "support/datetest.h"
 #include "support/mediutest.h"

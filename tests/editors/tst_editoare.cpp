@@ -1,3 +1,4 @@
+#include "base/citestenota.h"
 #include "editors/brvnumedit.h"
 #include "editors/editorcampnota.h"
 #include "editors/editorcampsimplu.h"
@@ -92,7 +93,7 @@ void TestEditoare::citesteNota()
 {
     QFETCH(QString, text);
     QFETCH(qint64, valoare);
-    QCOMPARE(TEditorCampNota::CitesteNota(text), valoare);
+    QCOMPARE(CitesteNota(text), valoare);
 }
 
 void TestEditoare::notaIncarcata_data()

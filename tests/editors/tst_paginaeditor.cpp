@@ -1,4 +1,4 @@
-#include "app/eroare.h"
+#include "base/eroare.h"
 #include "editors/brvnumedit.h"
 #include "editors/editorcampnota.h"
 #include "editors/editorcampsimplu.h"

@@ -1,9 +1,10 @@
-#include "app/eroare.h"
-#include "app/infoglobal2005.h"
+#include "base/eroare.h"
+#include "base/infoglobal2005.h"
 #include "forms/formulardeprintat.h"
 #include "forms/particularizaretextarea.h"
 #include "forms/umplereformular.h"
 #include "print/printpraventform.h"
+#include "print/scrienotainformular.h"
 #include "support/datetest.h"
 #include "support/elevcomplet.h"
 #include "support/mediutest.h"
@@ -52,7 +53,7 @@ void TestUmplereFormular::cleanup()
 QString TestUmplereFormular::EroareaUmplerii()
 {
     try {
-        UmpleFormular(*m_formular, m_idElev);
+        UmpleFormular(*m_formular, m_idElev, ScrieNotaInFormular);
     } catch (const EEroare& e) {
         return e.Mesaj();
     }
@@ -70,7 +71,7 @@ void TestUmplereFormular::valoriSiFelii()
     fata.FindAreaByNumber(6)->SetDenumire3("0");
     fata.FindAreaByNumber(36)->SetDenumire2("17");
     fata.FindAreaByNumber(36)->SetDenumire3("5");
-    UmpleFormular(*m_formular, m_idElev);
+    UmpleFormular(*m_formular, m_idElev, ScrieNotaInFormular);
 
     QString cnp;
     for (int n = 11; n <= 23; ++n)
@@ -95,7 +96,7 @@ void TestUmplereFormular::valoriSiFelii()
     const int scurt = AdaugaInregistrare(m_mediu->DM(), "ELEVI");
     ScrieValoare(m_mediu->DM(), "ELEVI", scurt, "PV.FATA.C_CNP", "12345");
     fata.FindAreaByNumber(12)->SetDenumire2("0");
-    UmpleFormular(*m_formular, scurt);
+    UmpleFormular(*m_formular, scurt, ScrieNotaInFormular);
     QCOMPARE(Fata(17), QString());
     QCOMPARE(Fata(15), QString("5"));
     QCOMPARE(Fata(12), QString("1"));
@@ -115,7 +116,7 @@ void TestUmplereFormular::paginaResetata()
     QCOMPARE(Spate(7), QString("<7>"));
 
     spate.SetZoom(150);
-    UmpleFormular(*m_formular, m_idElev);
+    UmpleFormular(*m_formular, m_idElev, ScrieNotaInFormular);
     QCOMPARE(spate.Zoom(), 100.0);
     QCOMPARE(Spate(7), QString("maghiara"));
 }
@@ -152,7 +153,7 @@ void TestUmplereFormular::eroriLasaFormularulCumAFost()
     QFETCH(QString, denumire2);
     QFETCH(QString, denumire3);
     QFETCH(QString, mesaj);
-    UmpleFormular(*m_formular, m_idElev);
+    UmpleFormular(*m_formular, m_idElev, ScrieNotaInFormular);
     QCOMPARE(Spate(57), QString("Scoala Gimnaziala"));
     TFormularTextArea& gresita = *m_formular->Fata()->FindAreaByNumber(arie);
     gresita.SetDenumire1(denumire1);
@@ -175,7 +176,7 @@ void TestUmplereFormular::notaCuDenumire3LaLitereMici()
     TFormularDePrintat& spate = *m_formular->Spate();
     spate.FindAreaByNumber(70)->SetDenumire3("nota_diploma ");
     spate.FindAreaByNumber(71)->SetDenumire3("Nota_Diploma ");
-    UmpleFormular(*m_formular, m_idElev);
+    UmpleFormular(*m_formular, m_idElev, ScrieNotaInFormular);
     QCOMPARE(Spate(70), QString("9,50"));
     QVERIFY(spate.FindAreaByNumber(71)->isVisibleTo(&spate));
     const QString litere = Spate(71);
@@ -185,7 +186,7 @@ void TestUmplereFormular::notaCuDenumire3LaLitereMici()
     // Paired only when Denumire3 is the same but for the letter case: the trailing blank
     // counts, so each area writes the whole mark alone.
     spate.FindAreaByNumber(71)->SetDenumire3("NOTA_DIPLOMA");
-    UmpleFormular(*m_formular, m_idElev);
+    UmpleFormular(*m_formular, m_idElev, ScrieNotaInFormular);
     QVERIFY2(Spate(70).startsWith("9,50 ("), qPrintable(Spate(70)));
     QCOMPARE(Spate(71), Spate(70));
 }
@@ -193,7 +194,7 @@ void TestUmplereFormular::notaCuDenumire3LaLitereMici()
 void TestUmplereFormular::faraNota()
 {
     const int idElev = AdaugaInregistrare(m_mediu->DM(), "ELEVI");
-    UmpleFormular(*m_formular, idElev);
+    UmpleFormular(*m_formular, idElev, ScrieNotaInFormular);
     QCOMPARE(Spate(74), QString("----"));
     QCOMPARE(Spate(75), QString(" "));
     QCOMPARE(Spate(8), QString("----"));

@@ -53,8 +53,8 @@ void TestButonPravent::init()
     m_prompt = std::make_unique<TPromptTest>();
     m_vt = std::make_unique<QTreeWidget>();
     m_vt->addTopLevelItem(NodNou("POPESCU", idElev));
-    m_buton = std::make_unique<TButonFormular>(TListaHandlerFormularDePrintat::Instanta().Handler(0), m_vt.get(),
-                                               nullptr);
+    m_buton = std::make_unique<TButonFormular>(
+        TListaHandlerFormularDePrintat::Instanta().Handler(0), [this] { return IdSelectat(*m_vt); }, nullptr);
 }
 
 void TestButonPravent::cleanup()

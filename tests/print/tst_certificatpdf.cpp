@@ -1,4 +1,4 @@
-#include "app/infoglobal2005.h"
+#include "base/infoglobal2005.h"
 #include "forms/formulardeprintat.h"
 #include "forms/particularizaretextarea.h"
 #include "print/allstuffreg.h"

@@ -1,4 +1,4 @@
-#include "app/brvregistryclass.h"
+#include "base/brvregistryclass.h"
 #include "print/allstuffreg.h"
 #include "print/imaginitest.h"
 #include "print/printwiz.h"

@@ -1,5 +1,5 @@
-#include "app/brvregistryclass.h"
-#include "app/eroare.h"
+#include "base/brvregistryclass.h"
+#include "base/eroare.h"
 #include "print/allstuffreg.h"
 #include "print/listavirgule.h"
 #include "support/mediutest.h"

@@ -25,7 +25,7 @@ TMediuTest::~TMediuTest()
 TDM& TMediuTest::PornesteDM()
 {
     m_dm.reset();
-    m_dm = std::make_unique<TDM>(false);
+    m_dm = std::make_unique<TDM>();
     m_dm->DataModuleCreate();
     return *m_dm;
 }

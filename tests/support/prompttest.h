@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/userprompt.h"
+#include "base/userprompt.h"
 
 #include <QList>
 #include <QString>

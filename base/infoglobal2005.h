@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/brvregistryclass.h"
+#include "base/brvregistryclass.h"
 
 // The global options: how marks are written on every certificate of the year, and the
 // forms of address. Create, read or assign, release at once: every holder writes all

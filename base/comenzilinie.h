@@ -6,9 +6,8 @@
 #include <functional>
 #include <vector>
 
-// A command-line mode: its options (the first one starts it) and what it runs. Each mode is
-// registered by the unit that implements it, before main() runs; the program runs the
-// first mode whose starting option is given and exits with its result.
+// A command-line mode: its options (the first one starts it) and what it runs. The program
+// runs the first mode whose starting option is given and exits with its result.
 struct TComandaLinie {
     QList<QCommandLineOption> Optiuni;
     std::function<int(const QCommandLineParser&)> Ruleaza;
@@ -17,3 +16,6 @@ struct TComandaLinie {
 // Returns true so that it can initialise a static flag.
 bool InregistreazaComanda(TComandaLinie comanda);
 const std::vector<TComandaLinie>& ComenziLinie();
+
+// Runs a mode's body: a failure is written to standard error and gives exit code 2.
+int RuleazaInConsola(const std::function<int()>& mod);

@@ -1,4 +1,6 @@
-#include "app/comenzilinie.h"
+#include "base/comenzilinie.h"
+
+#include <QTextStream>
 
 namespace {
 
@@ -19,4 +21,14 @@ bool InregistreazaComanda(TComandaLinie comanda)
 const std::vector<TComandaLinie>& ComenziLinie()
 {
     return Comenzi();
+}
+
+int RuleazaInConsola(const std::function<int()>& mod)
+{
+    try {
+        return mod();
+    } catch (const std::exception& e) {
+        QTextStream(stderr) << QString::fromUtf8(e.what()) << Qt::endl;
+        return 2;
+    }
 }

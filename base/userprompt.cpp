@@ -1,4 +1,4 @@
-#include "app/userprompt.h"
+#include "base/userprompt.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,4 +1,4 @@
-#include "app/brvregistryclass.h"
+#include "base/brvregistryclass.h"
 
 #include <QSet>
 #include <QSettings>

@@ -1,4 +1,4 @@
-#include "app/template.h"
+#include "base/template.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -1,4 +1,4 @@
-#include "app/infoglobal2005.h"
+#include "base/infoglobal2005.h"
 
 QString TInfoGlobal2005::CheieGlobal()
 {

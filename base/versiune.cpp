@@ -1,4 +1,4 @@
-#include "app/versiune.h"
+#include "base/versiune.h"
 
 TVersiune ParseazaVersiune(const QString& versiuneFisier)
 {

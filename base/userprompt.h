@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/eroare.h"
+#include "base/eroare.h"
 
 #include <QString>
 #include <exception>

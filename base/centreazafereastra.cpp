@@ -1,4 +1,4 @@
-#include "app/centreazafereastra.h"
+#include "base/centreazafereastra.h"
 
 #include <QCursor>
 #include <QGuiApplication>

@@ -1,4 +1,4 @@
-#include "app/dosardate.h"
+#include "base/dosardate.h"
 
 #include <QCoreApplication>
 #include <QDir>

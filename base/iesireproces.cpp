@@ -1,4 +1,4 @@
-#include "app/iesireproces.h"
+#include "base/iesireproces.h"
 
 #include <cstdlib>
 

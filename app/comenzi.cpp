@@ -1,0 +1,93 @@
+#include "app/comenzi.h"
+
+#include "base/comenzilinie.h"
+#include "base/eroare.h"
+#include "db/depozit.h"
+#include "db/pornirefaraferestre.h"
+#include "profile/inregistrare.h"
+#include "print/tiparirepdf.h"
+
+#include <QTextStream>
+
+namespace {
+
+const QCommandLineOption InitializeazaBaza(
+    QStringLiteral("init-db"), QStringLiteral("Aduce la zi baza de date din dosarul de date, afiseaza calea ei si iese."));
+
+const QCommandLineOption ListeazaElevii(QStringLiteral("list-pupils"),
+                                        QStringLiteral("Afiseaza liniile listei de elevi, cate una pe rand, si iese."));
+const QCommandLineOption Filtru(QStringLiteral("filter"),
+                                QStringLiteral("Afiseaza doar liniile care contin textul (ca la \"Cauta:\")."),
+                                QStringLiteral("TEXT"));
+
+const QCommandLineOption TiparesteInPdf(QStringLiteral("print-pdf"),
+                                        QStringLiteral("Tipareste certificatul unui elev in fisierul PDF dat si iese."),
+                                        QStringLiteral("FILE"));
+const QCommandLineOption Elev(QStringLiteral("pupil"), QStringLiteral("Numarul elevului (ID_ELEVI)."),
+                              QStringLiteral("ID"));
+const QCommandLineOption Pagina(QStringLiteral("page"), QStringLiteral("Pagina: fata, spate sau ambele."),
+                                QStringLiteral("fata|spate|ambele"), QStringLiteral("ambele"));
+
+int InitializeazaBazaDeDate(const QCommandLineParser&)
+{
+    const std::unique_ptr<TDM> dm = PornesteModululDeDateFaraFerestre();
+    QTextStream(stdout) << dm->CaleBazaDeDate() << Qt::endl;
+    return 0;
+}
+
+int ListeazaLiniile(const QCommandLineParser& parser)
+{
+    const std::unique_ptr<TDM> dm = PornesteModululDeDateFaraFerestre();
+    const TLiniiAfisate linii = CitesteLiniiAfisate(QStringLiteral("ELEVI"), ProfilCerut().ListaCampuriElev());
+    QTextStream iesire(stdout);
+    for (const TLinieAfisata& linie : LiniiFiltrate(linii, parser.value(Filtru)))
+        iesire << linie.Denumire << '\n';
+    return 0;
+}
+
+int IdElev(const QCommandLineParser& parser)
+{
+    bool ok = false;
+    const int id = parser.value(Elev).toInt(&ok);
+    if (!ok)
+        throw EEroare(QStringLiteral("--pupil trebuie sa fie numarul unui elev, nu \"%1\".").arg(parser.value(Elev)));
+    return id;
+}
+
+TPaginiCertificat Pagini(const QCommandLineParser& parser)
+{
+    const QString pagina = parser.value(Pagina);
+    if (pagina == QLatin1String("fata"))
+        return TPaginiCertificat::Fata;
+    if (pagina == QLatin1String("spate"))
+        return TPaginiCertificat::Spate;
+    if (pagina == QLatin1String("ambele"))
+        return TPaginiCertificat::Ambele;
+    throw EEroare(QStringLiteral("--page trebuie sa fie fata, spate sau ambele, nu \"%1\".").arg(pagina));
+}
+
+int TiparesteCertificatul(const QCommandLineParser& parser)
+{
+    const int idElev = IdElev(parser);
+    const TPaginiCertificat pagini = Pagini(parser);
+    const std::unique_ptr<TDM> dm = PornesteModululDeDateFaraFerestre();
+    TiparesteCertificatInPdf(parser.value(TiparesteInPdf), idElev, pagini);
+    return 0;
+}
+
+// Every mode runs through the console wrapper: a failure on standard error, exit code 2.
+void Inregistreaza(QList<QCommandLineOption> optiuni, int (*mod)(const QCommandLineParser&))
+{
+    InregistreazaComanda({std::move(optiuni), [mod](const QCommandLineParser& parser) {
+                              return RuleazaInConsola([&] { return mod(parser); });
+                          }});
+}
+
+} // namespace
+
+void InregistreazaComenzile()
+{
+    Inregistreaza({InitializeazaBaza}, InitializeazaBazaDeDate);
+    Inregistreaza({ListeazaElevii, Filtru}, ListeazaLiniile);
+    Inregistreaza({TiparesteInPdf, Elev, Pagina}, TiparesteCertificatul);
+}
