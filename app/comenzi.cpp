@@ -2,6 +2,7 @@
 
 #include "base/comenzilinie.h"
 #include "base/eroare.h"
+#include "db/copiibaza.h"
 #include "db/depozit.h"
 #include "db/pornirefaraferestre.h"
 #include "profile/inregistrare.h"
@@ -27,6 +28,23 @@ const QCommandLineOption Elev(QStringLiteral("pupil"), QStringLiteral("Numarul e
                               QStringLiteral("ID"));
 const QCommandLineOption Pagina(QStringLiteral("page"), QStringLiteral("Pagina: fata, spate sau ambele."),
                                 QStringLiteral("fata|spate|ambele"), QStringLiteral("ambele"));
+
+const QCommandLineOption Restaureaza(
+    QStringLiteral("restore"),
+    QStringLiteral("Pune inapoi ca baza de date o copie (de exemplu din DB/copii), dupa ce muta deoparte baza "
+                   "curenta, si iese."),
+    QStringLiteral("FILE"));
+
+int RestaureazaBazaDeDate(const QCommandLineParser& parser)
+{
+    const QString deoparte = RestaureazaCopia(parser.value(Restaureaza));
+    QTextStream iesire(stdout);
+    if (!deoparte.isEmpty())
+        iesire << QStringLiteral("Baza de date anterioara a fost mutata in %1").arg(deoparte) << Qt::endl;
+    iesire << QStringLiteral("Copia %1 este acum baza de date %2").arg(parser.value(Restaureaza), CaleBazaDeDateProfil())
+           << Qt::endl;
+    return 0;
+}
 
 int InitializeazaBazaDeDate(const QCommandLineParser&)
 {
@@ -90,4 +108,5 @@ void InregistreazaComenzile()
     Inregistreaza({InitializeazaBaza}, InitializeazaBazaDeDate);
     Inregistreaza({ListeazaElevii, Filtru}, ListeazaLiniile);
     Inregistreaza({TiparesteInPdf, Elev, Pagina}, TiparesteCertificatul);
+    Inregistreaza({Restaureaza}, RestaureazaBazaDeDate);
 }

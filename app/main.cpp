@@ -2,6 +2,7 @@
 #include "base/comenzilinie.h"
 #include "app/praventmain.h"
 #include "app/splash.h"
+#include "base/semnale.h"
 #include "base/userprompt.h"
 #include "db/tdm.h"
 
@@ -48,8 +49,21 @@ int main(int argc, char* argv[])
     if (!parser.isSet(faraSplash))
         primulPas = [] { AfiseazaSplash(QStringLiteral("Absolventi Clasa a VIIIa")); };
     TDM dm(primulPas);
-    // A start-up failure is shown and the program still opens its main window.
-    RuleazaCuEroare([&dm] { dm.DataModuleCreate(); });
+    // A start-up failure is shown and the program still opens its main window, unless going
+    // on would share the data with another instance or write a newer program's database.
+    bool oprita = false;
+    RuleazaCuEroare([&dm, &oprita] {
+        try {
+            dm.DataModuleCreate();
+        } catch (const EOprestePornirea&) {
+            oprita = true;
+            throw;
+        }
+    });
+    if (oprita)
+        return 1;
+    if (OprireCeruta())
+        return CodIesireLaOprire();
     TPraventMain fereastra;
     fereastra.show();
     return aplicatie.exec();

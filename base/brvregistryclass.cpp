@@ -1,5 +1,7 @@
 #include "base/brvregistryclass.h"
 
+#include "base/userprompt.h"
+
 #include <QSet>
 #include <QSettings>
 #include <algorithm>
@@ -86,6 +88,25 @@ QSettings DeschideSetari()
                      QStringLiteral("Certavo"));
 }
 
+bool SeteazaDacaDiferit(QSettings& setari, const QString& nume, const QVariant& valoare)
+{
+    if (setari.contains(nume) && setari.value(nume).toString() == valoare.toString())
+        return false;
+    setari.setValue(nume, valoare);
+    return true;
+}
+
+bool PastreazaModificarile(QSettings& setari)
+{
+    setari.sync();
+    if (setari.status() == QSettings::NoError)
+        return true;
+    Prompt().Eroare(QStringLiteral("Setarile nu au putut fi scrise in fisierul \"%1\": modificarea nu a fost "
+                                   "pastrata.")
+                        .arg(setari.fileName()));
+    return false;
+}
+
 void TBrvRegistryClass::Incarca()
 {
     TBrvRTTIShell shell(this);
@@ -113,6 +134,7 @@ void TBrvRegistryClass::Salveaza()
     TBrvRTTIShell shell(this);
     QSettings setari = DeschideSetari();
     setari.beginGroup(m_cheie);
+    bool modificat = false;
     for (int i = 0; i < shell.Count(); ++i) {
         QVariant valoare;
         switch (shell.Fel(i)) {
@@ -127,7 +149,8 @@ void TBrvRegistryClass::Salveaza()
         }
         // Only a changed value makes the store rewrite its file, and settings objects are
         // released often (the mark writer holds one for every mark it writes).
-        if (!setari.contains(shell.Nume(i)) || setari.value(shell.Nume(i)).toString() != valoare.toString())
-            setari.setValue(shell.Nume(i), valoare);
+        modificat = SeteazaDacaDiferit(setari, shell.Nume(i), valoare) || modificat;
     }
+    if (modificat)
+        PastreazaModificarile(setari);
 }

@@ -30,6 +30,15 @@ private:
 // The settings store every options object lives in (the registry of the design).
 QSettings DeschideSetari();
 
+// Sets a value only when the store holds another one (an unchanged value must not make the
+// store rewrite its file). True when it was set.
+bool SeteazaDacaDiferit(QSettings& setari, const QString& nume, const QVariant& valoare);
+
+// Writes the pending changes out now and tells the user when the store refused them (a
+// read-only configuration folder, a folder where the file should be, a full disk): the
+// store itself drops them silently. True when they were kept.
+bool PastreazaModificarile(QSettings& setari);
+
 // Base of the options objects mirrored in the settings store. A concrete class calls
 // Incarca() at the end of its constructor and Salveaza() in its destructor: only then does
 // the object know its own published properties.

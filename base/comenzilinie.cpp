@@ -1,5 +1,7 @@
 #include "base/comenzilinie.h"
 
+#include "base/semnale.h"
+
 #include <QTextStream>
 
 namespace {
@@ -29,6 +31,7 @@ int RuleazaInConsola(const std::function<int()>& mod)
         return mod();
     } catch (const std::exception& e) {
         QTextStream(stderr) << QString::fromUtf8(e.what()) << Qt::endl;
-        return 2;
+        // Stopped by a signal: everything was rolled back and closed on the way out.
+        return OprireCeruta() ? CodIesireLaOprire() : 2;
     }
 }

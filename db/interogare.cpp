@@ -1,6 +1,7 @@
 #include "db/interogare.h"
 
 #include "base/eroare.h"
+#include "base/semnale.h"
 #include "db/tranzactie.h"
 
 #include <QSqlError>
@@ -54,6 +55,7 @@ void TInterogare::ParamByName(const QString& nume, const QVariant& valoare)
 
 void TInterogare::Executa()
 {
+    VerificaOprirea();
     Close();
     if (!m_tr.Active())
         throw EEroare(QStringLiteral("%1: tranzactia nu este activa").arg(m_nume));
@@ -92,6 +94,7 @@ void TInterogare::ExecSQL()
 
 void TInterogare::Next()
 {
+    VerificaOprirea();
     if (!m_activa)
         throw EEroare(QStringLiteral("%1: interogarea nu este deschisa").arg(m_nume));
     m_eof = !m_query->next();

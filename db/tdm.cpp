@@ -3,12 +3,17 @@
 #include "base/dosardate.h"
 #include "base/eroare.h"
 #include "base/iesireproces.h"
+#include "base/semnale.h"
 #include "base/userprompt.h"
+#include "db/copiibaza.h"
 #include "db/identificator.h"
+#include "db/mesajefirebird.h"
 #include "profile/inregistrare.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QHash>
 #include <QSqlError>
 
 namespace {
@@ -41,6 +46,55 @@ bool AcelasiCod(const TLinieProfilDiploma& linie, const QString& formular, const
 {
     return linie.COD_FORMULAR == formular && linie.COD_PAGINA == pagina && linie.COD_CAMP == camp;
 }
+
+bool AcelasiText(const TInterogare& q, const char* coloana, const QString& valoare)
+{
+    const TCamp camp = q.FieldByName(QLatin1String(coloana));
+    return !camp.IsNull() && camp.AsString() == valoare;
+}
+
+bool AcelasiIntreg(const TInterogare& q, const char* coloana, int valoare)
+{
+    const TCamp camp = q.FieldByName(QLatin1String(coloana));
+    return !camp.IsNull() && camp.AsInteger() == valoare;
+}
+
+// Whether the row the query stands on already holds every value the update would write.
+bool RandulEsteLaZi(const TInterogare& q, const TLinieProfilDiploma& linie)
+{
+    return AcelasiText(q, "SIMILAR_CU", linie.SIMILAR_CU) && AcelasiText(q, "ETICHETA_EDITOR", linie.ETICHETA_EDITOR)
+        && AcelasiText(q, "FORMULA", linie.FORMULA) && AcelasiText(q, "VIZIBIL", linie.VIZIBIL)
+        && AcelasiText(q, "TIP_DE_DATE", linie.TIP_DE_DATE) && AcelasiText(q, "ASOCIAT_CU", linie.ASOCIAT_CU)
+        && AcelasiText(q, "GRUP", linie.GRUP) && AcelasiIntreg(q, "LATIME_SUGERATA", linie.LATIME_SUGERATA)
+        && AcelasiText(q, "COD_LINIE", linie.COD_LINIE) && AcelasiIntreg(q, "ORDINE", linie.ORDINE);
+}
+
+// A value table indexed by record whose records have more than doubled since the index's
+// statistics were computed: the planner would still take the index for a poor one.
+bool StatisticiDepasite(double selectivitate, int inregistrari)
+{
+    const double cunoscute = selectivitate > 0 ? 1.0 / selectivitate : 0.0;
+    return inregistrari > 2.0 * cunoscute + 10.0;
+}
+
+// Present while a first start is under way: a start that finds it knows the one before was
+// killed before the new database was complete, and builds it again from the template.
+QString CaleSemnPrimaPornire(const QString& caleBaza)
+{
+    return caleBaza + QStringLiteral(".incomplet");
+}
+
+// Removes a file at the end of a scope, an error included (not a killed process).
+class TStergeLaFinal {
+public:
+    explicit TStergeLaFinal(QString cale) : m_cale(std::move(cale)) {}
+    ~TStergeLaFinal() { QFile::remove(m_cale); }
+    TStergeLaFinal(const TStergeLaFinal&) = delete;
+    TStergeLaFinal& operator=(const TStergeLaFinal&) = delete;
+
+private:
+    QString m_cale;
+};
 
 } // namespace
 
@@ -96,7 +150,11 @@ void TDM::DataModuleCreate()
     if (m_primulPas)
         m_primulPas();
     GasesteSauCreeazaBazaDeDate();
+    // Complete, or stopped by an error the user sees: either way no longer a start killed
+    // half-way, and the user may enter data into the database from now on.
+    const TStergeLaFinal semn(CaleSemnPrimaPornire(m_caleBazaDeDate));
     Conecteaza();
+    VerificaVersiunea();
     ActualizeazaSchema();
     SincronizeazaTabele();
     CreeazaStructuri();
@@ -107,12 +165,17 @@ void TDM::DataModuleCreate()
 
 void TDM::GasesteSauCreeazaBazaDeDate()
 {
-    const TClasaProfilDiploma* profil = &ProfilCerut();
-    const QString dosar = CaleInDosarDate(QStringLiteral("DB"));
-    QDir().mkpath(dosar);
-    m_caleBazaDeDate = dosar + QLatin1Char('/') + profil->NumeBazaDeDate() + QStringLiteral(".FDB");
-    if (QFile::exists(m_caleBazaDeDate))
+    if (!m_blocare)
+        m_blocare = std::make_unique<TBlocareInstanta>();
+    m_caleBazaDeDate = CaleBazaDeDateProfil();
+    QDir().mkpath(QFileInfo(m_caleBazaDeDate).absolutePath());
+    const QString semn = CaleSemnPrimaPornire(m_caleBazaDeDate);
+    if (QFile::exists(semn))
+        QFile::remove(m_caleBazaDeDate);
+    if (QFile::exists(m_caleBazaDeDate)) {
+        FaCopiaZilnica();
         return;
+    }
     const QString sablon = CaleSablonBazaDeDate();
     if (!QFile::exists(sablon)) {
         Prompt().Avertisment(QStringLiteral("Nu exista baza de date curenta si nu gasesc baza de date \"BLANK\" "
@@ -120,9 +183,66 @@ void TDM::GasesteSauCreeazaBazaDeDate()
                                  .arg(m_caleBazaDeDate, sablon));
         IesireProces(1);
     }
-    // QFile::copy never overwrites; a failed copy shows up when the connection opens.
-    QFile::copy(sablon, m_caleBazaDeDate);
-    QFile::setPermissions(m_caleBazaDeDate, QFile::permissions(m_caleBazaDeDate) | QFile::WriteOwner);
+    CreeazaDinSablon(sablon, semn);
+}
+
+// The copy becomes the database only once the engine has opened it: a damaged or truncated
+// template never takes its place.
+void TDM::CreeazaDinSablon(const QString& sablon, const QString& semn)
+{
+    const QString temporar = m_caleBazaDeDate + QStringLiteral(".tmp");
+    QFile::remove(temporar);
+    QFile copie(sablon);
+    if (!copie.copy(temporar))
+        throw EEroare(QStringLiteral("Nu pot copia sablonul \"%1\" in \"%2\": %3")
+                          .arg(sablon, temporar, copie.errorString()));
+    QFile::setPermissions(temporar, QFile::permissions(temporar) | QFile::WriteOwner);
+    try {
+        VersiuneaFisierului(temporar);
+    } catch (const EEroare& e) {
+        QFile::remove(temporar);
+        throw EEroare(QStringLiteral("Sablonul \"%1\" nu poate fi folosit: %2").arg(sablon, e.Mesaj()));
+    }
+    QFile marcaj(semn);
+    if (!marcaj.open(QIODevice::WriteOnly) || !QFile::rename(temporar, m_caleBazaDeDate)) {
+        QFile::remove(temporar);
+        QFile::remove(semn);
+        throw EEroare(QStringLiteral("Nu pot crea baza de date \"%1\".").arg(m_caleBazaDeDate));
+    }
+}
+
+// A copy that cannot be made is reported and the start goes on; a copy that shows the
+// database to be newer than this program stops it before the engine has touched the file.
+void TDM::FaCopiaZilnica()
+{
+    const TCopiiZilnice copii(m_caleBazaDeDate);
+    const QDate azi = QDate::currentDate();
+    std::optional<int> versiune;
+    try {
+        versiune = copii.FaCopia(azi);
+    } catch (const EEroare& e) {
+        Prompt().Avertisment(QStringLiteral("Copia zilnica a bazei de date nu a putut fi facuta: %1").arg(e.Mesaj()));
+        return;
+    }
+    if (versiune && *versiune > VersiuneSchemaCunoscuta) {
+        // Not kept: so the next start checks a new copy again, and the engine never opens
+        // the file of the newer program.
+        QFile::remove(copii.CaleCopie(azi));
+        VerificaVersiuneaCunoscuta(m_caleBazaDeDate, *versiune);
+    }
+}
+
+void TDM::VerificaVersiunea()
+{
+    int versiune = 0;
+    {
+        TGardaTranzactie tr(m_tr);
+        TInchideLaFinal inchide(Q1());
+        Q1().SQL(QStringLiteral("SELECT VERSIUNE FROM CONFID_DB"));
+        Q1().Open();
+        versiune = Q1().Eof() ? 0 : Q1().FieldByName(QStringLiteral("VERSIUNE")).AsInteger();
+    }
+    VerificaVersiuneaCunoscuta(m_caleBazaDeDate, versiune);
 }
 
 void TDM::Conecteaza()
@@ -137,7 +257,8 @@ void TDM::Conecteaza()
     baza.setPassword(QStringLiteral("vintorael"));
     baza.setConnectOptions(QStringLiteral("ISC_DPB_LC_CTYPE=UTF8"));
     if (!baza.open())
-        throw EEroare(baza.lastError().text());
+        throw EEroare(MesajFirebird(m_caleBazaDeDate, baza.lastError().text()));
+    InstaleazaOprireaLaSemnal();
 }
 
 void TDM::ActualizeazaSchema()
@@ -182,7 +303,10 @@ void TDM::SincronizeazaTabele()
         Q1().ParamByName("NUME_TABEL", linie.NUME_TABEL);
         Q1().Open();
         const bool exista = !Q1().Eof();
+        const bool laZi = exista && AcelasiText(Q1(), "EXP_DENUMIRE", linie.EXP_DENUMIRE);
         Q1().Close();
+        if (laZi)
+            continue;
         Q1().SQL(exista ? QStringLiteral("update    TABELE set    NUME_TABEL = :NUME_TABEL, EXP_DENUMIRE = "
                                          ":EXP_DENUMIRE where    (NUME_TABEL = :NUME_TABEL)")
                         : QStringLiteral("insert into    TABELE    (NUME_TABEL, EXP_DENUMIRE) values    "
@@ -204,8 +328,11 @@ void TDM::CreeazaStructuri()
             tabele.append(Q1().FieldByName(QStringLiteral("NUME_TABEL")).AsString());
         tr.Commit();
     }
+    // Every name is checked before the first statement: a name refused half-way would leave
+    // structures that the next start cannot complete.
+    for (const QString& tabel : std::as_const(tabele))
+        NumeTabelPentruStructuri(tabel);
     for (const QString& tabel : std::as_const(tabele)) {
-        NumeTabelVerificat(tabel);
         RuleazaInTranzactieProprie([&] { CreeazaTabela(tabel); });
         RuleazaInTranzactieProprie([&] { CreeazaCheiePrimara(tabel); });
         RuleazaInTranzactieProprie([&] { CreeazaGenerator(tabel); });
@@ -329,7 +456,12 @@ void TDM::SincronizeazaProfil(const TListaLiniiProfilDiploma& profil)
         LeagaCoduri(Q1(), linie.COD_FORMULAR, linie.COD_PAGINA, linie.COD_CAMP);
         Q1().Open();
         const bool exista = !Q1().Eof();
+        // A row already as the code has it is not rewritten: a start on an unchanged
+        // database writes nothing (and so still works on a full disk).
+        const bool laZi = exista && RandulEsteLaZi(Q1(), linie);
         Q1().Close();
+        if (laZi)
+            continue;
         Q1().SQL(exista
                      ? QStringLiteral(
                          "update    PROFIL_DIPLOMA set    SIMILAR_CU = :SIMILAR_CU, ETICHETA_EDITOR = "
@@ -378,10 +510,38 @@ void TDM::SincronizeazaProfil(const TListaLiniiProfilDiploma& profil)
     tr.Commit();
 }
 
+bool TDM::StatisticiDeRefacut()
+{
+    QHash<QString, int> inregistrari;
+    TInchideLaFinal inchide(Q1());
+    Q1().SQL(QStringLiteral("select i.RDB$STATISTICS AS SELECTIVITATE, TRIM(s.RDB$FIELD_NAME) AS COLOANA from "
+                            "RDB$INDICES i join RDB$INDEX_SEGMENTS s on s.RDB$INDEX_NAME = i.RDB$INDEX_NAME and "
+                            "s.RDB$FIELD_POSITION = 0 where i.RDB$RELATION_NAME = 'DATE'"));
+    for (Q1().Open(); !Q1().Eof(); Q1().Next()) {
+        const QString coloana = Q1().FieldByName(QStringLiteral("COLOANA")).AsString();
+        const QString tabel = coloana.section(QLatin1Char('_'), 1);
+        if (!coloana.startsWith(QLatin1String("ID")) || tabel.isEmpty())
+            continue;
+        if (!inregistrari.contains(tabel)) {
+            TInchideLaFinal inchideNumararea(Q2());
+            Q2().SQL(QStringLiteral("select count(*) AS NUMAR from ") + NumeTabelVerificat(tabel));
+            Q2().Open();
+            inregistrari.insert(tabel, Q2().FieldByName(QStringLiteral("NUMAR")).AsInteger());
+        }
+        const double selectivitate = Q1().FieldByName(QStringLiteral("SELECTIVITATE")).AsString().toDouble();
+        if (StatisticiDepasite(selectivitate, inregistrari.value(tabel)))
+            return true;
+    }
+    return false;
+}
+
 void TDM::ActualizeazaStatisticiIndecsi()
 {
     QStringList indecsi;
     TGardaTranzactie tr(m_tr);
+    // Refreshing writes the catalogue; only a value table that grew markedly needs it.
+    if (!StatisticiDeRefacut())
+        return;
     Q1().SQL(QStringLiteral("select TRIM(RDB$INDEX_NAME) AS NUME from RDB$INDICES where RDB$RELATION_NAME = 'DATE'"));
     for (Q1().Open(); !Q1().Eof(); Q1().Next())
         indecsi.append(Q1().FieldByName(QStringLiteral("NUME")).AsString());

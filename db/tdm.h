@@ -1,5 +1,6 @@
 #pragma once
 
+#include "db/blocareinstanta.h"
 #include "db/interogare.h"
 #include "db/tranzactie.h"
 #include "profile/listaliniiprofil.h"
@@ -57,8 +58,12 @@ public:
     static QString SpatiereMajuscule(const QString& text);
 
     // Steps of DataModuleCreate, public so that each can be checked on its own.
+    // Takes the instance lock, makes the daily copy of an existing database, or creates the
+    // database from the template (again, when the first start before was killed half-way).
     void GasesteSauCreeazaBazaDeDate();
     void Conecteaza();
+    // Refuses a database of a schema newer than this program knows, before anything is written.
+    void VerificaVersiunea();
     void ActualizeazaSchema();
     void SincronizeazaTabele();
     void CreeazaStructuri();
@@ -70,12 +75,16 @@ public:
     void SincronizeazaTipuriDeDate();
     void SincronizeazaProfil();
     // Recomputes the selectivity of the value table's indexes, so that a value lookup for
-    // one record uses the record's index rather than scanning every record's row of the field.
+    // one record uses the record's index rather than scanning every record's row of the field;
+    // only when an entity table has more than doubled since they were last computed.
     void ActualizeazaStatisticiIndecsi();
     // Writes the given profile into PROFIL_DIPLOMA and deletes the rows it does not name.
     void SincronizeazaProfil(const TListaLiniiProfilDiploma& profil);
 
 private:
+    void CreeazaDinSablon(const QString& sablon, const QString& semn);
+    void FaCopiaZilnica();
+    bool StatisticiDeRefacut();
     bool ExistaInCatalog(const QString& sqlCautare, const QString& parametru, const QString& valoare);
     void RuleazaInTranzactieProprie(const std::function<void()>& pas);
     QString ValoareCampVizitat(const TReferintaCamp& ref, int id, const QString& tabel, QSet<QString>& vizitate);
@@ -83,6 +92,7 @@ private:
     QString ValoareDinRand(TInterogare& q, const QString& sql, const TReferintaCamp& ref, const QVariant& id);
 
     std::function<void()> m_primulPas;
+    std::unique_ptr<TBlocareInstanta> m_blocare;
     QString m_numeConexiune;
     QString m_caleBazaDeDate;
     TTranzactie m_tr;

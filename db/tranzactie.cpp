@@ -2,6 +2,7 @@
 
 #include "base/eroare.h"
 #include "db/interogare.h"
+#include "db/mesajefirebird.h"
 
 #include <QSqlError>
 
@@ -10,7 +11,8 @@ namespace {
 void VerificaRezultat(bool reusit, const QSqlDatabase& baza, const char* operatie)
 {
     if (!reusit)
-        throw EEroare(QStringLiteral("%1: %2").arg(QLatin1String(operatie), baza.lastError().text()));
+        throw EEroare(QStringLiteral("%1: %2").arg(QLatin1String(operatie),
+                                                   MesajFirebird(baza.databaseName(), baza.lastError().text())));
 }
 
 } // namespace

@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <algorithm>
 
 namespace {
 
@@ -27,8 +28,10 @@ TParticularizareTextArea CitesteInregistrarea(TCititorEtichete& cititor)
     r.NumeFormular = cititor.Sir();
     r.NumeArie = cititor.Sir();
     r.Aliniere = cititor.Intreg();
-    r.DeplasareOrizontala = cititor.Intreg();
-    r.DeplasareVerticala = cititor.Intreg();
+    // The editor offers half a millimetre either way; a larger stored shift (a damaged or
+    // hand-made file) would move the text off the page or overflow the device coordinates.
+    r.DeplasareOrizontala = std::clamp(cititor.Intreg(), -1, 1);
+    r.DeplasareVerticala = std::clamp(cititor.Intreg(), -1, 1);
     r.NumeFont = cititor.Sir();
     if (versiune >= 1)
         r.Text = cititor.Sir();
@@ -150,10 +153,13 @@ void TListaParticularizareTextArea::Save() const
     scriitor.Intreg(Numar());
     for (const auto& r : m_inregistrari)
         ScrieInregistrarea(scriitor, *r);
+    // The save file commits even when the buffered bytes failed to reach the disk on close:
+    // flush first, so that a full disk keeps the previous file and is reported.
     QSaveFile fisier(m_cale);
     if (!fisier.open(QIODevice::WriteOnly) || fisier.write(scriitor.Octeti()) != scriitor.Octeti().size()
-        || !fisier.commit())
-        throw EEroare(QStringLiteral("Nu pot scrie fisierul %1: %2").arg(m_cale, fisier.errorString()));
+        || !fisier.flush() || !fisier.commit())
+        throw EEroare(QStringLiteral("Nu pot scrie fisierul %1: %2. Fisierul anterior a fost pastrat.")
+                          .arg(m_cale, fisier.errorString()));
 }
 
 TListaParticularizareTextArea& ListaParticularizari()

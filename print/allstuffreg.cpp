@@ -3,6 +3,7 @@
 #include "base/brvregistryclass.h"
 #include "base/eroare.h"
 #include "print/listavirgule.h"
+#include "print/margine.h"
 #include "print/numarzecimal.h"
 
 #include <QSettings>
@@ -35,7 +36,12 @@ public:
     }
     bool Boolean(int index) const { return Text(index) == QLatin1String("1"); }
     int Intreg(int index) const { return CitesteIntreg(Text(index)); }
-    double Zecimal(int index) const { return CitesteZecimal(Text(index)); }
+    // A stored margin the card cannot take (hand-edited, or from an older version) is unset.
+    double Margine(int index) const
+    {
+        const double mm = CitesteZecimal(Text(index));
+        return MargineAcceptata(mm) ? mm : 0.0;
+    }
 
 private:
     QStringList m_elemente;
@@ -95,10 +101,10 @@ void TAllStuffReg::CitesteTot(const QString& tot)
     LinieVerticalaDreapta = e.Boolean(3);
     LinieOrizontalaJos = e.Boolean(4);
     ModAlimentare = e.Intreg(5);
-    MargineStangaFata = e.Zecimal(6);
-    MargineSusFata = e.Zecimal(7);
-    MargineStangaVerso = e.Zecimal(8);
-    MargineSusVerso = e.Zecimal(9);
+    MargineStangaFata = e.Margine(6);
+    MargineSusFata = e.Margine(7);
+    MargineStangaVerso = e.Margine(8);
+    MargineSusVerso = e.Margine(9);
     NumeImprimanta = e.Text(10);
     IndexImprimanta = e.Intreg(NumarElemente - 1);
 }
@@ -116,7 +122,9 @@ void TAllStuffReg::Scrie() const
 {
     QSettings setari = DeschideSetari();
     setari.beginGroup(Grup);
-    setari.setValue(ValoareTot, Tot());
-    setari.setValue(ValoareOglindaFata, OglindescFata);
-    setari.setValue(ValoareOglindaVerso, OglindescVerso);
+    bool modificat = SeteazaDacaDiferit(setari, ValoareTot, Tot());
+    modificat = SeteazaDacaDiferit(setari, ValoareOglindaFata, OglindescFata) || modificat;
+    modificat = SeteazaDacaDiferit(setari, ValoareOglindaVerso, OglindescVerso) || modificat;
+    if (modificat)
+        PastreazaModificarile(setari);
 }

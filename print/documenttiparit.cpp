@@ -21,14 +21,24 @@ TDocumentTiparit::TDocumentTiparit(const QString& titlu, bool portrait, const QS
     if (fisierPdf.isEmpty()) {
         m_imprimanta.setPrinterName(ImprimantaCurenta());
     } else {
+        m_pdf = std::make_unique<TIesirePdf>(fisierPdf);
         m_imprimanta.setOutputFormat(QPrinter::PdfFormat);
-        m_imprimanta.setOutputFileName(fisierPdf);
+        m_imprimanta.setOutputFileName(m_pdf->CaleTemporara());
     }
     SetupPrinter(m_imprimanta, portrait);
     m_imprimanta.setDocName(titlu);
     if (!m_pictor.begin(&m_imprimanta))
         throw EEroare(QStringLiteral("Documentul \"%1\" nu poate fi tiparit pe \"%2\".")
                           .arg(titlu, fisierPdf.isEmpty() ? ImprimantaCurenta() : fisierPdf));
+}
+
+void TDocumentTiparit::Incheie()
+{
+    if (m_pictor.isActive() && !m_pictor.end())
+        throw EEroare(QStringLiteral("Documentul nu a putut fi incheiat pe \"%1\".")
+                          .arg(m_pdf ? m_pdf->Tinta() : ImprimantaCurenta()));
+    if (m_pdf)
+        m_pdf->Incheie();
 }
 
 QSize TDocumentTiparit::ZonaTiparibila() const

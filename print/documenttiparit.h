@@ -1,12 +1,15 @@
 #pragma once
 
+#include "print/iesirepdf.h"
+
 #include <QPainter>
 #include <QPrinter>
 #include <QString>
 #include <memory>
 
 // One print document on the current printer, set up by SetupPrinter and titled; it is
-// begun when created and ended when destroyed, also when drawing failed.
+// begun when created. Incheie ends it and, on the PDF printer, puts the file in place;
+// destroyed without Incheie (drawing failed) it is ended and a PDF file is dropped.
 class TDocumentTiparit {
 public:
     // nullptr when the current printer is a PDF file and the user gave up naming it.
@@ -14,6 +17,9 @@ public:
 
     TDocumentTiparit(const TDocumentTiparit&) = delete;
     TDocumentTiparit& operator=(const TDocumentTiparit&) = delete;
+
+    // Ends the document; a PDF file that cannot be put in place is an error.
+    void Incheie();
 
     QPrinter& Imprimanta() { return m_imprimanta; }
     QPainter& Pictor() { return m_pictor; }
@@ -23,6 +29,7 @@ public:
 private:
     TDocumentTiparit(const QString& titlu, bool portrait, const QString& fisierPdf);
 
+    std::unique_ptr<TIesirePdf> m_pdf;
     QPrinter m_imprimanta;
     QPainter m_pictor;
 };

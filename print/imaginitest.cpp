@@ -114,5 +114,6 @@ bool TiparesteFoaieTest(TFoaieTest foaie)
         return false;
     const QRect loc = LocImagineTest(document->ZonaTiparibila(), MarimeImagineTest(foaie));
     DeseneazaImagineTest(document->Pictor(), foaie, loc);
+    document->Incheie();
     return true;
 }

@@ -4,6 +4,7 @@
 #include "base/userprompt.h"
 #include "print/allstuffreg.h"
 #include "print/deseneintroducere.h"
+#include "print/margine.h"
 #include "print/numarzecimal.h"
 
 #include <QCheckBox>
@@ -175,10 +176,14 @@ bool TInsertPaperForm::SageataInSus() const
 void TInsertPaperForm::Ok()
 {
     RuleazaCuEroare([this] {
-        const double stanga = CitesteZecimal(m_margineStanga->text());
-        const double sus = CitesteZecimal(m_margineSus->text());
-        m_stanga = stanga;
-        m_sus = sus;
+        const std::optional<double> stanga = CitesteMargine(m_margineStanga->text());
+        const std::optional<double> sus = CitesteMargine(m_margineSus->text());
+        if (!stanga || !sus) {
+            Prompt().Avertisment(MotivMargineRefuzata());
+            return;
+        }
+        m_stanga = *stanga;
+        m_sus = *sus;
         accept();
     });
 }

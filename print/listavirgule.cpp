@@ -5,15 +5,17 @@ namespace {
 const QChar Ghilimea = QLatin1Char('"');
 const QChar Virgula = QLatin1Char(',');
 
+// A NUL (a damaged settings file) separates items like any other control character: a
+// character that neither ends an item nor is skipped would stop the reader in its place.
 bool EsteBlanc(QChar c)
 {
-    return c.unicode() >= 1 && c.unicode() <= ' ';
+    return c.unicode() <= ' ';
 }
 
 bool TrebuieCitat(const QString& element)
 {
     for (const QChar c : element)
-        if (c.unicode() <= ' ' || c == Ghilimea || c == Virgula)
+        if (EsteBlanc(c) || c == Ghilimea || c == Virgula)
             return true;
     return false;
 }
@@ -48,7 +50,7 @@ QString ExtrageCitat(const QString& text, int& poz)
 QString ExtrageSimplu(const QString& text, int& poz)
 {
     const int inceput = poz;
-    while (poz < text.size() && text.at(poz).unicode() > ' ' && text.at(poz) != Virgula)
+    while (poz < text.size() && !EsteBlanc(text.at(poz)) && text.at(poz) != Virgula)
         ++poz;
     return text.mid(inceput, poz - inceput);
 }

@@ -45,6 +45,7 @@ void Tipareste(TFormularDePrintat& pagina, int indexPagina)
         return;
     TImprimantaQt imprimanta(document->Imprimanta(), document->Pictor());
     pagina.PrintAllAreas(imprimanta, fata ? oglindaFata : oglindaVerso, stanga, sus);
+    document->Incheie();
 }
 
 } // namespace

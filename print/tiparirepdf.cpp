@@ -6,11 +6,11 @@
 #include "forms/imprimantaqt.h"
 #include "forms/umplereformular.h"
 #include "print/allstuffreg.h"
+#include "print/iesirepdf.h"
 #include "print/printpraventform.h"
 #include "print/scrienotainformular.h"
 #include "print/setupprinter.h"
 
-#include <QFile>
 #include <QPainter>
 #include <QPrinter>
 
@@ -60,9 +60,10 @@ QString TitluDocument(TPaginiCertificat pagini)
 
 void Tipareste(const QString& fisier, const QList<TPaginaDeTiparit>& pagini, const QString& titlu)
 {
+    TIesirePdf iesire(fisier);
     QPrinter imprimanta(QPrinter::HighResolution);
     imprimanta.setOutputFormat(QPrinter::PdfFormat);
-    imprimanta.setOutputFileName(fisier);
+    imprimanta.setOutputFileName(iesire.CaleTemporara());
     SetupPrinter(imprimanta, false);
     imprimanta.setDocName(titlu);
     QPainter pictor;
@@ -77,18 +78,19 @@ void Tipareste(const QString& fisier, const QList<TPaginaDeTiparit>& pagini, con
             p.Pagina->PrintAllAreas(pagina, p.Oglinda, p.Stanga, p.Sus);
         }
     } catch (...) {
-        // A half-printed certificate is no use to anyone.
+        // A half-printed certificate is no use to anyone; the temporary file goes with iesire.
         pictor.end();
-        QFile::remove(fisier);
         throw;
     }
     pictor.end();
+    iesire.Incheie();
 }
 
 } // namespace
 
 void TiparesteCertificatInPdf(const QString& fisier, int idElev, TPaginiCertificat pagini)
 {
+    VerificaTintaPdf(fisier);
     VerificaElevul(idElev);
     TPrintPraventForm formular;
     UmpleFormular(formular, idElev, ScrieNotaInFormular);

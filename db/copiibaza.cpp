@@ -1,0 +1,179 @@
+#include "db/copiibaza.h"
+
+#include "base/dosardate.h"
+#include "base/eroare.h"
+#include "base/semnale.h"
+#include "db/blocareinstanta.h"
+#include "db/mesajefirebird.h"
+#include "profile/inregistrare.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+
+namespace {
+
+// A connection of its own, removed with this object, for a file that is not the open database.
+class TConexiuneVerificare {
+public:
+    explicit TConexiuneVerificare(const QString& cale)
+        : m_nume(QStringLiteral("verificare-%1").arg(++s_numar))
+    {
+        QSqlDatabase baza = QSqlDatabase::addDatabase(QStringLiteral("QIBASE"), m_nume);
+        if (!baza.isValid())
+            throw EEroare(QStringLiteral("Driverul Firebird (QIBASE) al Qt nu este instalat."));
+        baza.setDatabaseName(cale);
+        baza.setUserName(QStringLiteral("sysdba"));
+        baza.setPassword(QStringLiteral("vintorael"));
+        baza.setConnectOptions(QStringLiteral("ISC_DPB_LC_CTYPE=UTF8"));
+        if (!baza.open())
+            throw EEroare(MesajFirebird(cale, baza.lastError().text()));
+        InstaleazaOprireaLaSemnal();
+    }
+    ~TConexiuneVerificare()
+    {
+        QSqlDatabase::database(m_nume, false).close();
+        QSqlDatabase::removeDatabase(m_nume);
+    }
+    TConexiuneVerificare(const TConexiuneVerificare&) = delete;
+    TConexiuneVerificare& operator=(const TConexiuneVerificare&) = delete;
+
+    int Versiune(const QString& cale) const
+    {
+        QSqlQuery q(QSqlDatabase::database(m_nume, false));
+        if (!q.exec(QStringLiteral("SELECT VERSIUNE FROM CONFID_DB")))
+            throw EEroare(MesajFirebird(cale, q.lastError().text()));
+        bool ok = false;
+        const int versiune = q.next() ? q.value(0).toInt(&ok) : 0;
+        if (!ok)
+            throw EEroare(QStringLiteral("Fisierul \"%1\" nu contine versiunea bazei de date.").arg(cale));
+        return versiune;
+    }
+
+private:
+    static inline int s_numar = 0;
+    QString m_nume;
+};
+
+// Copies through a temporary name beside the target, which appears only once it is whole.
+void CopiazaPrinTemporar(const QString& sursa, const QString& temporar)
+{
+    QFile::remove(temporar);
+    QFile copie(sursa);
+    if (!copie.copy(temporar)) {
+        QFile::remove(temporar);
+        throw EEroare(QStringLiteral("Nu pot copia \"%1\" in \"%2\": %3").arg(sursa, temporar, copie.errorString()));
+    }
+    QFile::setPermissions(temporar, QFile::permissions(temporar) | QFile::WriteOwner);
+}
+
+void Redenumeste(const QString& din, const QString& in)
+{
+    if (!QFile::rename(din, in))
+        throw EEroare(QStringLiteral("Nu pot redenumi \"%1\" in \"%2\".").arg(din, in));
+}
+
+} // namespace
+
+QString CaleBazaDeDateProfil()
+{
+    return CaleInDosarDate(QStringLiteral("DB")) + QLatin1Char('/') + ProfilCerut().NumeBazaDeDate()
+        + QStringLiteral(".FDB");
+}
+
+int VersiuneaFisierului(const QString& cale)
+{
+    const TConexiuneVerificare conexiune(cale);
+    return conexiune.Versiune(cale);
+}
+
+void VerificaVersiuneaCunoscuta(const QString& cale, int versiune)
+{
+    if (versiune > VersiuneSchemaCunoscuta)
+        throw EOprestePornirea(QStringLiteral("Baza de date \"%1\" are versiunea %2, mai noua decat versiunea %3 pe care o "
+                                     "cunoaste acest program. Folositi programul care a scris-o; baza de date nu a "
+                                     "fost modificata.")
+                          .arg(cale)
+                          .arg(versiune)
+                          .arg(VersiuneSchemaCunoscuta));
+}
+
+TCopiiZilnice::TCopiiZilnice(const QString& caleBaza) : m_caleBaza(caleBaza) {}
+
+QString TCopiiZilnice::Dosar() const
+{
+    return QFileInfo(m_caleBaza).absolutePath() + QStringLiteral("/copii");
+}
+
+QString TCopiiZilnice::CaleCopie(const QDate& zi) const
+{
+    return Dosar() + QLatin1Char('/') + QFileInfo(m_caleBaza).completeBaseName() + QLatin1Char('-')
+        + zi.toString(QStringLiteral("yyyy-MM-dd")) + QStringLiteral(".FDB");
+}
+
+std::optional<int> TCopiiZilnice::FaCopia(const QDate& zi) const
+{
+    const QString tinta = CaleCopie(zi);
+    if (QFile::exists(tinta))
+        return std::nullopt;
+    if (!QDir().mkpath(Dosar()))
+        throw EEroare(QStringLiteral("Nu pot crea dosarul \"%1\".").arg(Dosar()));
+    const QString temporar = tinta + QStringLiteral(".tmp");
+    CopiazaPrinTemporar(m_caleBaza, temporar);
+    int versiune = 0;
+    try {
+        versiune = VersiuneaFisierului(temporar);
+        Redenumeste(temporar, tinta);
+    } catch (...) {
+        QFile::remove(temporar);
+        throw;
+    }
+    StergeCopiileVechi();
+    return versiune;
+}
+
+void TCopiiZilnice::StergeCopiileVechi() const
+{
+    const QString sablon = QFileInfo(m_caleBaza).completeBaseName() + QStringLiteral("-\?\?\?\?-\?\?-\?\?.FDB");
+    // The date in the name sorts the copies from the oldest.
+    const QStringList copii = QDir(Dosar()).entryList({sablon}, QDir::Files, QDir::Name);
+    for (int i = 0; i + CopiiPastrate < copii.size(); ++i)
+        QFile::remove(Dosar() + QLatin1Char('/') + copii.at(i));
+}
+
+QString RestaureazaCopia(const QString& copie)
+{
+    const TBlocareInstanta blocare;
+    const QString baza = CaleBazaDeDateProfil();
+    const QFileInfo info(copie);
+    if (!info.isFile())
+        throw EEroare(QStringLiteral("Copia \"%1\" nu exista.").arg(copie));
+    if (info.canonicalFilePath() == QFileInfo(baza).canonicalFilePath())
+        throw EEroare(QStringLiteral("\"%1\" este chiar baza de date curenta.").arg(copie));
+    QDir().mkpath(QFileInfo(baza).absolutePath());
+    const QString temporar = baza + QStringLiteral(".restaurare.tmp");
+    CopiazaPrinTemporar(copie, temporar);
+    QString deoparte;
+    try {
+        VerificaVersiuneaCunoscuta(copie, VersiuneaFisierului(temporar));
+        if (QFile::exists(baza)) {
+            deoparte = QFileInfo(baza).absolutePath() + QLatin1Char('/') + QFileInfo(baza).completeBaseName()
+                + QStringLiteral("-inainte-de-restaurare-")
+                + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss")) + QStringLiteral(".FDB");
+            Redenumeste(baza, deoparte);
+        }
+        if (!QFile::rename(temporar, baza)) {
+            if (!deoparte.isEmpty())
+                QFile::rename(deoparte, baza);
+            throw EEroare(QStringLiteral("Nu pot redenumi \"%1\" in \"%2\".").arg(temporar, baza));
+        }
+    } catch (...) {
+        QFile::remove(temporar);
+        throw;
+    }
+    return deoparte;
+}

@@ -1,0 +1,40 @@
+#include "db/mesajefirebird.h"
+
+#include <QStringList>
+
+namespace {
+
+struct TCauza {
+    QStringList Semne;  // any of these, case-insensitive, in the engine's text
+    const char* Propozitie;
+};
+
+// The order matters: a lock failure also mentions the file it failed to open.
+const TCauza Cauze[] = {
+    {{QStringLiteral("already opened"), QStringLiteral("lock time-out"), QStringLiteral("\"lock\""),
+      QStringLiteral("resource temporarily unavailable"), QStringLiteral("in use")},
+     "Baza de date \"%1\" este deschisa de alt program."},
+    {{QStringLiteral("no space left"), QStringLiteral("disk full"), QStringLiteral("file system full")},
+     "Nu mai este loc pe disc pentru baza de date \"%1\"."},
+    {{QStringLiteral("permission denied"), QStringLiteral("read-only"), QStringLiteral("read only"),
+      QStringLiteral("access denied")},
+     "Programul nu are drept de acces la baza de date \"%1\"."},
+    {{QStringLiteral("no such file"), QStringLiteral("not found")},
+     "Baza de date \"%1\" nu exista."},
+    {{QStringLiteral("not a valid database"), QStringLiteral("corrupt"), QStringLiteral("wrong page type"),
+      QStringLiteral("unsupported on-disk structure"), QStringLiteral("bad checksum"),
+      QStringLiteral("database file appears"), QStringLiteral("short read"), QStringLiteral("end of file")},
+     "Fisierul \"%1\" nu este o baza de date valida sau este deteriorat."},
+};
+
+} // namespace
+
+QString MesajFirebird(const QString& caleFisier, const QString& mesajMotor)
+{
+    for (const TCauza& cauza : Cauze)
+        for (const QString& semn : cauza.Semne)
+            if (mesajMotor.contains(semn, Qt::CaseInsensitive))
+                return QString::fromUtf8(cauza.Propozitie).arg(caleFisier)
+                    + QStringLiteral("\n\nDetalii: ") + mesajMotor;
+    return mesajMotor;
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+// Refuses, with a message naming it, a PDF target that is one of the program's own files:
+// the database (and anything else in its folder), the template, the overrides file, the
+// settings file, the instance lock. Links are followed.
+void VerificaTintaPdf(const QString& tinta);
+
+// A PDF file written first under a temporary name beside its target and put in its place
+// only when complete: a failed or interrupted print leaves the target as it was.
+class TIesirePdf {
+public:
+    // Checks the target (VerificaTintaPdf) and reserves the temporary file.
+    explicit TIesirePdf(const QString& tinta);
+    // Removes the temporary file unless Incheie put it in place.
+    ~TIesirePdf();
+    TIesirePdf(const TIesirePdf&) = delete;
+    TIesirePdf& operator=(const TIesirePdf&) = delete;
+
+    const QString& Tinta() const { return m_tinta; }
+    // Where the printer writes.
+    const QString& CaleTemporara() const { return m_temporar; }
+    // Once the document has ended: the written file replaces the target. An empty or missing
+    // file is an error and the target stays as it was.
+    void Incheie();
+
+private:
+    QString m_tinta;
+    QString m_temporar;
+    bool m_incheiat = false;
+};
