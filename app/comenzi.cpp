@@ -6,6 +6,7 @@
 #include "db/depozit.h"
 #include "db/pornirefaraferestre.h"
 #include "profile/inregistrare.h"
+#include "print/iesirepdf.h"
 #include "print/tiparirepdf.h"
 
 #include <QTextStream>
@@ -88,6 +89,8 @@ int TiparesteCertificatul(const QCommandLineParser& parser)
 {
     const int idElev = IdElev(parser);
     const TPaginiCertificat pagini = Pagini(parser);
+    // Refused before the database is even opened.
+    VerificaTintaPdf(parser.value(TiparesteInPdf));
     const std::unique_ptr<TDM> dm = PornesteModululDeDateFaraFerestre();
     TiparesteCertificatInPdf(parser.value(TiparesteInPdf), idElev, pagini);
     return 0;

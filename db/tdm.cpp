@@ -518,9 +518,11 @@ bool TDM::StatisticiDeRefacut()
                             "RDB$INDICES i join RDB$INDEX_SEGMENTS s on s.RDB$INDEX_NAME = i.RDB$INDEX_NAME and "
                             "s.RDB$FIELD_POSITION = 0 where i.RDB$RELATION_NAME = 'DATE'"));
     for (Q1().Open(); !Q1().Eof(); Q1().Next()) {
+        // The owner column ID_<T> follows its table's records; the link columns IDF_<T> are
+        // mostly empty and say nothing about growth.
         const QString coloana = Q1().FieldByName(QStringLiteral("COLOANA")).AsString();
-        const QString tabel = coloana.section(QLatin1Char('_'), 1);
-        if (!coloana.startsWith(QLatin1String("ID")) || tabel.isEmpty())
+        const QString tabel = coloana.mid(3);
+        if (!coloana.startsWith(QLatin1String("ID_")) || tabel.isEmpty())
             continue;
         if (!inregistrari.contains(tabel)) {
             TInchideLaFinal inchideNumararea(Q2());

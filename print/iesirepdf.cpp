@@ -67,12 +67,11 @@ void VerificaTintaPdf(const QString& tinta)
     const QString reala = CaleReala(tinta);
     if (QFileInfo(reala).isDir())
         throw EEroare(QStringLiteral("\"%1\" este un dosar, nu un fisier PDF.").arg(tinta));
-    const QString dosarBaza = CaleReala(QFileInfo(CaleBazaDeDateProfil()).absolutePath());
-    if (InDosar(reala, dosarBaza))
-        Refuza(tinta, "in dosarul bazei de date a programului");
     for (const TFisierProtejat& fisier : FisiereleProgramului())
         if (reala == CaleReala(fisier.Cale))
             Refuza(tinta, fisier.Ce);
+    if (InDosar(reala, CaleReala(QFileInfo(CaleBazaDeDateProfil()).absolutePath())))
+        Refuza(tinta, "in dosarul bazei de date a programului");
 }
 
 TIesirePdf::TIesirePdf(const QString& tinta) : m_tinta(tinta)

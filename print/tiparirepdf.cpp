@@ -90,7 +90,6 @@ void Tipareste(const QString& fisier, const QList<TPaginaDeTiparit>& pagini, con
 
 void TiparesteCertificatInPdf(const QString& fisier, int idElev, TPaginiCertificat pagini)
 {
-    VerificaTintaPdf(fisier);
     VerificaElevul(idElev);
     TPrintPraventForm formular;
     UmpleFormular(formular, idElev, ScrieNotaInFormular);

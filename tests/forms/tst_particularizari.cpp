@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QtTest>
@@ -67,6 +68,8 @@ private slots:
     void fisierNecititPusDeoparte();
     void formatInvalid();
     void editorulScrieAlegerile();
+    void salvareaPeDiscPlinPastreazaFisierul();
+    void deplasariExtremeLimitate();
 
 private:
     QString CaleFisier() const { return m_mediu->Dosar() + "/licenta.lic"; }
@@ -316,6 +319,55 @@ void TestParticularizari::editorulScrieAlegerile()
     QCOMPARE(citita->NumeFata, QString("Liberation Serif"));
     QCOMPARE(area->AspectEfectiv().Fata, QString("Liberation Serif"));
     QCOMPARE(area->AspectEfectiv().Font, alDoilea);
+}
+
+void TestParticularizari::salvareaPeDiscPlinPastreazaFisierul()
+{
+    const QString dosar = m_mediu->Dosar() + "/plin";
+    QVERIFY(QDir().mkpath(dosar));
+    if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=64k", "tmpfs", dosar}) != 0)
+        QSKIP("a full disk needs a small tmpfs, which only root may mount");
+    const auto demonteaza = qScopeGuard([dosar] { QProcess::execute("umount", {dosar}); });
+    const QString cale = dosar + "/licenta.lic";
+    ScrieFisier(cale, Octeti({2, 0, 2, 1}) + InregistrareGoala("PrintPraventForm", "FormularTextArea36"));
+    const QByteArray vechi = CitesteFisier(cale);
+    {
+        // Fill what is left of the disk.
+        QFile umplutura(dosar + "/umplutura");
+        QVERIFY(umplutura.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        const QByteArray bloc(4096, 'x');
+        while (umplutura.write(bloc) == bloc.size()) {
+        }
+    }
+    TListaParticularizareTextArea lista(cale);
+    QCOMPARE(lista.Numar(), 1);
+    TParticularizareTextArea mare;
+    mare.NumeFormular = "PrintPraventForm";
+    mare.NumeArie = "FormularTextArea1";
+    mare.Text = QString(3000, 'a');
+    lista.Adauga(mare);
+    try {
+        lista.Save();
+        QFAIL("a save onto a full disk must fail");
+    } catch (const EEroare& e) {
+        QVERIFY2(e.Mesaj().startsWith("Nu pot scrie fisierul " + cale), qPrintable(e.Mesaj()));
+        QVERIFY2(e.Mesaj().endsWith("Fisierul anterior a fost pastrat."), qPrintable(e.Mesaj()));
+    }
+    QCOMPARE(CitesteFisier(cale), vechi);
+    QCOMPARE(QDir(dosar).entryList(QDir::Files), (QStringList{"licenta.lic", "umplutura"}));
+}
+
+void TestParticularizari::deplasariExtremeLimitate()
+{
+    // Shifts of a million half-millimetres either way, in four bytes.
+    const QByteArray extrem = Octeti({2, 0, 2, 1, 2, 2}) + SirScurt("PrintPraventForm") + SirScurt("Arie")
+        + Octeti({2, 0, 4, 0x40, 0x42, 0x0f, 0x00, 4, 0xc0, 0xbd, 0xf0, 0xff}) + SirScurt("") + SirScurt("")
+        + Octeti({2, 0, 2, 0}) + SirScurt("");
+    ScrieFisier(CaleFisier(), extrem);
+    const TListaParticularizareTextArea lista(CaleFisier());
+    QVERIFY(lista.EroareLaIncarcare().isEmpty());
+    QCOMPARE(lista.Inregistrare(0).DeplasareOrizontala, 1);
+    QCOMPARE(lista.Inregistrare(0).DeplasareVerticala, -1);
 }
 
 QTEST_MAIN(TestParticularizari)

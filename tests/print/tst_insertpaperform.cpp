@@ -36,6 +36,7 @@ private slots:
     void aspectDupaPaginaSiParti();
     void renuntPastreazaMargineaDarNuOglinda();
     void numarGresitTinePromptulDeschis();
+    void margineNefinitaSauPreaMareRefuzata();
 };
 
 void TestInsertPaperForm::oSinguraInstanta()
@@ -160,6 +161,37 @@ void TestInsertPaperForm::numarGresitTinePromptulDeschis()
     QCOMPARE(sus, 2.0);
     QVERIFY(!oglinda);
     QCOMPARE(setari.OglindescVerso, QStringLiteral("N"));
+}
+
+void TestInsertPaperForm::margineNefinitaSauPreaMareRefuzata()
+{
+    TMediuTest mediu(false);
+    TPromptTest mesaje;
+    TVirgulaZecimala virgula;
+    TAllStuffReg setari;
+    double stanga = 1;
+    double sus = 2;
+    bool oglinda = false;
+    QList<bool> deschis;
+    const int rezultat = IntreabaSi(0, stanga, sus, oglinda, [&](TInsertPaperForm& prompt) {
+        for (const char* text : {"nan", "inf", "-inf", "1e12", "20,5"}) {
+            prompt.MargineStanga()->setText(QString::fromLatin1(text));
+            prompt.Ok();
+            deschis << prompt.isVisible();
+        }
+        prompt.MargineStanga()->setText(QStringLiteral("-20"));
+        prompt.MargineSus()->setText(QStringLiteral("1e12"));
+        prompt.Ok();
+        deschis << prompt.isVisible();
+        prompt.MargineSus()->setText(QStringLiteral("19,5"));
+        prompt.Ok();
+    });
+    QCOMPARE(deschis, QList<bool>(6, true));
+    QCOMPARE(mesaje.Texte(TPromptTest::Fel::Avertisment),
+             QStringList(6, "Marginea trebuie sa fie un numar de milimetri intre -20 si 20."));
+    QCOMPARE(rezultat, int(QDialog::Accepted));
+    QCOMPARE(stanga, -20.0);
+    QCOMPARE(sus, 19.5);
 }
 
 QTEST_MAIN(TestInsertPaperForm)

@@ -1,10 +1,13 @@
 #include "base/brvregistryclass.h"
 #include "base/eroare.h"
 #include "print/allstuffreg.h"
+#include "base/infoglobal2005.h"
 #include "print/listavirgule.h"
 #include "support/mediutest.h"
+#include "support/prompttest.h"
 #include "support/virgulazecimala.h"
 
+#include <QDir>
 #include <QSettings>
 #include <QtTest>
 
@@ -36,6 +39,8 @@ private slots:
     void obiectulCurent();
     void totMalformatSeRescrie_data();
     void totMalformatSeRescrie();
+    void margineImposibilaCititaCaNesetata();
+    void setariCeNuPotFiScriseSuntSemnalate();
 };
 
 void TestSetariTiparire::listaCuVirgule_data()
@@ -47,6 +52,9 @@ void TestSetariTiparire::listaCuVirgule_data()
     QTest::newRow("citat dublat") << "\"a \"\"b\"\",c\",d" << QStringList{"a \"b\",c", "d"};
     QTest::newRow("citat neterminat") << "x,\"a b" << QStringList{"x", "a b"};
     QTest::newRow("gol") << "" << QStringList{};
+    // A damaged settings file: the reader must move past it, not stand on it for ever.
+    QTest::newRow("NUL") << (QString("0,1") + QChar(0) + ",2" + QChar(0) + QChar(0) + "x") << QStringList{"0", "1", "2", "x"};
+    QTest::newRow("doar NUL") << QString(3, QChar(0)) << QStringList{};
 }
 
 void TestSetariTiparire::listaCuVirgule()
@@ -144,6 +152,40 @@ void TestSetariTiparire::totMalformatSeRescrie()
     QCOMPARE(ValoareStocata("all"), rescris);
     TAllStuffReg dinNou;
     QVERIFY(dinNou.ImprimantaConfigurata);
+}
+
+void TestSetariTiparire::margineImposibilaCititaCaNesetata()
+{
+    TMediuTest mediu(false);
+    TVirgulaZecimala virgula;
+    StocheazaTot("0,1,0,0,0,2,nan,inf,\"1e12\",\"-2,5\",x,0");
+    const TAllStuffReg setari;
+    QCOMPARE(setari.MargineStangaFata, 0.0);
+    QCOMPARE(setari.MargineSusFata, 0.0);
+    QCOMPARE(setari.MargineStangaVerso, 0.0);
+    QCOMPARE(setari.MargineSusVerso, -2.5);
+    QCOMPARE(setari.ModAlimentare, 2);
+}
+
+void TestSetariTiparire::setariCeNuPotFiScriseSuntSemnalate()
+{
+    TMediuTest mediu(false);
+    TPromptTest mesaje;
+    const QString fisier = DeschideSetari().fileName();
+    QVERIFY(QDir().mkpath(fisier)); // a folder where the file should be
+    {
+        TAllStuffReg setari;
+        setari.ImprimantaConfigurata = true;
+    }
+    {
+        TInfoGlobal2005 optiuni;
+        optiuni.setSufixFete(QStringLiteral("Dra."));
+    }
+    const QStringList erori = mesaje.Texte(TPromptTest::Fel::Eroare);
+    QCOMPARE(erori.size(), 2);
+    for (const QString& eroare : erori)
+        QCOMPARE(eroare, "Setarile nu au putut fi scrise in fisierul \"" + fisier
+                             + "\": modificarea nu a fost pastrata.");
 }
 
 QTEST_MAIN(TestSetariTiparire)

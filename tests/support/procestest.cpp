@@ -2,15 +2,30 @@
 
 #include <QProcess>
 
-TRezultatProces RuleazaProgramul(const QStringList& argumente, const QString& dosarDate, const QString& program)
+namespace {
+
+void PregatesteMediul(QProcess& proces, const QString& dosarDate)
 {
-    QProcess proces;
     QProcessEnvironment mediu = QProcessEnvironment::systemEnvironment();
     mediu.insert(QStringLiteral("PRAVENT_HOME"), dosarDate);
     // The settings store TMediuTest keeps in the same folder.
     mediu.insert(QStringLiteral("XDG_CONFIG_HOME"), dosarDate + QStringLiteral("/setari"));
     mediu.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     proces.setProcessEnvironment(mediu);
+}
+
+} // namespace
+
+void PornesteProgramul(QProcess& proces, const QStringList& argumente, const QString& dosarDate)
+{
+    PregatesteMediul(proces, dosarDate);
+    proces.start(QStringLiteral(PRAVENT_EXECUTABLE), argumente);
+}
+
+TRezultatProces RuleazaProgramul(const QStringList& argumente, const QString& dosarDate, const QString& program)
+{
+    QProcess proces;
+    PregatesteMediul(proces, dosarDate);
     proces.start(program, argumente);
     TRezultatProces rezultat;
     if (!proces.waitForFinished(120000)) {

@@ -10,6 +10,12 @@ struct TRezultatProces {
     QString Erori;
 };
 
+class QProcess;
+
+// Starts the program in the given process object, with the environment RuleazaProgramul
+// gives it, and returns without waiting (for tests that signal or kill it while it runs).
+void PornesteProgramul(QProcess& proces, const QStringList& argumente, const QString& dosarDate);
+
 // Runs the program (the build's executable unless another is given) with the data folder
 // set to dosarDate and the settings store kept in it (as TMediuTest keeps it), headless,
 // and waits for it to end.
