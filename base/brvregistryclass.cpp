@@ -99,7 +99,8 @@ bool SeteazaDacaDiferit(QSettings& setari, const QString& nume, const QVariant& 
 bool PastreazaModificarile(QSettings& setari)
 {
     setari.sync();
-    if (setari.status() == QSettings::NoError)
+    // A format error is about the file as it was read; the store still writes it out.
+    if (setari.status() != QSettings::AccessError)
         return true;
     Prompt().Eroare(QStringLiteral("Setarile nu au putut fi scrise in fisierul \"%1\": modificarea nu a fost "
                                    "pastrata.")

@@ -23,16 +23,12 @@ public:
     explicit TConexiuneVerificare(const QString& cale)
         : m_nume(QStringLiteral("verificare-%1").arg(++s_numar))
     {
-        QSqlDatabase baza = QSqlDatabase::addDatabase(QStringLiteral("QIBASE"), m_nume);
-        if (!baza.isValid())
-            throw EEroare(QStringLiteral("Driverul Firebird (QIBASE) al Qt nu este instalat."));
-        baza.setDatabaseName(cale);
-        baza.setUserName(QStringLiteral("sysdba"));
-        baza.setPassword(QStringLiteral("vintorael"));
-        baza.setConnectOptions(QStringLiteral("ISC_DPB_LC_CTYPE=UTF8"));
-        if (!baza.open())
-            throw EEroare(MesajFirebird(cale, baza.lastError().text()));
-        InstaleazaOprireaLaSemnal();
+        try {
+            DeschideBazaDeDate(QSqlDatabase::addDatabase(QStringLiteral("QIBASE"), m_nume), cale);
+        } catch (...) {
+            QSqlDatabase::removeDatabase(m_nume);
+            throw;
+        }
     }
     ~TConexiuneVerificare()
     {
@@ -78,6 +74,19 @@ void Redenumeste(const QString& din, const QString& in)
 }
 
 } // namespace
+
+void DeschideBazaDeDate(QSqlDatabase baza, const QString& cale)
+{
+    if (!baza.isValid())
+        throw EEroare(QStringLiteral("Driverul Firebird (QIBASE) al Qt nu este instalat."));
+    baza.setDatabaseName(cale);
+    baza.setUserName(QStringLiteral("sysdba"));
+    baza.setPassword(QStringLiteral("vintorael"));
+    baza.setConnectOptions(QStringLiteral("ISC_DPB_LC_CTYPE=UTF8"));
+    if (!baza.open())
+        throw EEroare(MesajFirebird(cale, baza.lastError().text()));
+    InstaleazaOprireaLaSemnal();
+}
 
 QString CaleBazaDeDateProfil()
 {

@@ -3,18 +3,15 @@
 #include "base/dosardate.h"
 #include "base/eroare.h"
 #include "base/iesireproces.h"
-#include "base/semnale.h"
 #include "base/userprompt.h"
 #include "db/copiibaza.h"
 #include "db/identificator.h"
-#include "db/mesajefirebird.h"
 #include "profile/inregistrare.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QSqlError>
 
 namespace {
 
@@ -247,18 +244,10 @@ void TDM::VerificaVersiunea()
 
 void TDM::Conecteaza()
 {
-    QSqlDatabase baza = QSqlDatabase::contains(m_numeConexiune)
-        ? QSqlDatabase::database(m_numeConexiune, false)
-        : QSqlDatabase::addDatabase(QStringLiteral("QIBASE"), m_numeConexiune);
-    if (!baza.isValid())
-        throw EEroare(QStringLiteral("Driverul Firebird (QIBASE) al Qt nu este instalat."));
-    baza.setDatabaseName(m_caleBazaDeDate);
-    baza.setUserName(QStringLiteral("sysdba"));
-    baza.setPassword(QStringLiteral("vintorael"));
-    baza.setConnectOptions(QStringLiteral("ISC_DPB_LC_CTYPE=UTF8"));
-    if (!baza.open())
-        throw EEroare(MesajFirebird(m_caleBazaDeDate, baza.lastError().text()));
-    InstaleazaOprireaLaSemnal();
+    DeschideBazaDeDate(QSqlDatabase::contains(m_numeConexiune)
+                           ? QSqlDatabase::database(m_numeConexiune, false)
+                           : QSqlDatabase::addDatabase(QStringLiteral("QIBASE"), m_numeConexiune),
+                       m_caleBazaDeDate);
 }
 
 void TDM::ActualizeazaSchema()

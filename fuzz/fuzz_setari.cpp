@@ -3,33 +3,39 @@
 #include "base/brvregistryclass.h"
 #include "base/eroare.h"
 #include "base/infoglobal2005.h"
+#include "base/userprompt.h"
 #include "print/allstuffreg.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <cstddef>
 #include <cstdint>
-#include <memory>
 
 namespace {
 
-std::unique_ptr<QTemporaryDir> g_dosar;
+// Set up on the first input, in the fuzzer and in the corpus replay alike: the settings live in
+// a temporary folder, never in the user's own, and a store that refuses to write is reported
+// on standard error instead of in a message box.
+void PregatesteSetarile()
+{
+    static TPromptConsola prompt;
+    static QTemporaryDir dosar;
+    static const bool gata = [] {
+        InstaleazaPrompt(&prompt);
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dosar.path());
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dosar.path());
+        return true;
+    }();
+    (void)gata;
+}
 
 } // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***)
-{
-    g_dosar = std::make_unique<QTemporaryDir>();
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, g_dosar->path());
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, g_dosar->path());
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
+    PregatesteSetarile();
     const QString cale = DeschideSetari().fileName();
     QDir().mkpath(QFileInfo(cale).absolutePath());
     {

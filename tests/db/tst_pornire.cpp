@@ -7,7 +7,6 @@
 #include "support/procestest.h"
 #include "support/prompttest.h"
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QtTest>
@@ -18,14 +17,6 @@ namespace {
 const QStringList ProfilAsteptat = {
 #include "profil_asteptat.inc"
 };
-
-QByteArray Amprenta(const QString& cale)
-{
-    QFile f(cale);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
-}
 
 QStringList ColoaneDate(TDM& dm, const QString& tabel)
 {
@@ -81,13 +72,13 @@ private slots:
 void TestPornire::primaPornireCopiazaSablonulSiIlAduceLaZi()
 {
     TMediuTest mediu;
-    const QByteArray sablonInainte = Amprenta(mediu.CaleSablon());
+    const QByteArray sablonInainte = AmprentaFisier(mediu.CaleSablon());
     QVERIFY(!QFile::exists(mediu.Dosar() + "/DB"));
     TDM& dm = mediu.PornesteDM();
 
     QCOMPARE(dm.CaleBazaDeDate(), mediu.CaleBazaDeDate());
     QVERIFY(QFile::exists(mediu.CaleBazaDeDate()));
-    QCOMPARE(Amprenta(mediu.CaleSablon()), sablonInainte);
+    QCOMPARE(AmprentaFisier(mediu.CaleSablon()), sablonInainte);
     QCOMPARE(ColoanaSql(dm, "SELECT VERSIUNE FROM CONFID_DB"), QStringList{"3"});
 
     QCOMPARE(RanduriProfil(dm), ProfilAsteptat);

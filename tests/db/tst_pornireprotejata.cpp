@@ -9,7 +9,6 @@
 #include "support/procestest.h"
 #include "support/prompttest.h"
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -20,14 +19,6 @@
 #include <csignal>
 
 namespace {
-
-QByteArray Amprenta(const QString& cale)
-{
-    QFile f(cale);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
-}
 
 // Rows and index statistics this attachment has written so far.
 int ScrieriAleConexiunii(TDM& dm)
@@ -106,12 +97,12 @@ void TestPornireProtejata::versiuneaMaiNouaRamaneNeatinsa()
     ExecutaSql(mediu.PornesteDM(), "UPDATE CONFID_DB SET VERSIUNE=99");
     mediu.OpresteDM();
     QDir(mediu.Dosar() + "/DB/copii").removeRecursively();
-    const QByteArray inainte = Amprenta(mediu.CaleBazaDeDate());
+    const QByteArray inainte = AmprentaFisier(mediu.CaleBazaDeDate());
     for (int pornire = 0; pornire < 2; ++pornire) {
         const TRezultatProces rezultat = RuleazaProgramul({"--init-db"}, mediu.Dosar());
         QCOMPARE(rezultat.CodIesire, 2);
         QVERIFY2(rezultat.Erori.contains("are versiunea 99, mai noua decat versiunea 3"), qPrintable(rezultat.Erori));
-        QCOMPARE(Amprenta(mediu.CaleBazaDeDate()), inainte);
+        QCOMPARE(AmprentaFisier(mediu.CaleBazaDeDate()), inainte);
     }
 }
 
@@ -245,12 +236,12 @@ void TestPornireProtejata::copiaZilnicaOdataPeZiSiUltimeleZece()
     mediu.PornesteDM();
     QVERIFY(QFile::exists(azi));
     QCOMPARE(VersiuneaFisierului(azi), 3);
-    const QByteArray copiaDeAzi = Amprenta(azi);
+    const QByteArray copiaDeAzi = AmprentaFisier(azi);
     AdaugaElevi(mediu.DM(), 2);
     mediu.OpresteDM();
     mediu.PornesteDM();
     mediu.OpresteDM();
-    QCOMPARE(Amprenta(azi), copiaDeAzi);
+    QCOMPARE(AmprentaFisier(azi), copiaDeAzi);
 
     const QDate prima(2001, 1, 1);
     for (int zi = 0; zi < 12; ++zi)
@@ -302,9 +293,9 @@ void TestPornireProtejata::restaurareaPuneCopiaInapoi()
     QVERIFY(gunoi.open(QIODevice::WriteOnly));
     gunoi.write(QByteArray(40000, 'x'));
     gunoi.close();
-    const QByteArray inainte = Amprenta(mediu.CaleBazaDeDate());
+    const QByteArray inainte = AmprentaFisier(mediu.CaleBazaDeDate());
     QVERIFY(RuleazaProgramul({"--restore", gunoi.fileName()}, mediu.Dosar()).CodIesire != 0);
-    QCOMPARE(Amprenta(mediu.CaleBazaDeDate()), inainte);
+    QCOMPARE(AmprentaFisier(mediu.CaleBazaDeDate()), inainte);
 }
 
 void TestPornireProtejata::mesajeRomanestiPentruFirebird()

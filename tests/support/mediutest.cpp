@@ -1,5 +1,6 @@
 #include "mediutest.h"
 
+#include <QCryptographicHash>
 #include <QFile>
 #include <QSettings>
 #include <QtTest>
@@ -28,6 +29,14 @@ TDM& TMediuTest::PornesteDM()
     m_dm = std::make_unique<TDM>();
     m_dm->DataModuleCreate();
     return *m_dm;
+}
+
+QByteArray AmprentaFisier(const QString& cale)
+{
+    QFile f(cale);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
 }
 
 void ExecutaSql(TDM& dm, const QString& sql)

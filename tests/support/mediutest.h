@@ -29,6 +29,9 @@ private:
     std::unique_ptr<TDM> m_dm;
 };
 
+// The SHA-256 of a file's bytes; empty when it cannot be read.
+QByteArray AmprentaFisier(const QString& cale);
+
 // Runs one statement in its own committed transaction on the data module.
 void ExecutaSql(TDM& dm, const QString& sql);
 // The first column of every row of a query, as text, in a rolled-back transaction.
