@@ -3,6 +3,8 @@
 #include <QFileInfo>
 #include <QStringDecoder>
 
+#include <map>
+
 namespace {
 
 // Counts a delimiter per record of the first lines, outside quotes.
@@ -24,14 +26,18 @@ std::vector<int> NumarariPeRand(const QString& text, QChar delimitator, int rand
     return numarari;
 }
 
+// How many of the first records split into the same number of fields, the most common
+// non-zero count: titles and short total rows do not decide.
 int Scor(const std::vector<int>& numarari)
 {
-    if (numarari.empty() || numarari.front() == 0)
-        return 0;
-    int la_fel = 0;
+    std::map<int, int> frecvente;
     for (const int n : numarari)
-        la_fel += n == numarari.front() ? 1 : 0;
-    return la_fel;
+        if (n > 0)
+            ++frecvente[n];
+    int scor = 0;
+    for (const auto& [n, frecventa] : frecvente)
+        scor = std::max(scor, frecventa);
+    return scor;
 }
 
 } // namespace
