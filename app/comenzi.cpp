@@ -5,6 +5,7 @@
 #include "db/copiibaza.h"
 #include "db/depozit.h"
 #include "db/pornirefaraferestre.h"
+#include "import/comenziregistru.h"
 #include "profile/inregistrare.h"
 #include "print/iesirepdf.h"
 #include "print/tiparirepdf.h"
@@ -46,6 +47,15 @@ int RestaureazaBazaDeDate(const QCommandLineParser& parser)
            << Qt::endl;
     return 0;
 }
+
+const QCommandLineOption ListeazaFoile_(QStringLiteral("list-sheets"),
+                                        QStringLiteral("Afiseaza foile de calcul ale registrului dat, cate una pe rand, si iese."),
+                                        QStringLiteral("FILE"));
+const QCommandLineOption CitesteFoaia_(QStringLiteral("read-sheet"),
+                                       QStringLiteral("Afiseaza randurile cu CNP ale unei foi de calcul, separate prin tab, si iese."),
+                                       QStringLiteral("FILE"));
+const QCommandLineOption Foaia(QStringLiteral("sheet"), QStringLiteral("Foaia de calcul (implicit prima)."),
+                               QStringLiteral("NAME"));
 
 int InitializeazaBazaDeDate(const QCommandLineParser&)
 {
@@ -92,6 +102,20 @@ int TiparesteCertificatul(const QCommandLineParser& parser)
     return 0;
 }
 
+int ListeazaFoileRegistrului(const QCommandLineParser& parser)
+{
+    QTextStream iesire(stdout);
+    ListeazaFoile(parser.value(ListeazaFoile_), iesire);
+    return 0;
+}
+
+int AfiseazaFoaiaRegistrului(const QCommandLineParser& parser)
+{
+    QTextStream iesire(stdout);
+    AfiseazaFoaia(parser.value(CitesteFoaia_), parser.value(Foaia), iesire);
+    return 0;
+}
+
 // Every mode runs through the console wrapper: a failure on standard error, exit code 2.
 void Inregistreaza(QList<QCommandLineOption> optiuni, int (*mod)(const QCommandLineParser&))
 {
@@ -108,4 +132,6 @@ void InregistreazaComenzile()
     Inregistreaza({ListeazaElevii, Filtru}, ListeazaLiniile);
     Inregistreaza({TiparesteInPdf, Elev, Pagina}, TiparesteCertificatul);
     Inregistreaza({Restaureaza}, RestaureazaBazaDeDate);
+    Inregistreaza({ListeazaFoile_}, ListeazaFoileRegistrului);
+    Inregistreaza({CitesteFoaia_, Foaia}, AfiseazaFoaiaRegistrului);
 }

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QBuffer>
+#include <QByteArray>
+#include <QString>
+#include <memory>
+
+class QuaZip;
+
+// A ZIP container held in memory (the .xlsx and .ods packages). Every part is inflated with a
+// bound, so that a small hostile file cannot claim gigabytes.
+class TArhivaZip {
+public:
+    // Fails with the "damaged" message when the bytes are no readable ZIP.
+    TArhivaZip(const QByteArray& octeti, QString numeFisier);
+    ~TArhivaZip();
+    TArhivaZip(const TArhivaZip&) = delete;
+    TArhivaZip& operator=(const TArhivaZip&) = delete;
+
+    bool Are(const QString& parte) const;
+    // The inflated part (names compared without regard to case, as Office does); a missing
+    // part gives an empty array, a broken or encrypted one an error.
+    QByteArray Citeste(const QString& parte) const;
+
+private:
+    QString m_numeFisier;
+    QByteArray m_octeti;
+    QBuffer m_dispozitiv;
+    std::unique_ptr<QuaZip> m_zip;
+};
