@@ -28,6 +28,9 @@ int main(int argc, char* argv[])
 {
     FaraAfisajPentruLiniaDeComanda(argc, argv);
     QApplication aplicatie(argc, argv);
+    // From the very start, so that a signal before the database engine is loaded also ends
+    // the program cleanly; the data module installs them again after the engine has.
+    InstaleazaOprireaLaSemnal();
     QApplication::setOrganizationName(QStringLiteral("Brenvolt"));
     QApplication::setApplicationName(QStringLiteral("Pravent 2006"));
 

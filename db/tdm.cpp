@@ -56,12 +56,13 @@ bool AcelasiIntreg(const TInterogare& q, const char* coloana, int valoare)
     return !camp.IsNull() && camp.AsInteger() == valoare;
 }
 
-// Whether the row the query stands on already holds every value the update would write.
-bool RandulEsteLaZi(const TInterogare& q, const TLinieProfilDiploma& linie)
+// Whether the row the query stands on already holds every value the update would write
+// (asociatCu: the table the update would write, which need not be the line's).
+bool RandulEsteLaZi(const TInterogare& q, const TLinieProfilDiploma& linie, const QString& asociatCu)
 {
     return AcelasiText(q, "SIMILAR_CU", linie.SIMILAR_CU) && AcelasiText(q, "ETICHETA_EDITOR", linie.ETICHETA_EDITOR)
         && AcelasiText(q, "FORMULA", linie.FORMULA) && AcelasiText(q, "VIZIBIL", linie.VIZIBIL)
-        && AcelasiText(q, "TIP_DE_DATE", linie.TIP_DE_DATE) && AcelasiText(q, "ASOCIAT_CU", linie.ASOCIAT_CU)
+        && AcelasiText(q, "TIP_DE_DATE", linie.TIP_DE_DATE) && AcelasiText(q, "ASOCIAT_CU", asociatCu)
         && AcelasiText(q, "GRUP", linie.GRUP) && AcelasiIntreg(q, "LATIME_SUGERATA", linie.LATIME_SUGERATA)
         && AcelasiText(q, "COD_LINIE", linie.COD_LINIE) && AcelasiIntreg(q, "ORDINE", linie.ORDINE);
 }
@@ -447,7 +448,7 @@ void TDM::SincronizeazaProfil(const TListaLiniiProfilDiploma& profil)
         const bool exista = !Q1().Eof();
         // A row already as the code has it is not rewritten: a start on an unchanged
         // database writes nothing (and so still works on a full disk).
-        const bool laZi = exista && RandulEsteLaZi(Q1(), linie);
+        const bool laZi = exista && RandulEsteLaZi(Q1(), linie, linie.ASOCIAT_CU);
         Q1().Close();
         if (laZi)
             continue;
