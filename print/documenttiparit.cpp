@@ -27,7 +27,11 @@ TDocumentTiparit::TDocumentTiparit(const QString& titlu, bool portrait, const QS
     if (fisierPdf.isEmpty()) {
         m_imprimanta.setPrinterName(ImprimantaCurenta());
     } else {
-        m_pdf = std::make_unique<TIesirePdf>(fisierPdf);
+        try {
+            m_pdf = std::make_unique<TIesirePdf>(fisierPdf);
+        } catch (const EEroare& e) {
+            throw EEroare(QStringLiteral("Documentul \"%1\" nu poate fi tiparit: %2").arg(titlu, e.Mesaj()));
+        }
         m_imprimanta.setOutputFormat(QPrinter::PdfFormat);
         m_imprimanta.setOutputFileName(m_pdf->CaleTemporara());
     }
