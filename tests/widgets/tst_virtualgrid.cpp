@@ -158,10 +158,199 @@ void TestVirtualGrid::demonstratie()
     QVERIFY(m_prompt->Mesaje().isEmpty());
 }
 
-void TestVirtualGrid::stilulCazutSeDeseneaza() {}
-void TestVirtualGrid::grupulCentratPesteTreiColoane() {}
-void TestVirtualGrid::evidentiereaSeStingeInJumatateDeSecunda() {}
-void TestVirtualGrid::evidentiereaPeLinieIntreaga() {}
+// A grid of one column of text, without fixed columns, one line per style number given.
+struct TGrilaSimpla {
+    explicit TGrilaSimpla(TBrvVirtualGrid& g, const QList<int>& stiluri, int coloane = 1) : grila(g)
+    {
+        g.BeginUpdate();
+        g.SetNrColoaneFixe(0);
+        for (int c = 0; c < coloane; ++c)
+            g.Coloane().Add().SetNumeColoana(QStringLiteral("C%1").arg(c));
+        for (int stil : stiluri)
+            g.Linii().Adauga()->SetStil(stil);
+        g.EndUpdate();
+        g.OnGetCellValue = [](TBrvVirtualGridLine*, int, TBrvValoareDate& v) { v.SetText(QString()); };
+    }
+    TBrvVirtualGrid& grila;
+};
+
+QColor Pixel(const QImage& imagine, const QPoint& punct)
+{
+    return imagine.pixelColor(punct);
+}
+
+void TestVirtualGrid::stilulCazutSeDeseneaza()
+{
+    TGrilaSimpla s(*m_grila, {5, 2, 1, 4});
+    TBrvVirtualGridColumn& c = m_grila->Coloane()[0];
+    TBrvCuloriColoana stil3;
+    stil3.Activ = true;
+    stil3.CuloareBackgroundNormal = QColor(200, 100, 50);
+    c.SetStil(3, stil3);
+    TBrvCuloriColoana stil5;
+    stil5.CuloareBackgroundNormal = QColor(10, 200, 10); // not active: never used
+    c.SetStil(5, stil5);
+    m_grila->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_grila.get()));
+    m_grila->clearSelection();
+    m_grila->setCurrentIndex(QModelIndex());
+    const QImage desen = m_grila->viewport()->grab().toImage();
+    auto fundal = [&](int rand) {
+        const QRect r = m_grila->visualRect(m_grila->model()->index(rand, 0));
+        return Pixel(desen, QPoint(r.right() - 4, r.center().y()));
+    };
+    const QColor alb = c.Stil1().CuloareBackgroundNormal;
+    QCOMPARE(fundal(0), QColor(200, 100, 50));
+    QCOMPARE(fundal(1), alb);
+    QCOMPARE(fundal(2), alb);
+    QCOMPARE(fundal(3), QColor(200, 100, 50));
+    QCOMPARE(m_grila->AspectCelula(0, 0, false).Fundal, QColor(200, 100, 50));
+    // Selected: the style's selected colours.
+    QCOMPARE(m_grila->AspectCelula(0, 0, true).Fundal, stil3.CuloareBackgroundSelectat);
+    // The line's own colours win over the style's, for unselected cells only.
+    m_grila->Linii().Linie(1)->CuloareFundal = QColor(1, 2, 3);
+    m_grila->Linii().Linie(1)->CuloareText = QColor(4, 5, 6);
+    m_grila->Linii().Linie(1)->Atribute = TBrvVirtualGridLine::BoldDa | TBrvVirtualGridLine::ItalicDa
+        | TBrvVirtualGridLine::ItalicNu | TBrvVirtualGridLine::Marime6 | TBrvVirtualGridLine::Marime10;
+    const TAspectCelula aspect = m_grila->AspectCelula(0, 1, false);
+    QCOMPARE(aspect.Fundal, QColor(1, 2, 3));
+    QCOMPARE(aspect.Font.Culoare, QColor(4, 5, 6));
+    QVERIFY(aspect.Font.Font.bold());
+    QVERIFY(!aspect.Font.Font.italic());
+    QCOMPARE(aspect.Font.Font.pointSize(), 10);
+    QCOMPARE(m_grila->AspectCelula(0, 1, true).Fundal, c.Stil1().CuloareBackgroundSelectat);
+    // The owner's format event comes last, before the hover shade.
+    m_grila->OnFormatCell = [](TBrvVirtualGridLine*, int, QColor& fundal, TBrvFontColorat& font) {
+        fundal = QColor(9, 9, 9);
+        font.Font.setUnderline(true);
+    };
+    QCOMPARE(m_grila->AspectCelula(0, 1, false).Fundal, QColor(9, 9, 9));
+    QVERIFY(m_grila->AspectCelula(0, 1, false).Font.Font.underline());
+    QCOMPARE(m_grila->AspectCelula(0, 1, true).Fundal, c.Stil1().CuloareBackgroundSelectat);
+}
+
+void TestVirtualGrid::grupulCentratPesteTreiColoane()
+{
+    TGrilaSimpla s(*m_grila, {1, 1}, 5);
+    m_grila->BeginUpdate();
+    for (int c = 1; c <= 3; ++c) {
+        m_grila->Coloane()[c].SetUmbrela1(QStringLiteral("Grup"));
+        m_grila->Coloane()[c].SetWidth(c == 1 ? 60 : 100);
+    }
+    m_grila->Coloane()[4].SetUmbrela1(QStringLiteral("Grup")); // same text, but not adjacent ...
+    m_grila->Coloane()[4].SetUmbrela1(QStringLiteral("Alt|Grup")); // ... and another group shown alike
+    m_grila->EndUpdate();
+    m_grila->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_grila.get()));
+    TBrvVirtualGridHeader& h = *m_grila->Header();
+    const QRect grup = h.DreptunghiGrup(2, 1);
+    const int stanga = h.sectionViewportPosition(1);
+    const int dreapta = h.sectionViewportPosition(3) + h.sectionSize(3);
+    QCOMPARE(grup.left(), stanga);
+    QCOMPARE(grup.width(), dreapta - stanga);
+    QCOMPARE(h.DreptunghiGrup(1, 1), grup);
+    QCOMPARE(h.DreptunghiGrup(3, 1), grup);
+    QVERIFY(h.DreptunghiGrup(0, 1).isNull());
+    QCOMPARE(h.DreptunghiGrup(4, 1).left(), h.sectionViewportPosition(4));
+    QVERIFY(h.DreptunghiGrup(2, 2).isNull());
+
+    // The painted text: navy pixels of the band, centred over the three columns.
+    const QImage desen = h.grab().toImage();
+    const QColor bleumarin = m_grila->Coloane()[2].FontUmbrela1().Culoare;
+    int minim = desen.width();
+    int maxim = -1;
+    for (int y = grup.top(); y <= grup.bottom(); ++y)
+        for (int x = stanga; x < dreapta; ++x) {
+            const QColor p = desen.pixelColor(x, y);
+            if (p.blue() > p.red() + 60 && p.blue() > p.green() + 60 && bleumarin == QColor(Qt::darkBlue)) {
+                minim = std::min(minim, x);
+                maxim = std::max(maxim, x);
+            }
+        }
+    QVERIFY2(maxim > minim, "no group text painted");
+    QVERIFY(qAbs((minim + maxim) / 2 - (stanga + dreapta) / 2) <= 2);
+    // The text lies over the middle column only: it is one text, not one per column.
+    QVERIFY(minim > h.sectionViewportPosition(2) - 30);
+    QVERIFY(maxim < h.sectionViewportPosition(3) + 30);
+}
+
+void TestVirtualGrid::evidentiereaSeStingeInJumatateDeSecunda()
+{
+    TGrilaSimpla s(*m_grila, {1, 1, 1}, 2);
+    m_grila->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_grila.get()));
+    const QModelIndex index = m_grila->model()->index(1, 1);
+    QTest::mouseMove(m_grila->viewport(), m_grila->visualRect(index).center());
+    QCOMPARE(m_grila->IntensitateCelula(1, 1), 10);
+    QVERIFY(m_grila->TicPornit());
+    // Under the mouse it stays at full strength.
+    m_grila->Tic();
+    QCOMPARE(m_grila->IntensitateCelula(1, 1), 10);
+    const QColor fundal = m_grila->Coloane()[1].Stil1().CuloareBackgroundNormal;
+    QCOMPARE(m_grila->AspectCelula(1, 1, false).Fundal, CuloareEvidentiata(fundal, 10));
+    // The mouse leaves the grid.
+    QEvent iesire(QEvent::Leave);
+    QCoreApplication::sendEvent(m_grila->viewport(), &iesire);
+    m_grila->Tic();
+    QCOMPARE(m_grila->IntensitateCelula(1, 1), 8);
+    m_grila->Tic();
+    m_grila->Tic();
+    QCOMPARE(m_grila->IntensitateCelula(1, 1), 4);
+    QCOMPARE(m_grila->AspectCelula(1, 1, false).Fundal, CuloareEvidentiata(fundal, 4));
+    // A selected cell shows its selection, not the shade.
+    QCOMPARE(m_grila->AspectCelula(1, 1, true).Fundal, m_grila->Coloane()[1].Stil1().CuloareBackgroundSelectat);
+    m_grila->Tic();
+    m_grila->Tic();
+    m_grila->Tic();
+    QCOMPARE(m_grila->IntensitateCelula(1, 1), 0);
+    QVERIFY(m_grila->CeluleEvidentiate().Goala());
+    QVERIFY(!m_grila->TicPornit());
+    QCOMPARE(m_grila->AspectCelula(1, 1, false).Fundal, fundal);
+
+    // The real timer: gone half a second after the mouse leaves.
+    QTest::mouseMove(m_grila->viewport(), m_grila->visualRect(index).center() + QPoint(3, 1));
+    QCoreApplication::sendEvent(m_grila->viewport(), &iesire);
+    QVERIFY(m_grila->IntensitateCelula(1, 1) > 0);
+    QTRY_VERIFY_WITH_TIMEOUT(m_grila->CeluleEvidentiate().Goala(), 2000);
+
+    // The blend: entry i - 1, from the background towards red and green lowered by 20.
+    const QColor alb(255, 255, 255);
+    QCOMPARE(CuloareEvidentiata(alb, 1), alb);
+    QCOMPARE(CuloareEvidentiata(alb, 0), alb);
+    const QColor cel_mai_inchis = CuloareEvidentiata(alb, 10);
+    QVERIFY(qAbs(cel_mai_inchis.red() - 237) <= 2 && qAbs(cel_mai_inchis.green() - 237) <= 2);
+    QVERIFY(cel_mai_inchis.blue() >= 254);
+    QVERIFY(CuloareEvidentiata(alb, 2).red() > CuloareEvidentiata(alb, 6).red());
+    QVERIFY(CuloareEvidentiata(alb, 6).red() > cel_mai_inchis.red());
+    const QColor negru(0, 0, 0);
+    QCOMPARE(CuloareEvidentiata(negru, 10), negru);
+}
+
+void TestVirtualGrid::evidentiereaPeLinieIntreaga()
+{
+    TGrilaSimpla s(*m_grila, {1, 1, 1}, 4);
+    m_grila->SetNrColoaneFixe(1);
+    m_grila->SetOptiuni(goSelectezLinia);
+    m_grila->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_grila.get()));
+    // Over the fixed column of row 2: every non-fixed cell of that row.
+    QTableView* fixa = m_grila->VedereFixa();
+    QVERIFY(fixa->isVisible());
+    QTest::mouseMove(fixa->viewport(), fixa->visualRect(fixa->model()->index(2, 0)).center());
+    QCOMPARE(m_grila->IntensitateCelula(0, 2), 0);
+    for (int c = 1; c < 4; ++c)
+        QCOMPARE(m_grila->IntensitateCelula(c, 2), 10);
+    QCOMPARE(m_grila->IntensitateCelula(1, 1), 0);
+    // The current row is drawn in the highlight colour in every cell.
+    m_grila->setCurrentIndex(m_grila->model()->index(0, 2));
+    for (int c = 0; c < 4; ++c)
+        QCOMPARE(m_grila->AspectCelula(c, 0, false).Fundal, m_grila->palette().color(QPalette::Highlight));
+    QVERIFY(m_grila->AspectCelula(1, 1, false).Fundal != m_grila->palette().color(QPalette::Highlight));
+    // Without the option, a fixed cell is never highlighted.
+    m_grila->SetOptiuni(0);
+    m_grila->MouseLaCelula(0, 1);
+    QCOMPARE(m_grila->IntensitateCelula(0, 1), 0);
+}
 void TestVirtualGrid::enterConfirmaEscapeRenunta() {}
 void TestVirtualGrid::tastaTastataInlocuiesteValoarea() {}
 void TestVirtualGrid::editareaRefuzata() {}
