@@ -146,7 +146,7 @@ void TBrvVirtualGrid::AplicaColoaneFixe()
         setColumnHidden(c, fixa);
         m_fixe->setColumnHidden(c, !fixa);
         if (fixa)
-            latime += m_header->sectionSize(c);
+            latime += m_fixe->horizontalHeader()->sectionSize(c);
     }
     // The grid keeps room on its left for the fixed view where a row header would be.
     verticalHeader()->setFixedWidth(latime);

@@ -53,5 +53,6 @@ QColor CuloareEvidentiata(const QColor& fundal, int intensitate)
     const qreal k = pas / 10.0;
     auto amesteca = [k](qreal x, qreal y) { return (1 - k) * x + k * y; };
     return QColor::fromHslF(amesteca(nuantaA, nuantaB), amesteca(a.hslSaturationF(), b.hslSaturationF()),
-                            amesteca(a.lightnessF(), b.lightnessF()));
+                            amesteca(a.lightnessF(), b.lightnessF()))
+        .toRgb();
 }
