@@ -92,7 +92,8 @@ void TBrvVGridEditorForm::CreeazaControl(const QString& tasta)
     m_text = new QLineEdit(this);
     m_text->setFrame(false);
     if (m_tip == TBrvValoareDate::TipText) {
-        m_text->setText(tasta.isEmpty() ? m_initiala.Text() : tasta);
+        m_tastat = !tasta.isEmpty();
+        m_text->setText(m_tastat ? tasta : m_initiala.Text());
         return;
     }
     const int zecimale = Zecimale();
@@ -101,9 +102,16 @@ void TBrvVGridEditorForm::CreeazaControl(const QString& tasta)
         : QStringLiteral("-?\\d{0,%1}([,.]\\d{0,%2})?").arg(CifreIntregi(zecimale)).arg(zecimale);
     m_text->setValidator(new QRegularExpressionValidator(QRegularExpression(tipar), m_text));
     m_text->setAlignment(Qt::AlignRight);
-    m_text->setText(EsteCifra(tasta) ? tasta : TextNumeric(m_initiala));
-    if (!EsteCifra(tasta))
-        m_text->selectAll();
+    m_tastat = EsteCifra(tasta);
+    m_text->setText(m_tastat ? tasta : TextNumeric(m_initiala));
+}
+
+void TBrvVGridEditorForm::LaDeschidere()
+{
+    if (m_text && m_tastat) {
+        m_text->deselect();
+        m_text->end(false);
+    }
 }
 
 QString TBrvVGridEditorForm::TextNumeric(const TBrvValoareDate& valoare)

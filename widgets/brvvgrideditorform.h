@@ -24,6 +24,8 @@ public:
     std::optional<TBrvValoareDate> Valoare() const;
     bool Confirmat() const { return m_confirmat; }
     QWidget* Control() const;
+    // Once shown and focused: a typed key leaves the caret after it, not selected.
+    void LaDeschidere();
 
     // Parses "-1234,5" with at most the given decimals into units of 10^-decimals.
     static std::optional<qint64> CitesteNumar(const QString& text, int zecimale);
@@ -49,4 +51,5 @@ private:
     QLineEdit* m_text = nullptr;
     QDateEdit* m_data = nullptr;
     bool m_confirmat = false;
+    bool m_tastat = false;
 };

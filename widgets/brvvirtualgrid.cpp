@@ -1,6 +1,7 @@
 #include "widgets/brvvirtualgrid.h"
 
 #include "base/userprompt.h"
+#include "widgets/brvvgrideditorform.h"
 #include "widgets/brvvirtualgriddelegate.h"
 #include "widgets/brvvirtualgridfixe.h"
 #include "widgets/brvvirtualgridheader.h"
@@ -370,6 +371,8 @@ bool TBrvVirtualGrid::Editeaza(int coloana, int rand, const QString& tasta)
         const QModelIndex index = m_model->index(rand, coloana);
         setCurrentIndex(index);
         deschis = edit(index, QAbstractItemView::AllEditTriggers, nullptr);
+        if (auto* editor = qobject_cast<TBrvVGridEditorForm*>(indexWidget(index)))
+            editor->LaDeschidere();
     });
     return deschis;
 }

@@ -4,6 +4,7 @@
 #include "widgets/brvvirtualgrid.h"
 #include "widgets/brvvirtualgridheader.h"
 
+#include <QDateEdit>
 #include <QDir>
 #include <QLineEdit>
 #include <QScrollBar>
@@ -351,12 +352,289 @@ void TestVirtualGrid::evidentiereaPeLinieIntreaga()
     m_grila->MouseLaCelula(0, 1);
     QCOMPARE(m_grila->IntensitateCelula(0, 1), 0);
 }
-void TestVirtualGrid::enterConfirmaEscapeRenunta() {}
-void TestVirtualGrid::tastaTastataInlocuiesteValoarea() {}
-void TestVirtualGrid::editareaRefuzata() {}
-void TestVirtualGrid::eroareaDinDesenareApareOData() {}
-void TestVirtualGrid::tastaturaSiDerularea() {}
-void TestVirtualGrid::coloaneleFixeNuDeruleaza() {}
+// An editable grid: a fixed number column, then hundredths, text, an amount and a date.
+struct TGrilaEditabila {
+    struct Primit {
+        int Coloana;
+        TBrvValoareDate Valoare;
+    };
+
+    explicit TGrilaEditabila(TBrvVirtualGrid& g) : grila(g)
+    {
+        const TBrvTipDeDateColoana tipuri[] = {atInteger, atIntegerDouaZecimale, atString, atCurrency,
+                                               atDataScurtCuAn};
+        g.BeginUpdate();
+        for (TBrvTipDeDateColoana tip : tipuri)
+            g.Coloane().Add().SetTipDeDate(tip);
+        g.Coloane()[2].SetNumeColoana(QStringLiteral("Nume"));
+        for (int i = 0; i < 3; ++i)
+            g.Linii().Adauga();
+        g.EndUpdate();
+        g.OnGetCellValue = [](TBrvVirtualGridLine*, int coloana, TBrvValoareDate& v) {
+            switch (coloana) {
+            case 0: v.SetIntreg(1); break;
+            case 1: v.SetSutimi(963); break;
+            case 2: v.SetText(QStringLiteral("Popescu")); break;
+            case 3: v.SetSuma(15000); break;
+            default: v.SetDataCuAn(QDate(2006, 6, 7));
+            }
+        };
+        g.OnSetCellValue = [this](TBrvVirtualGridLine*, int coloana, const TBrvValoareDate& v) {
+            primite.append({coloana, v});
+        };
+    }
+
+    TBrvVGridEditorForm* Editor() const { return grila.findChild<TBrvVGridEditorForm*>(); }
+    QLineEdit* Text() const { return qobject_cast<QLineEdit*>(Editor()->Control()); }
+    void Selecteaza(int coloana, int rand) { grila.setCurrentIndex(grila.model()->index(rand, coloana)); }
+
+    TBrvVirtualGrid& grila;
+    QList<Primit> primite;
+};
+
+void TestVirtualGrid::enterConfirmaEscapeRenunta()
+{
+    TGrilaEditabila e(*m_grila);
+    m_grila->show();
+    m_grila->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_grila.get()));
+    e.Selecteaza(1, 1);
+    QTest::keyClick(m_grila.get(), Qt::Key_Return);
+    QVERIFY(e.Editor());
+    const QRect celula = m_grila->visualRect(m_grila->model()->index(1, 1));
+    QVERIFY(e.Editor()->width() >= celula.width());
+    QCOMPARE(e.Editor()->height(), celula.height());
+    QCOMPARE(e.Editor()->pos(), celula.topLeft());
+    QCOMPARE(e.Text()->text(), QStringLiteral("9,63"));
+    QTest::keyClicks(e.Text(), QStringLiteral("12,34"));
+    QTest::keyClick(e.Text(), Qt::Key_Return);
+    QCOMPARE(e.primite.size(), 1);
+    // Two decimals come back as hundredths with the integer tag.
+    QCOMPARE(e.primite[0].Coloana, 1);
+    QCOMPARE(e.primite[0].Valoare.TipValoare(), TBrvValoareDate::TipIntreg);
+    QCOMPARE(e.primite[0].Valoare.Intreg(), 1234);
+    QTRY_VERIFY(!e.Editor());
+    QVERIFY(m_grila->hasFocus());
+
+    // Escape: nothing reaches the owner.
+    QTest::keyClick(m_grila.get(), Qt::Key_Return);
+    QVERIFY(e.Editor());
+    QTest::keyClicks(e.Text(), QStringLiteral("5"));
+    QTest::keyClick(e.Text(), Qt::Key_Escape);
+    QTRY_VERIFY(!e.Editor());
+    QCOMPARE(e.primite.size(), 1);
+    QVERIFY(m_grila->hasFocus());
+
+    // Leaving the editor by moving elsewhere is no confirmation either.
+    QTest::keyClick(m_grila.get(), Qt::Key_Return);
+    QTest::keyClicks(e.Text(), QStringLiteral("7"));
+    e.Selecteaza(2, 2);
+    QTRY_VERIFY(!e.Editor());
+    QCOMPARE(e.primite.size(), 1);
+
+    // An amount with four decimals, by the first button.
+    e.Selecteaza(3, 0);
+    QTest::keyClick(m_grila.get(), Qt::Key_Enter);
+    QCOMPARE(e.Text()->text(), QStringLiteral("1,50"));
+    e.Text()->setText(QStringLiteral("-1234,5678"));
+    e.Editor()->IncearcaConfirmarea();
+    QCOMPARE(e.primite.size(), 2);
+    QCOMPARE(e.primite[1].Valoare.TipValoare(), TBrvValoareDate::TipSuma);
+    QCOMPARE(e.primite[1].Valoare.Suma(), Q_INT64_C(-12345678));
+    QTRY_VERIFY(!e.Editor());
+
+    // A date, by the date picker.
+    e.Selecteaza(4, 0);
+    QTest::keyClick(m_grila.get(), Qt::Key_Return);
+    auto* data = qobject_cast<QDateEdit*>(e.Editor()->Control());
+    QVERIFY(data);
+    QCOMPARE(data->date(), QDate(2006, 6, 7));
+    data->setDate(QDate(2007, 1, 2));
+    QTest::keyClick(data, Qt::Key_Return);
+    QCOMPARE(e.primite.size(), 3);
+    QCOMPARE(e.primite[2].Valoare.DataCuAn(), QDate(2007, 1, 2));
+    QTRY_VERIFY(!e.Editor());
+}
+
+void TestVirtualGrid::tastaTastataInlocuiesteValoarea()
+{
+    TGrilaEditabila e(*m_grila);
+    m_grila->show();
+    m_grila->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_grila.get()));
+    e.Selecteaza(1, 0);
+    QTest::keyClick(m_grila.get(), Qt::Key_7);
+    QCOMPARE(e.Text()->text(), QStringLiteral("7"));
+    // What the edit does not take as a number is refused as typed.
+    QTest::keyClicks(e.Text(), QStringLiteral("5x,5-,"));
+    QCOMPARE(e.Text()->text(), QStringLiteral("75,5"));
+    QTest::keyClick(e.Text(), Qt::Key_Return);
+    QCOMPARE(e.primite.last().Valoare.Intreg(), 7550);
+    QTRY_VERIFY(!e.Editor());
+    // A keypad digit is a digit.
+    QTest::keyClick(m_grila.get(), Qt::Key_3, Qt::KeypadModifier);
+    QCOMPARE(e.Text()->text(), QStringLiteral("3"));
+    QTest::keyClick(e.Text(), Qt::Key_Escape);
+    QTRY_VERIFY(!e.Editor());
+
+    e.Selecteaza(2, 0);
+    QTest::keyClick(m_grila.get(), Qt::Key_X);
+    QCOMPARE(e.Text()->text(), QStringLiteral("x"));
+    QCOMPARE(e.Text()->cursorPosition(), 1);
+    QTest::keyClicks(e.Text(), QStringLiteral("ulescu"));
+    QTest::keyClick(e.Text(), Qt::Key_Return);
+    QCOMPARE(e.primite.last().Valoare.Text(), QStringLiteral("xulescu"));
+    QTRY_VERIFY(!e.Editor());
+
+    // An empty number cannot be confirmed; the editor stays for a correction.
+    e.Selecteaza(1, 2);
+    QTest::keyClick(m_grila.get(), Qt::Key_Return);
+    e.Text()->clear();
+    QTest::keyClick(e.Text(), Qt::Key_Return);
+    QVERIFY(e.Editor());
+    QCOMPARE(e.primite.size(), 2);
+    QTest::keyClick(e.Text(), Qt::Key_Escape);
+    QTRY_VERIFY(!e.Editor());
+}
+
+void TestVirtualGrid::editareaRefuzata()
+{
+    TGrilaEditabila e(*m_grila);
+    m_grila->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_grila.get()));
+    // The fixed column is never edited.
+    QVERIFY(!m_grila->Editeaza(0, 0));
+    QList<int> intrebate;
+    m_grila->OnPotEdita = [&](TBrvVirtualGridLine*, int coloana, bool& poate) {
+        QVERIFY(poate);
+        intrebate.append(coloana);
+        poate = false;
+    };
+    e.Selecteaza(2, 0);
+    QTest::keyClick(m_grila.get(), Qt::Key_Return);
+    QTest::keyClick(m_grila.get(), Qt::Key_A);
+    QVERIFY(!e.Editor());
+    QCOMPARE(intrebate, QList<int>({2, 2}));
+    m_grila->OnPotEdita = nullptr;
+    // A column that takes editing over: the flag starts false and the standard editor
+    // opens only when the event sets it.
+    bool deschide = false;
+    m_grila->Coloane()[2].OnApeleazaEditor = [&](TBrvVirtualGridLine*, bool& standard) {
+        QVERIFY(!standard);
+        standard = deschide;
+    };
+    QVERIFY(!m_grila->Editeaza(2, 0));
+    deschide = true;
+    QVERIFY(m_grila->Editeaza(2, 0));
+    QVERIFY(e.Editor());
+    QTest::keyClick(e.Text(), Qt::Key_Escape);
+    QTRY_VERIFY(!e.Editor());
+    // No value, or no real one: nothing to edit.
+    m_grila->OnGetCellValue = [](TBrvVirtualGridLine*, int, TBrvValoareDate& v) { v.MarcheazaFaraDate(); };
+    QVERIFY(!m_grila->Editeaza(2, 0));
+    m_grila->OnGetCellValue = nullptr;
+    QVERIFY(!m_grila->Editeaza(2, 0));
+    QVERIFY(m_prompt->Mesaje().isEmpty());
+}
+
+void TestVirtualGrid::eroareaDinDesenareApareOData()
+{
+    TGrilaSimpla s(*m_grila, {1, 1, 1, 1}, 3);
+    m_grila->Coloane()[1].SetNumeColoana(QStringLiteral("Nume"));
+    // A handler that never sets a value, for every cell of every repaint.
+    m_grila->OnGetCellValue = [](TBrvVirtualGridLine*, int, TBrvValoareDate&) {};
+    m_grila->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_grila.get()));
+    for (int i = 0; i < 3; ++i) {
+        m_grila->grab();
+        QCoreApplication::processEvents();
+    }
+    QTRY_VERIFY(!m_prompt->Mesaje().isEmpty());
+    QTest::qWait(50);
+    QCOMPARE(m_prompt->Texte(TPromptTest::Fel::Eroare),
+             QStringList({QStringLiteral("Nepotrivire de date cand citesc coloana C0"),
+                          QStringLiteral("Nepotrivire de date cand citesc coloana Nume"),
+                          QStringLiteral("Nepotrivire de date cand citesc coloana C2")}));
+    // The cells stay empty, the grid keeps working.
+    QVERIFY(m_grila->model()->data(m_grila->model()->index(0, 1), Qt::DisplayRole).isNull());
+}
+
+void TestVirtualGrid::tastaturaSiDerularea()
+{
+    TGrilaSimpla s(*m_grila, QList<int>(100, 1), 12);
+    m_grila->SetNrColoaneFixe(1);
+    m_grila->show();
+    m_grila->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_grila.get()));
+    m_grila->setCurrentIndex(m_grila->model()->index(0, 1));
+    QTest::keyClick(m_grila.get(), Qt::Key_Down);
+    QCOMPARE(m_grila->currentIndex().row(), 1);
+    QTest::keyClick(m_grila.get(), Qt::Key_Right);
+    QCOMPARE(m_grila->currentIndex().column(), 2);
+    QTest::keyClick(m_grila.get(), Qt::Key_PageDown);
+    QVERIFY(m_grila->currentIndex().row() > 5);
+    QTest::keyClick(m_grila.get(), Qt::Key_End, Qt::ControlModifier);
+    QCOMPARE(m_grila->currentIndex().row(), 99);
+    QVERIFY(m_grila->verticalScrollBar()->value() > 0);
+    // The heading row stays in view, and the fixed column follows the rows.
+    QCOMPARE(m_grila->horizontalHeader()->geometry().top(), m_grila->frameWidth());
+    QVERIFY(m_grila->horizontalHeader()->isVisible());
+    QCOMPARE(m_grila->VedereFixa()->verticalScrollBar()->value(), m_grila->verticalScrollBar()->value());
+    QTest::keyClick(m_grila.get(), Qt::Key_Home, Qt::ControlModifier);
+    QCOMPARE(m_grila->currentIndex().row(), 0);
+    // Home goes to the first column that can be selected, never into the fixed one.
+    QTest::keyClick(m_grila.get(), Qt::Key_Left);
+    QTest::keyClick(m_grila.get(), Qt::Key_Left);
+    QCOMPARE(m_grila->currentIndex().column(), 1);
+    QCOMPARE(m_grila->verticalScrollBar()->value(), 0);
+    // The wheel.
+    const QPoint centru = m_grila->viewport()->rect().center();
+    QWheelEvent roata(centru, m_grila->viewport()->mapToGlobal(centru), QPoint(), QPoint(0, -120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(m_grila->viewport(), &roata);
+    QVERIFY(m_grila->verticalScrollBar()->value() > 0);
+    QCOMPARE(m_grila->VedereFixa()->verticalScrollBar()->value(), m_grila->verticalScrollBar()->value());
+    // A click selects a cell and reaches the owner.
+    QList<int> apasate;
+    m_grila->OnCelulaApasata = [&](TBrvVirtualGridLine* obj, int coloana) {
+        QCOMPARE(obj, m_grila->Linii().Linie(m_grila->currentIndex().row()));
+        apasate.append(coloana);
+    };
+    const QModelIndex tinta = m_grila->indexAt(centru);
+    QTest::mouseClick(m_grila->viewport(), Qt::LeftButton, Qt::NoModifier, centru);
+    QCOMPARE(m_grila->currentIndex(), tinta);
+    QCOMPARE(apasate, QList<int>({tinta.column()}));
+}
+
+void TestVirtualGrid::coloaneleFixeNuDeruleaza()
+{
+    TGrilaSimpla s(*m_grila, {1, 1, 1}, 12);
+    m_grila->SetNrColoaneFixe(2);
+    m_grila->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_grila.get()));
+    QTableView* fixa = m_grila->VedereFixa();
+    QVERIFY(fixa->isVisible());
+    QCOMPARE(fixa->width(), 2 * m_grila->Coloane()[0].Width());
+    QVERIFY(m_grila->isColumnHidden(0) && m_grila->isColumnHidden(1) && !m_grila->isColumnHidden(2));
+    QVERIFY(!fixa->isColumnHidden(1) && fixa->isColumnHidden(2));
+    const QRect inainte = fixa->geometry();
+    const int primaScrolabila = m_grila->columnViewportPosition(2);
+    QCOMPARE(primaScrolabila, 0);
+    m_grila->horizontalScrollBar()->setValue(m_grila->horizontalScrollBar()->maximum());
+    QVERIFY(m_grila->columnViewportPosition(2) < 0);
+    QCOMPARE(fixa->geometry(), inainte);
+    QCOMPARE(fixa->columnViewportPosition(0), 0);
+    QCOMPARE(fixa->columnViewportPosition(1), m_grila->Coloane()[0].Width());
+    // The fixed columns are painted over the grid's left edge, after the scroll too.
+    const QImage desen = m_grila->grab().toImage();
+    const QRect ultimaFixa = fixa->visualRect(fixa->model()->index(0, 1));
+    const QPoint umbra = fixa->viewport()->mapTo(m_grila.get(), QPoint(ultimaFixa.right(), ultimaFixa.center().y()));
+    QCOMPARE(desen.pixelColor(umbra), m_grila->palette().color(QPalette::WindowText));
+    // No fixed columns: the second view goes away.
+    m_grila->SetNrColoaneFixe(0);
+    QVERIFY(!fixa->isVisible());
+    QVERIFY(!m_grila->isColumnHidden(0));
+}
 
 QTEST_MAIN(TestVirtualGrid)
 #include "tst_virtualgrid.moc"
