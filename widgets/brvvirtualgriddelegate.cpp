@@ -13,6 +13,18 @@ namespace {
 
 constexpr int Margine = 2;
 
+// The painter's state restored however the cell's painting ends.
+class TGardaPictor {
+public:
+    explicit TGardaPictor(QPainter& pictor) : m_pictor(pictor) { m_pictor.save(); }
+    ~TGardaPictor() { m_pictor.restore(); }
+    TGardaPictor(const TGardaPictor&) = delete;
+    TGardaPictor& operator=(const TGardaPictor&) = delete;
+
+private:
+    QPainter& m_pictor;
+};
+
 } // namespace
 
 TBrvVirtualGridDelegate::TBrvVirtualGridDelegate(TBrvVirtualGrid& grila) : QStyledItemDelegate(&grila), m_grila(grila)
@@ -28,30 +40,41 @@ void TBrvVirtualGridDelegate::PregatesteEditorul(const TBrvValoareDate& valoare,
 void TBrvVirtualGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                                     const QModelIndex& index) const
 {
-    const int coloana = index.column();
-    const int rand = index.row();
-    if (coloana >= m_grila.Coloane().Count() || !m_grila.Linii().Linie(rand))
+    if (index.column() >= m_grila.Coloane().Count() || !m_grila.Linii().Linie(index.row()))
         return;
-    const TAspectCelula aspect = m_grila.AspectCelula(coloana, rand, option.state & QStyle::State_Selected);
+    // The owner's events run while painting: a failure is reported, the cell left plain.
+    try {
+        DeseneazaCelula(*painter, option, index);
+    } catch (const EEroare& e) {
+        m_grila.RaporteazaEroare(e.Mesaj());
+    } catch (const std::exception& e) {
+        m_grila.RaporteazaEroare(QString::fromLocal8Bit(e.what()));
+    }
+}
+
+void TBrvVirtualGridDelegate::DeseneazaCelula(QPainter& painter, const QStyleOptionViewItem& option,
+                                              const QModelIndex& index) const
+{
+    const int coloana = index.column();
+    const TAspectCelula aspect = m_grila.AspectCelula(coloana, index.row(), option.state & QStyle::State_Selected);
     const QString text = index.data(Qt::DisplayRole).toString();
     const QRect r = option.rect;
-    painter->save();
-    painter->fillRect(r, aspect.Fundal);
+    const TGardaPictor garda(painter);
+    painter.fillRect(r, aspect.Fundal);
     const bool fixa = coloana < m_grila.ColoaneFixe();
-    painter->setPen(aspect.CuloareLinii);
+    painter.setPen(aspect.CuloareLinii);
     if (fixa || !(m_grila.Optiuni() & goNuAfisezLiniiOrizontale)) {
-        painter->drawLine(r.topLeft(), r.topRight());
-        painter->drawLine(r.bottomLeft(), r.bottomRight());
+        painter.drawLine(r.topLeft(), r.topRight());
+        painter.drawLine(r.bottomLeft(), r.bottomRight());
     }
     if (!(m_grila.Optiuni() & goNuAfisezLiniiVerticale))
-        painter->drawLine(r.topRight(), r.bottomRight());
-    painter->setClipRect(r);
-    painter->setFont(aspect.Font.Font);
-    painter->setPen(aspect.Font.Culoare);
-    painter->drawText(r.adjusted(Margine, 0, -Margine, 0), AliniereQt(aspect.Aliniere) | Qt::AlignVCenter, text);
+        painter.drawLine(r.topRight(), r.bottomRight());
+    painter.setClipRect(r);
+    painter.setFont(aspect.Font.Font);
+    painter.setPen(aspect.Font.Culoare);
+    painter.drawText(r.adjusted(Margine, 0, -Margine, 0), AliniereQt(aspect.Aliniere) | Qt::AlignVCenter, text);
     if (coloana == m_grila.ColoaneFixe() - 1)
-        DeseneazaUmbraDreapta(*painter, r, aspect.Fundal, aspect.CuloareLinii);
-    painter->restore();
+        DeseneazaUmbraDreapta(painter, r, aspect.Fundal, aspect.CuloareLinii);
 }
 
 QWidget* TBrvVirtualGridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex&) const

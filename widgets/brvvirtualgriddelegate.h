@@ -27,6 +27,8 @@ protected:
     bool eventFilter(QObject*, QEvent*) override { return false; }
 
 private:
+    void DeseneazaCelula(QPainter& painter, const QStyleOptionViewItem& option, const QModelIndex& index) const;
+
     TBrvVirtualGrid& m_grila;
     TBrvValoareDate m_valoare;
     QString m_tasta;

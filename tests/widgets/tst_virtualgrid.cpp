@@ -1,3 +1,4 @@
+#include "base/eroare.h"
 #include "support/mediutest.h"
 #include "support/prompttest.h"
 #include "widgets/brvvgrideditorform.h"
@@ -95,6 +96,8 @@ void TestVirtualGrid::ConstruiesteDemonstratia(int linii)
         TBrvVirtualGridColumn& c = g.Coloane().Add();
         c.SetNumeColoana(titlu);
         c.SetUmbrela1(QStringLiteral("grup1|Rezultate examen"));
+        if (titlu != titluri[0])
+            c.SetUmbrela2(QStringLiteral("Descriere"));
         c.SetTipDeDate(titlu == titluri[0] ? atAuto : atString);
         TBrvCuloriColoana stil3;
         stil3.Activ = true;
@@ -156,6 +159,10 @@ void TestVirtualGrid::demonstratie()
     qInfo("demonstration grid: %s", qPrintable(cale));
     for (int rand = 0; rand < 7; ++rand)
         QVERIFY(!m_grila->TextCelula(1, rand).isEmpty());
+    // The same grid with the editor open over a cell, started by a typed key.
+    m_grila->setCurrentIndex(m_grila->model()->index(1, 3));
+    QVERIFY(m_grila->Editeaza(3, 1, QStringLiteral("B")));
+    QVERIFY(m_grila->grab().save(QDir::temp().filePath(QStringLiteral("pravent-grila-editor.png"))));
     QVERIFY(m_prompt->Mesaje().isEmpty());
 }
 
@@ -557,6 +564,18 @@ void TestVirtualGrid::eroareaDinDesenareApareOData()
                           QStringLiteral("Nepotrivire de date cand citesc coloana C2")}));
     // The cells stay empty, the grid keeps working.
     QVERIFY(m_grila->model()->data(m_grila->model()->index(0, 1), Qt::DisplayRole).isNull());
+
+    // A failing format event: reported once, not thrown through the paint.
+    m_prompt->Goleste();
+    m_grila->OnGetCellValue = [](TBrvVirtualGridLine*, int, TBrvValoareDate& v) { v.SetText(QStringLiteral("x")); };
+    m_grila->OnFormatCell = [](TBrvVirtualGridLine*, int, QColor&, TBrvFontColorat&) {
+        throw EEroare(QStringLiteral("Culoare necunoscuta"));
+    };
+    m_grila->grab();
+    m_grila->grab();
+    QTRY_VERIFY(!m_prompt->Mesaje().isEmpty());
+    QTest::qWait(50);
+    QCOMPARE(m_prompt->Texte(TPromptTest::Fel::Eroare), QStringList({QStringLiteral("Culoare necunoscuta")}));
 }
 
 void TestVirtualGrid::tastaturaSiDerularea()
