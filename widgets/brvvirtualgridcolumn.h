@@ -21,6 +21,9 @@ using TBrvApeleazaEditor = std::function<void(TBrvVirtualGridLine* Obj, bool& Fo
 class TBrvVirtualGridColumn {
 public:
     explicit TBrvVirtualGridColumn(TBrvVirtualGridColumns* colectie = nullptr);
+    // A column belongs to one collection; Assign copies its properties.
+    TBrvVirtualGridColumn(const TBrvVirtualGridColumn&) = delete;
+    TBrvVirtualGridColumn& operator=(const TBrvVirtualGridColumn&) = delete;
 
     // Copies every property but AllowMultiLineGridPrint.
     void Assign(const TBrvVirtualGridColumn& sursa);

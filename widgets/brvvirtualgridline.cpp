@@ -12,6 +12,8 @@ void TBrvVirtualGridLine::SetStil(int stil)
 TBrvVirtualGridLine* TBrvVirtualGridList::Add(std::unique_ptr<TBrvVirtualGridLine> linie)
 {
     TBrvVirtualGridLine* adaugata = linie.get();
+    if (!adaugata)
+        return nullptr;
     m_contor.Schimba([&] { m_linii.push_back(std::move(linie)); });
     return adaugata;
 }

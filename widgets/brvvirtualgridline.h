@@ -45,7 +45,7 @@ class TBrvVirtualGridList {
 public:
     explicit TBrvVirtualGridList(TBrvContorActualizare& contor) : m_contor(contor) {}
 
-    // Takes the line; returns it for the owner to fill.
+    // Takes the line; returns it for the owner to fill (an empty pointer is not added).
     TBrvVirtualGridLine* Add(std::unique_ptr<TBrvVirtualGridLine> linie);
     template <typename Linie = TBrvVirtualGridLine>
     Linie* Adauga()

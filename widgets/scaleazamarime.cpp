@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QFontInfo>
 #include <QScreen>
 #include <algorithm>
@@ -55,7 +56,8 @@ TRaportMarime CitesteRaportMarime(const QString& cale)
     fisier.close();
     if (!fisier.exists())
         return RaportDinFontulMesajelor();
-    if (!fisier.open(QIODevice::ReadOnly))
+    // A folder or a pipe by that name holds no ratio (and a pipe would never end).
+    if (!QFileInfo(cale).isFile() || !fisier.open(QIODevice::ReadOnly))
         return RaportDinText(QString());
     return RaportDinText(QString::fromLatin1(fisier.readLine(LungimeMaximaLinie)));
 }

@@ -5,6 +5,7 @@
 #include "widgets/scaleazamarime.h"
 #include "widgets/textvaloare.h"
 
+#include <QDir>
 #include <QFile>
 #include <QHeaderView>
 #include <QtTest>
@@ -230,6 +231,11 @@ void TestValoriGrid::fisierulLipsaSeCreeaza()
 
 void TestValoriGrid::fisierulCeNuSePoateCrea()
 {
+    // A folder by that name: no ratio in it, both parts count as 8.
+    const QString dosar = m_mediu->Dosar() + QStringLiteral("/dosar.txt");
+    QVERIFY(QDir().mkpath(dosar));
+    QCOMPARE(ScaleazaMarime(128, CitesteRaportMarime(dosar), 96), 128);
+
     // The message font decides, measured against 11 pixels.
     const TRaportMarime raport = CitesteRaportMarime(m_mediu->Dosar() + QStringLiteral("/lipsa/LargeFonts.txt"));
     QCOMPARE(raport.Numitor, 11);
@@ -267,6 +273,8 @@ void TestValoriGrid::liniileAdaugateApar()
     QCOMPARE(grila.horizontalHeader()->sectionSize(0), ScaleazaMarime(128));
     // A line added on its own brackets itself.
     grila.Linii().Adauga();
+    QCOMPARE(grila.model()->rowCount(), 7);
+    QCOMPARE(grila.Linii().Add(nullptr), nullptr);
     QCOMPARE(grila.model()->rowCount(), 7);
     grila.Linii().Clear();
     QCOMPARE(grila.model()->rowCount(), 0);
