@@ -4,6 +4,7 @@
 #include "widgets/brvvirtualgrid.h"
 #include "widgets/scaleazamarime.h"
 #include "widgets/textvaloare.h"
+#include "valoaredetip.h"
 
 #include <QDir>
 #include <QFile>
@@ -91,7 +92,7 @@ void TestValoriGrid::textulDupaTip_data()
     QTest::newRow("suma") << 0 << "1.234,56";
     QTest::newRow("intreg") << 1 << "-1234567";
     QTest::newRow("sutimi") << 2 << "421,89";
-    QTest::newRow("text") << 3 << "Popescu";
+    QTest::newRow("text") << 3 << "Popescu Ion";
     QTest::newRow("fara an") << 4 << "07/06";
     QTest::newRow("cu an") << 5 << "07/06/06";
     QTest::newRow("lunga") << 6 << "7 iunie 2006";
@@ -101,17 +102,7 @@ void TestValoriGrid::textulDupaTip()
 {
     QFETCH(int, tip);
     QFETCH(QString, text);
-    TBrvValoareDate v;
-    const QDate data(2006, 6, 7);
-    switch (tip) {
-    case 0: v.SetSuma(12345678); break; // four decimals, cut to two
-    case 1: v.SetIntreg(-1234567); break;
-    case 2: v.SetSutimi(42189); break;
-    case 3: v.SetText(QStringLiteral("Popescu")); break;
-    case 4: v.SetDataFaraAn(data); break;
-    case 5: v.SetDataCuAn(data); break;
-    default: v.SetDataLunga(data); break;
-    }
+    const TBrvValoareDate v = ValoareDeTip(tip);
     QCOMPARE(int(v.TipValoare()), tip);
     QCOMPARE(FormateazaValoare(v), text);
 }

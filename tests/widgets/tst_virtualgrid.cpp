@@ -4,6 +4,7 @@
 #include "widgets/brvvgrideditorform.h"
 #include "widgets/brvvirtualgrid.h"
 #include "widgets/brvvirtualgridheader.h"
+#include "valoaredetip.h"
 
 #include <QDateEdit>
 #include <QDir>
@@ -12,26 +13,6 @@
 #include <QtTest>
 #include <memory>
 
-namespace {
-
-// A value of each tag, by row: the owner of the demonstration keeps them here.
-TBrvValoareDate ValoareDeTip(int tip)
-{
-    TBrvValoareDate v;
-    const QDate data(2006, 6, 7);
-    switch (tip) {
-    case 0: v.SetSuma(12345678); break;
-    case 1: v.SetIntreg(-42); break;
-    case 2: v.SetSutimi(42189); break;
-    case 3: v.SetText(QStringLiteral("Popescu Ion")); break;
-    case 4: v.SetDataFaraAn(data); break;
-    case 5: v.SetDataCuAn(data); break;
-    default: v.SetDataLunga(data); break;
-    }
-    return v;
-}
-
-} // namespace
 
 class TestVirtualGrid : public QObject {
     Q_OBJECT
