@@ -73,6 +73,13 @@ TBrvVirtualGrid::TBrvVirtualGrid(QWidget* parent)
     m_tic.setInterval(IntervalTic);
     connect(&m_tic, &QTimer::timeout, this, &TBrvVirtualGrid::Tic);
     connect(this, &QAbstractItemView::clicked, this, &TBrvVirtualGrid::CelulaApasata);
+    // A view repaints only the cell that lost or gained the focus; a selected line is wider.
+    connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] {
+        if (m_optiuni & goSelectezLinia) {
+            viewport()->update();
+            m_fixe->viewport()->update();
+        }
+    });
     Relayout();
 }
 

@@ -335,6 +335,16 @@ void TestVirtualGrid::evidentiereaPeLinieIntreaga()
     for (int c = 0; c < 4; ++c)
         QCOMPARE(m_grila->AspectCelula(c, 0, false).Fundal, m_grila->palette().color(QPalette::Highlight));
     QVERIFY(m_grila->AspectCelula(1, 1, false).Fundal != m_grila->palette().color(QPalette::Highlight));
+    // Moving to another line repaints both lines whole, the fixed cells too.
+    const QColor evidentiere = m_grila->palette().color(QPalette::Highlight);
+    auto fundalFix = [&](int rand) {
+        const QRect r = fixa->visualRect(fixa->model()->index(rand, 0));
+        return fixa->viewport()->grab().toImage().pixelColor(r.left() + 3, r.top() + 3);
+    };
+    QCOMPARE(fundalFix(0), evidentiere);
+    m_grila->setCurrentIndex(m_grila->model()->index(1, 2));
+    QCOMPARE(fundalFix(1), evidentiere);
+    QVERIFY(fundalFix(0) != evidentiere);
     // Without the option, a fixed cell is never highlighted.
     m_grila->SetOptiuni(0);
     m_grila->MouseLaCelula(0, 1);
