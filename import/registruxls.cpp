@@ -181,6 +181,11 @@ private:
             throw EScurt{};
         return quint8(m_bucati[m_bucata][m_pozitie++]);
     }
+    quint16 U16Continuu()
+    {
+        const quint8 mic = Octet();
+        return quint16(mic | Octet() << 8);
+    }
     quint32 U32Continuu()
     {
         quint32 v = 0;
@@ -200,9 +205,9 @@ private:
     }
     QString Sir()
     {
-        const int cch = Octet() | Octet() << 8;
+        const int cch = U16Continuu();
         quint8 steaguri = Octet();
-        const int runde = (steaguri & 0x08) ? (Octet() | Octet() << 8) : 0;
+        const int runde = (steaguri & 0x08) ? U16Continuu() : 0;
         const qint64 extins = (steaguri & 0x04) ? qint32(U32Continuu()) : 0;
         QString text;
         text.reserve(cch);
@@ -213,7 +218,7 @@ private:
                 steaguri = Octet();
             }
             if (steaguri & 1)
-                text += QChar(char16_t(Octet() | Octet() << 8));
+                text += QChar(char16_t(U16Continuu()));
             else
                 text += QChar(char16_t(Octet()));
         }
