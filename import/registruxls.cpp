@@ -34,11 +34,15 @@ struct TGObject {
 using PInput = std::unique_ptr<GsfInput, TGObject>;
 using PInfile = std::unique_ptr<GsfInfile, TGObject>;
 
+// libgsf reports every damaged compound file on standard error; we report it once, in Romanian.
 void TaceMesajeleLibgsf()
 {
     static const bool facut = [] {
         g_log_set_handler("libgsf:msole", GLogLevelFlags(G_LOG_LEVEL_MASK), [](const gchar*, GLogLevelFlags, const gchar*, gpointer) {}, nullptr);
         g_log_set_handler("libgsf", GLogLevelFlags(G_LOG_LEVEL_MASK), [](const gchar*, GLogLevelFlags, const gchar*, gpointer) {}, nullptr);
+        // Some of its warnings about damaged files carry no domain; nothing else here logs through GLib.
+        g_log_set_handler(nullptr, GLogLevelFlags(G_LOG_LEVEL_WARNING | G_LOG_LEVEL_MESSAGE),
+                          [](const gchar*, GLogLevelFlags, const gchar*, gpointer) {}, nullptr);
         return true;
     }();
     Q_UNUSED(facut);
