@@ -7,6 +7,14 @@
 
 class QuaZip;
 
+// A buffer that refuses a seek past its end without a warning: a damaged archive asks for
+// many, and its failure is reported once, as an error.
+class TBufferTacut : public QBuffer {
+public:
+    using QBuffer::QBuffer;
+    bool seek(qint64 pozitie) override { return pozitie >= 0 && pozitie <= size() && QBuffer::seek(pozitie); }
+};
+
 // A ZIP container held in memory (the .xlsx and .ods packages). Every part is inflated with a
 // bound, so that a small hostile file cannot claim gigabytes.
 class TArhivaZip {
@@ -25,6 +33,6 @@ public:
 private:
     QString m_numeFisier;
     QByteArray m_octeti;
-    QBuffer m_dispozitiv;
+    TBufferTacut m_dispozitiv;
     std::unique_ptr<QuaZip> m_zip;
 };

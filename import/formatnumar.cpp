@@ -668,6 +668,21 @@ void CifreRotunjite(double valoare, int zecimale, QString& intregi, QString& fra
         fractie = QString(zecimale, u'0');
         return;
     }
+    // Taking the value to 15 digits first only matters when it lies next to a half of the
+    // last kept digit; anywhere else the nearest whole number is the answer.
+    static const double Puteri[] = {1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10};
+    if (zecimale <= 10) {
+        const double scalat = valoare * Puteri[zecimale];
+        const double intreg = std::nearbyint(scalat);
+        if (intreg < 1e15 && std::abs(std::abs(scalat - intreg) - 0.5) > scalat * 1e-13 + 1e-9) {
+            const QString toate = QString::number(qint64(intreg)).rightJustified(zecimale + 1, u'0');
+            intregi = toate.left(toate.size() - zecimale);
+            fractie = toate.right(zecimale);
+            if (intregi == QLatin1String("0"))
+                intregi.clear();
+            return;
+        }
+    }
     char text[32];
     std::snprintf(text, sizeof text, "%.14e", valoare);
     QByteArray cifre;
@@ -720,9 +735,10 @@ QString FormatGeneral(double valoare)
     const double a = std::abs(valoare);
     if (a < 1e11 && a == std::floor(a))
         return semn + QString::number(qint64(a));
-    char text[32];
-    std::snprintf(text, sizeof text, "%.14e", a);
-    const int e = std::atoi(text + 17);
+    // The decimal exponent of the value taken to 15 digits: 9.9999999999999995 counts as 10.
+    int e = int(std::floor(std::log10(a)));
+    if (a >= std::pow(10.0, e + 1) * (1 - 1e-15))
+        ++e;
     if (e < 11 && e > -5) {
         const int numarIntregi = std::max(e + 1, 1);
         QString intregi;

@@ -131,16 +131,17 @@ public:
                 m_foaie.Pune(m_rand, c, text);
     }
 
-    // Rows may sit inside header-row, row-group and rows elements at any depth.
-    void Citeste()
+    // Rows may sit inside header-row, row-group and rows elements, nested; groups nested
+    // deeper than any spreadsheet writes are skipped rather than followed down the stack.
+    void Citeste(int adancime = 0)
     {
         while (m_xml.readNextStartElement()) {
             const QStringView nume = m_xml.name();
             if (nume == QLatin1String("table-row"))
                 CitesteRand();
-            else if (nume == QLatin1String("table-header-rows") || nume == QLatin1String("table-row-group") ||
-                     nume == QLatin1String("table-rows"))
-                Citeste();
+            else if (adancime < 32 && (nume == QLatin1String("table-header-rows") ||
+                                       nume == QLatin1String("table-row-group") || nume == QLatin1String("table-rows")))
+                Citeste(adancime + 1);
             else
                 m_xml.skipCurrentElement();
         }

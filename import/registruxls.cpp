@@ -34,11 +34,15 @@ struct TGObject {
 using PInput = std::unique_ptr<GsfInput, TGObject>;
 using PInfile = std::unique_ptr<GsfInfile, TGObject>;
 
+// libgsf reports every damaged compound file on standard error; we report it once, in Romanian.
 void TaceMesajeleLibgsf()
 {
     static const bool facut = [] {
         g_log_set_handler("libgsf:msole", GLogLevelFlags(G_LOG_LEVEL_MASK), [](const gchar*, GLogLevelFlags, const gchar*, gpointer) {}, nullptr);
         g_log_set_handler("libgsf", GLogLevelFlags(G_LOG_LEVEL_MASK), [](const gchar*, GLogLevelFlags, const gchar*, gpointer) {}, nullptr);
+        // Some of its warnings about damaged files carry no domain; nothing else here logs through GLib.
+        g_log_set_handler(nullptr, GLogLevelFlags(G_LOG_LEVEL_WARNING | G_LOG_LEVEL_MESSAGE),
+                          [](const gchar*, GLogLevelFlags, const gchar*, gpointer) {}, nullptr);
         return true;
     }();
     Q_UNUSED(facut);
@@ -181,6 +185,11 @@ private:
             throw EScurt{};
         return quint8(m_bucati[m_bucata][m_pozitie++]);
     }
+    quint16 U16Continuu()
+    {
+        const quint8 mic = Octet();
+        return quint16(mic | Octet() << 8);
+    }
     quint32 U32Continuu()
     {
         quint32 v = 0;
@@ -200,9 +209,9 @@ private:
     }
     QString Sir()
     {
-        const int cch = Octet() | Octet() << 8;
+        const int cch = U16Continuu();
         quint8 steaguri = Octet();
-        const int runde = (steaguri & 0x08) ? (Octet() | Octet() << 8) : 0;
+        const int runde = (steaguri & 0x08) ? U16Continuu() : 0;
         const qint64 extins = (steaguri & 0x04) ? qint32(U32Continuu()) : 0;
         QString text;
         text.reserve(cch);
@@ -213,7 +222,7 @@ private:
                 steaguri = Octet();
             }
             if (steaguri & 1)
-                text += QChar(char16_t(Octet() | Octet() << 8));
+                text += QChar(char16_t(U16Continuu()));
             else
                 text += QChar(char16_t(Octet()));
         }

@@ -2,7 +2,11 @@
 #include "import/eroriregistru.h"
 #include "import/registru.h"
 
+#include <QBuffer>
 #include <QFile>
+#include <quazip/quazip.h>
+#include <quazip/quazipfile.h>
+#include <quazip/quazipnewinfo.h>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QtTest>
@@ -48,6 +52,7 @@ private slots:
     void fisiereRele_data();
     void fisiereRele();
     void foaieInexistenta();
+    void preaMulteCelule();
     void aleseDupaContinut();
     void csv();
 };
@@ -135,6 +140,7 @@ void TestRegistre::fisiereRele_data()
                                                   "(.xls, .xlsx, .xlsm, .ods sau .csv).");
     const QString deteriorat = QStringLiteral("Fisierul \"%1\" este deteriorat sau incomplet si nu poate fi citit.");
     QTest::newRow("xlsx trunchiat") << Fixtura(QStringLiteral("trunchiat.xlsx")) << deteriorat.arg("trunchiat.xlsx");
+    QTest::newRow("xls cu bucla de sectoare") << Fixtura(QStringLiteral("bucla.xls")) << deteriorat.arg("bucla.xls");
     QTest::newRow("xls trunchiat") << Fixtura(QStringLiteral("trunchiat.xls")) << deteriorat.arg("trunchiat.xls");
     const QString parola = QStringLiteral("Fisierul \"%1\" este protejat cu parola. Salvati-l fara parola si "
                                           "incercati din nou.");
@@ -165,6 +171,34 @@ void TestRegistre::foaieInexistenta()
     const std::unique_ptr<TRegistru> r = DeschideRegistru(Fixtura(QStringLiteral("registru.xls")));
     QCOMPARE(Mesaj([&] { r->Foaie(QStringLiteral("Clasa a IX-a")); }),
              QStringLiteral("Registrul nu are foaia de calcul \"Clasa a IX-a\"."));
+}
+
+// A few hundred bytes that claim a million rows of 16,384 filled cells each: refused at the
+// bound, not followed.
+void TestRegistre::preaMulteCelule()
+{
+    QByteArray octeti;
+    {
+        QBuffer dispozitiv(&octeti);
+        QuaZip zip(&dispozitiv);
+        QVERIFY(zip.open(QuaZip::mdCreate));
+        auto scrie = [&](const QString& nume, const QByteArray& continut) {
+            QuaZipFile parte(&zip);
+            QVERIFY(parte.open(QIODevice::WriteOnly, QuaZipNewInfo(nume)));
+            parte.write(continut);
+        };
+        scrie(QStringLiteral("mimetype"), "application/vnd.oasis.opendocument.spreadsheet");
+        scrie(QStringLiteral("content.xml"),
+              "<office:document-content xmlns:office=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\" "
+              "xmlns:table=\"urn:oasis:names:tc:opendocument:xmlns:table:1.0\" "
+              "xmlns:text=\"urn:oasis:names:tc:opendocument:xmlns:text:1.0\"><office:body><office:spreadsheet>"
+              "<table:table table:name=\"Mare\"><table:table-row table:number-rows-repeated=\"1048576\">"
+              "<table:table-cell table:number-columns-repeated=\"16384\"><text:p>x</text:p></table:table-cell>"
+              "</table:table-row></table:table></office:spreadsheet></office:body></office:document-content>");
+        zip.close();
+    }
+    QCOMPARE(Mesaj([&] { DeschideRegistruDinOcteti(octeti, QStringLiteral("mare.ods")); }),
+             QStringLiteral("Foaia de calcul \"Mare\" are prea multe celule (cel mult 2000000)."));
 }
 
 // The signature decides, not the extension.
