@@ -42,6 +42,21 @@ bool AcelasiCod(const TLinieProfilDiploma& linie, const QString& formular, const
     return linie.COD_FORMULAR == formular && linie.COD_PAGINA == pagina && linie.COD_CAMP == camp;
 }
 
+QSet<QString> NumeTabele(TInterogare& q)
+{
+    QSet<QString> tabele;
+    TInchideLaFinal inchide(q);
+    q.SQL(QStringLiteral("select NUME_TABEL from TABELE"));
+    for (q.Open(); !q.Eof(); q.Next())
+        tabele.insert(q.Fields(0).AsString());
+    return tabele;
+}
+
+QString AsociatCuPastrat(const QString& stocat, const QString& dinProfil, const QSet<QString>& tabele)
+{
+    return tabele.contains(stocat) ? stocat : dinProfil;
+}
+
 } // namespace
 
 TDM& DM()
@@ -322,6 +337,7 @@ void TDM::SincronizeazaProfil()
 void TDM::SincronizeazaProfil(const TListaLiniiProfilDiploma& profil)
 {
     TGardaTranzactie tr(m_tr);
+    const QSet<QString> tabele = NumeTabele(Q1());
     for (int i = 0; i < profil.Count(); ++i) {
         const TLinieProfilDiploma& linie = profil.Linie(i);
         Q1().SQL(QStringLiteral("select    * from    PROFIL_DIPLOMA where    (COD_FORMULAR = :COD_FORMULAR) and "
@@ -329,6 +345,11 @@ void TDM::SincronizeazaProfil(const TListaLiniiProfilDiploma& profil)
         LeagaCoduri(Q1(), linie.COD_FORMULAR, linie.COD_PAGINA, linie.COD_CAMP);
         Q1().Open();
         const bool exista = !Q1().Eof();
+        // The user's choice of table stays, as the choice of ONOREZ_SIMILAR does; a name
+        // that is none of the tables (typed by hand before) gets the profile's back.
+        const QString asociatCu =
+            exista ? AsociatCuPastrat(Q1().FieldByName(QStringLiteral("ASOCIAT_CU")).AsString(), linie.ASOCIAT_CU, tabele)
+                   : linie.ASOCIAT_CU;
         Q1().Close();
         Q1().SQL(exista
                      ? QStringLiteral(
@@ -350,7 +371,7 @@ void TDM::SincronizeazaProfil(const TListaLiniiProfilDiploma& profil)
         Q1().ParamByName("FORMULA", linie.FORMULA);
         Q1().ParamByName("VIZIBIL", linie.VIZIBIL);
         Q1().ParamByName("TIP_DE_DATE", linie.TIP_DE_DATE);
-        Q1().ParamByName("ASOCIAT_CU", linie.ASOCIAT_CU);
+        Q1().ParamByName("ASOCIAT_CU", asociatCu);
         Q1().ParamByName("GRUP", linie.GRUP);
         Q1().ParamByName("LATIME_SUGERATA", linie.LATIME_SUGERATA);
         Q1().ParamByName("COD_LINIE", linie.COD_LINIE);

@@ -1,5 +1,6 @@
 #include "editors/editorgeneric.h"
 
+#include "base/textunrand.h"
 #include "base/userprompt.h"
 #include "db/identificator.h"
 #include "db/tdm.h"
@@ -105,12 +106,23 @@ QString TEditorGeneric::ValoareStocata() const
     return q.Eof() ? QString() : q.FieldByName(QStringLiteral("VALOARE_TEXT")).AsString();
 }
 
-void TEditorGeneric::ScrieValoare(int idElev, int idInregistrare, const QString& tabel, const QString& text,
+void TEditorGeneric::RetineIncarcarea(const QString& stocata, const QString& afisata)
+{
+    m_stocata = stocata;
+    m_afisata = afisata;
+}
+
+bool TEditorGeneric::Neatins(const QString& textControl) const
+{
+    return !m_stocata.isNull() && textControl == m_afisata;
+}
+
+void TEditorGeneric::ScrieValoare(int idElev, int idInregistrare, const QString& tabel, const QString& textControl,
                                   int lungime) const
 {
     const QString& t = NumeTabelVerificat(tabel);
     const int id = IdAles(t, idElev, idInregistrare);
-    const QString valoare = text.trimmed().left(lungime);
+    const QString valoare = Neatins(textControl) ? m_stocata : TaieLaCaractere(textControl.trimmed(), lungime).trimmed();
     TInterogare& q = DM().Q1();
     TInchideLaFinal inchide(q);
     if (!ExistaRand(q, *this, t, id)) {

@@ -37,11 +37,20 @@ protected:
     void AsazaControl(QWidget* control);
     // The stored text of this field for the record; null when there is no row or no value.
     QString ValoareStocata() const;
-    // Writes the text, trimmed and cut to `lungime`, under the record chosen from the ids.
-    void ScrieValoare(int idElev, int idInregistrare, const QString& tabel, const QString& text, int lungime) const;
+    // Remembers what was loaded and the text the control showed for it, so that a value
+    // the user did not edit is saved exactly as it was stored.
+    void RetineIncarcarea(const QString& stocata, const QString& afisata);
+    // Whether the control still shows the stored value as it was loaded.
+    bool Neatins(const QString& textControl) const;
+    // Writes the control's text, trimmed and cut to `lungime` characters, under the record
+    // chosen from the ids; the stored text unchanged when the control still shows it as loaded.
+    void ScrieValoare(int idElev, int idInregistrare, const QString& tabel, const QString& textControl,
+                      int lungime) const;
 
 private:
     QLabel* m_eticheta;
+    QString m_stocata;
+    QString m_afisata;
 };
 
 // The editors of a page or of one line of a page; the list does not own them.
