@@ -6,6 +6,7 @@
 #include "base/textunrand.h"
 #include "base/userprompt.h"
 #include "db/tdm.h"
+#include "db/valoarecamp.h"
 #include "profile/inregistrare.h"
 #include "forms/formulardeprintat.h"
 #include "forms/formulartextarea.h"
@@ -144,9 +145,9 @@ public:
         const auto gasit = m_citite.constFind(arie.Denumire1());
         if (gasit != m_citite.cend())
             return *gasit;
-        const TReferintaCamp ref = TDM::DescompuneReferinta(arie.Denumire1());
+        const TReferintaCamp ref = DescompuneReferinta(arie.Denumire1());
         const QString valoare =
-            ReferintaGoala(ref) ? QString() : DM().ValoareCamp(ref.Formular, ref.Pagina, ref.Camp, m_idElev);
+            ReferintaGoala(ref) ? QString() : ValoareCamp(ref, m_idElev);
         return *m_citite.insert(arie.Denumire1(), {valoare, TipDeDate(arie, ref)});
     }
 
@@ -181,7 +182,7 @@ void UmpleArie(const TFormularDePrintat& pagina, TFormularTextArea& arie, TCampu
 
 QString MesajNoteGresite(const TCampuriCitite& campuri)
 {
-    const QString elev = DM().ParseExp(ProfilCerut().ListaCampuriElev(), campuri.IdElev()).trimmed();
+    const QString elev = ParseExp(ProfilCerut().ListaCampuriElev(), campuri.IdElev()).trimmed();
     QString mesaj = QStringLiteral("Elevul %1 (numarul %2) are in campurile de nota de mai jos un text care nu este o "
                                    "nota intre 5,00 si 10,00; pe formular aceste note raman goale:")
                         .arg(elev)

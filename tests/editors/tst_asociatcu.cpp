@@ -1,5 +1,6 @@
 // The table a field belongs to is one of the tables, exactly, and the user's choice of it
 // lasts.
+#include "db/valoarecamp.h"
 #include "editors/editorcamptext.h"
 #include "editors/editorgenericcomplex.h"
 #include "editors/modificalinieprofil.h"
@@ -88,12 +89,12 @@ void TestAsociatCu::numeleInAltaScriereNuEsteTabel()
     ScrieValoare(*m_dm, "ELEVI", alDoilea, "PV.FATA.C_NUME", "Ionescu");
     ExecutaSql(*m_dm, "UPDATE PROFIL_DIPLOMA SET ASOCIAT_CU='elevi' WHERE COD_PAGINA='FATA' AND COD_CAMP='C_NUME'");
     // Not the first pupil's surname for every pupil.
-    QCOMPARE(m_dm->ValoareCamp("PV", "FATA", "C_NUME", alDoilea), QString());
-    QCOMPARE(m_dm->ValoareCamp("PV", "FATA", "C_NUME", primul), QString());
+    QCOMPARE(ValoareCamp({"PV", "FATA", "C_NUME"}, alDoilea), QString());
+    QCOMPARE(ValoareCamp({"PV", "FATA", "C_NUME"}, primul), QString());
     // The school's own fields still fall back on the school record.
     const int scoala = AdaugaInregistrare(*m_dm, "SCOALA");
     ScrieValoare(*m_dm, "SCOALA", scoala, "PV.FATA.C_JUDETUL", "Alba");
-    QCOMPARE(m_dm->ValoareCamp("PV", "FATA", "C_JUDETUL", alDoilea), QString("Alba"));
+    QCOMPARE(ValoareCamp({"PV", "FATA", "C_JUDETUL"}, alDoilea), QString("Alba"));
 }
 
 void TestAsociatCu::alegereaUtilizatoruluiRamaneLaRepornire()
@@ -116,7 +117,7 @@ void TestAsociatCu::alegereaUtilizatoruluiRamaneLaRepornire()
     m_mediu->OpresteDM();
     m_dm = &m_mediu->PornesteDM();
     QCOMPARE(AsociatCu("C_PRESEDINTE"), QString("ELEVI"));
-    QCOMPARE(m_dm->ValoareCamp("PV", "FATA", "C_PRESEDINTE", elev), QString("Ionescu"));
+    QCOMPARE(ValoareCamp({"PV", "FATA", "C_PRESEDINTE"}, elev), QString("Ionescu"));
 
     // Choosing the profile's table again is the way back; it lasts as well.
     Alege("C_PRESEDINTE", "SCOALA");
