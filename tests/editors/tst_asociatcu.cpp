@@ -5,6 +5,7 @@
 #include "editors/editorgenericcomplex.h"
 #include "editors/modificalinieprofil.h"
 #include "support/datetest.h"
+#include "support/editorpentru.h"
 #include "support/mediutest.h"
 #include "support/prompttest.h"
 
@@ -104,10 +105,7 @@ void TestAsociatCu::alegereaUtilizatoruluiRamaneLaRepornire()
     {
         TEditorGenericComplex pagina;
         pagina.Construieste(elev, -1, "ELEVI");
-        TEditorCampText* presedinte = nullptr;
-        for (TEditorGeneric* editor : pagina.Editoare())
-            if (editor->CodCamp == "C_PRESEDINTE")
-                presedinte = qobject_cast<TEditorCampText*>(editor);
+        auto* presedinte = EditorPentru<TEditorCampText>(pagina, "C_PRESEDINTE");
         QVERIFY(presedinte);
         presedinte->RzComboBox1()->setEditText("Ionescu");
         TGardaTranzactie tr(m_dm->Tr());

@@ -9,6 +9,7 @@
 #include "editors/editorcamptext.h"
 #include "editors/editorgenericcomplex.h"
 #include "support/datetest.h"
+#include "support/editorpentru.h"
 #include "support/mediutest.h"
 #include "support/prompttest.h"
 
@@ -21,15 +22,6 @@
 #include <QtTest/qtestspontaneevent.h>
 
 namespace {
-
-template <typename T>
-T* EditorPentru(const TEditorGenericComplex& pagina, const QString& camp)
-{
-    for (TEditorGeneric* editor : pagina.Editoare())
-        if (editor->CodCamp == camp)
-            return qobject_cast<T*>(editor);
-    return nullptr;
-}
 
 QScrollArea* ZonaDerulata(QWidget* control)
 {
@@ -75,6 +67,10 @@ private:
         dialog->PregatesteExistent(m_elev);
         dialog->resize(520, 200);
         dialog->show();
+        // Completion, like the user's typing, works in the active window.
+        QApplication::setActiveWindow(dialog.get());
+        if (!QTest::qWaitForWindowActive(dialog.get()))
+            qWarning("the pupil dialog did not become active");
         return dialog;
     }
     QString Stocat(const QString& camp)
