@@ -31,13 +31,13 @@ void TEditorCampNota::Incarca(const QString& codFormular, const QString& codPagi
         else
             m_edit->SeteazaValoare(valoare);
     }
-    RetineIncarcarea(stocata, m_edit->text());
+    RetineIncarcarea(stocata, *m_edit);
 }
 
 bool TEditorCampNota::PotSalva()
 {
     // A mark the user did not touch is saved as it was stored, so only a typed one is checked.
-    if (m_edit->text().trimmed().isEmpty() || Neatins(m_edit->text()))
+    if (m_edit->text().trimmed().isEmpty() || Neatins(*m_edit))
         return true;
     const qint64 valoare = m_edit->Valoare();
     if (valoare < NotaMinima) {
@@ -53,5 +53,5 @@ bool TEditorCampNota::PotSalva()
 
 void TEditorCampNota::Salveaza(int idElev, int idInregistrare, const QString& tabel)
 {
-    ScrieValoare(idElev, idInregistrare, tabel, m_edit->text(), LungimeNota);
+    ScrieValoare(idElev, idInregistrare, tabel, *m_edit, LungimeNota);
 }

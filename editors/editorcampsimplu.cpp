@@ -35,12 +35,12 @@ void TEditorCampSimplu::Incarca(const QString& codFormular, const QString& codPa
     TEditorGeneric::Incarca(codFormular, codPagina, codCamp, tabel, idElev, idInregistrare);
     const QString stocata = ValoareStocata();
     m_edit->setText(stocata);
-    RetineIncarcarea(stocata, m_edit->text());
+    RetineIncarcarea(stocata, *m_edit);
 }
 
 void TEditorCampSimplu::Salveaza(int idElev, int idInregistrare, const QString& tabel)
 {
-    ScrieValoare(idElev, idInregistrare, tabel, m_edit->text(), LungimeScurta);
+    ScrieValoare(idElev, idInregistrare, tabel, *m_edit, LungimeScurta);
 }
 
 bool TEditorCampCNP::PotSalva()

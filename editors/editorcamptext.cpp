@@ -79,7 +79,7 @@ void TEditorCampText::Incarca(const QString& codFormular, const QString& codPagi
     m_lista->setModel(new QStringListModel(sugestii, m_lista));
     const QString stocata = ValoareStocata();
     m_lista->setEditText(stocata);
-    RetineIncarcarea(stocata, m_lista->currentText());
+    RetineIncarcarea(stocata, *m_lista->lineEdit());
     CaretLaSfarsit();
 }
 
@@ -96,5 +96,5 @@ void TEditorCampText::CaretLaSfarsit()
 
 void TEditorCampText::Salveaza(int idElev, int idInregistrare, const QString& tabel)
 {
-    ScrieValoare(idElev, idInregistrare, tabel, m_lista->currentText(), LungimeText);
+    ScrieValoare(idElev, idInregistrare, tabel, *m_lista->lineEdit(), LungimeText);
 }

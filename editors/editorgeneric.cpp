@@ -6,6 +6,7 @@
 #include "db/tdm.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QVBoxLayout>
 
 namespace {
@@ -106,23 +107,24 @@ QString TEditorGeneric::ValoareStocata() const
     return q.Eof() ? QString() : q.FieldByName(QStringLiteral("VALOARE_TEXT")).AsString();
 }
 
-void TEditorGeneric::RetineIncarcarea(const QString& stocata, const QString& afisata)
+void TEditorGeneric::RetineIncarcarea(const QString& stocata, const QLineEdit& control)
 {
     m_stocata = stocata;
-    m_afisata = afisata;
+    m_afisata = control.text();
 }
 
-bool TEditorGeneric::Neatins(const QString& textControl) const
+bool TEditorGeneric::Neatins(const QLineEdit& control) const
 {
-    return !m_stocata.isNull() && textControl == m_afisata;
+    return !m_stocata.isNull() && !control.isModified() && control.text() == m_afisata;
 }
 
-void TEditorGeneric::ScrieValoare(int idElev, int idInregistrare, const QString& tabel, const QString& textControl,
+void TEditorGeneric::ScrieValoare(int idElev, int idInregistrare, const QString& tabel, const QLineEdit& control,
                                   int lungime) const
 {
     const QString& t = NumeTabelVerificat(tabel);
     const int id = IdAles(t, idElev, idInregistrare);
-    const QString valoare = Neatins(textControl) ? m_stocata : TaieLaCaractere(textControl.trimmed(), lungime).trimmed();
+    const QString valoare =
+        Neatins(control) ? m_stocata : TaieLaCaractere(control.text().trimmed(), lungime).trimmed();
     TInterogare& q = DM().Q1();
     TInchideLaFinal inchide(q);
     if (!ExistaRand(q, *this, t, id)) {

@@ -5,6 +5,7 @@
 #include <QString>
 
 class QLabel;
+class QLineEdit;
 
 // One field of one record: shows its caption above one input control, loads the stored
 // value, says whether it may be saved and writes it back. The cycle is fixed: Incarca once,
@@ -37,14 +38,14 @@ protected:
     void AsazaControl(QWidget* control);
     // The stored text of this field for the record; null when there is no row or no value.
     QString ValoareStocata() const;
-    // Remembers what was loaded and the text the control showed for it, so that a value
+    // Remembers what was loaded and the text the control shows for it, so that a value
     // the user did not edit is saved exactly as it was stored.
-    void RetineIncarcarea(const QString& stocata, const QString& afisata);
-    // Whether the control still shows the stored value as it was loaded.
-    bool Neatins(const QString& textControl) const;
+    void RetineIncarcarea(const QString& stocata, const QLineEdit& control);
+    // Whether the control still shows the stored value as it was loaded, untouched by the user.
+    bool Neatins(const QLineEdit& control) const;
     // Writes the control's text, trimmed and cut to `lungime` characters, under the record
-    // chosen from the ids; the stored text unchanged when the control still shows it as loaded.
-    void ScrieValoare(int idElev, int idInregistrare, const QString& tabel, const QString& textControl,
+    // chosen from the ids; the stored text unchanged when the control is untouched.
+    void ScrieValoare(int idElev, int idInregistrare, const QString& tabel, const QLineEdit& control,
                       int lungime) const;
 
 private:

@@ -165,8 +165,14 @@ void TestEditoareValori::okFaraModificariPastreazaNotele()
     TBrvNumEdit* nota = EditorPentru<TEditorCampNota>(*aDoua->Pagina(), "C_MATEMATICA")->BrvNumEdit1();
     nota->selectAll();
     QTest::keyClicks(nota, "9.5");
+    // Typed again as it shows, it is the user's value too.
+    TBrvNumEdit* media = EditorPentru<TEditorCampNota>(*aDoua->Pagina(), "C_MEDIA_GEN")->BrvNumEdit1();
+    QCOMPARE(media->text(), QString("9,66"));
+    media->selectAll();
+    QTest::keyClicks(media, "9,66");
     aDoua->Ok();
     QCOMPARE(Stocat("C_MATEMATICA"), QString("9,5"));
+    QCOMPARE(Stocat("C_MEDIA_GEN"), QString("9,66"));
     QCOMPARE(Stocat("C_LB_ROMANA"), QString("9.5"));
 }
 
