@@ -2,7 +2,7 @@
 
 #include "base/centreazafereastra.h"
 #include "base/userprompt.h"
-#include "db/tdm.h"
+#include "db/depozit.h"
 #include "profile/inregistrare.h"
 
 #include <QComboBox>
@@ -14,7 +14,7 @@ namespace {
 const QStringList Optiuni = {QStringLiteral("DA"), QStringLiteral("SELECTIV"), QStringLiteral("NU")};
 
 // The table the running program's profile gives the line; empty when it has no such line.
-QString AsociatCuDinProfil(const QString& codFormular, const QString& codPagina, const QString& codCamp)
+QString AsociatCuDinProfil(const TReferintaCamp& camp)
 {
     const TClasaProfilDiploma* clasa = ProfilInregistrat();
     if (!clasa)
@@ -22,7 +22,7 @@ QString AsociatCuDinProfil(const QString& codFormular, const QString& codPagina,
     const std::unique_ptr<TListaLiniiProfilDiploma> profil = clasa->Create();
     for (int i = 0; i < profil->Count(); ++i) {
         const TLinieProfilDiploma& linie = profil->Linie(i);
-        if (linie.COD_FORMULAR == codFormular && linie.COD_PAGINA == codPagina && linie.COD_CAMP == codCamp)
+        if (linie.COD_FORMULAR == camp.Formular && linie.COD_PAGINA == camp.Pagina && linie.COD_CAMP == camp.Camp)
             return linie.ASOCIAT_CU;
     }
     return {};
@@ -52,46 +52,20 @@ TModificaLinieProfil::TModificaLinieProfil(QWidget* parent)
     CentreazaFereastra(this);
 }
 
-void TModificaLinieProfil::LeagaCheia(TInterogare& q) const
-{
-    q.ParamByName("COD_FORMULAR", m_codFormular);
-    q.ParamByName("COD_PAGINA", m_codPagina);
-    q.ParamByName("COD_CAMP", m_codCamp);
-}
-
 void TModificaLinieProfil::Pregateste(const QString& codFormular, const QString& codPagina, const QString& codCamp)
 {
-    m_codFormular = codFormular;
-    m_codPagina = codPagina;
-    m_codCamp = codCamp;
-    TGardaTranzactie tr(DM().Tr());
-    TInterogare& q = DM().Q1();
-    TInchideLaFinal inchide(q);
-    q.SQL(QStringLiteral("select    ONOREZ_SIMILAR, ASOCIAT_CU from    PROFIL_DIPLOMA where    (COD_FORMULAR = "
-                         ":COD_FORMULAR) and (COD_PAGINA = :COD_PAGINA) and (COD_CAMP = :COD_CAMP)"));
-    LeagaCheia(q);
-    q.Open();
-    const QString onorez = q.Eof() ? QString() : q.FieldByName(QStringLiteral("ONOREZ_SIMILAR")).AsString();
-    const int index = Optiuni.indexOf(onorez);
+    m_camp = {codFormular, codPagina, codCamp};
+    const std::optional<TLegaturaCamp> legatura = LegaturaCamp(m_camp);
+    const int index = legatura ? Optiuni.indexOf(legatura->OnorezSimilar) : -1;
     // Any value but DA and SELECTIV shows as NU.
     m_onorez->setCurrentIndex(index < 0 ? 2 : index);
-    const QString asociatCu = q.Eof() ? QString() : q.FieldByName(QStringLiteral("ASOCIAT_CU")).AsString();
-    q.Close();
-    IncarcaTabelele();
-    // A stored name that is none of the tables shows no choice: Ok then asks for one.
-    m_asociatCu->setCurrentIndex(m_asociatCu->findText(asociatCu, Qt::MatchExactly | Qt::MatchCaseSensitive));
-    const QString dinProfil = AsociatCuDinProfil(codFormular, codPagina, codCamp);
-    m_dinProfil->setText(dinProfil.isEmpty() ? QString() : QStringLiteral("profil: ") + dinProfil);
-}
-
-void TModificaLinieProfil::IncarcaTabelele()
-{
-    TInterogare& q = DM().Q1();
-    TInchideLaFinal inchide(q);
     m_asociatCu->clear();
-    q.SQL(QStringLiteral("select NUME_TABEL from TABELE order by NUME_TABEL"));
-    for (q.Open(); !q.Eof(); q.Next())
-        m_asociatCu->addItem(q.Fields(0).AsString());
+    m_asociatCu->addItems(NumeleTabelelor());
+    // A stored name that is none of the tables shows no choice: Ok then asks for one.
+    const QString asociatCu = legatura ? legatura->AsociatCu : QString();
+    m_asociatCu->setCurrentIndex(m_asociatCu->findText(asociatCu, Qt::MatchExactly | Qt::MatchCaseSensitive));
+    const QString dinProfil = AsociatCuDinProfil(m_camp);
+    m_dinProfil->setText(dinProfil.isEmpty() ? QString() : QStringLiteral("profil: ") + dinProfil);
 }
 
 void TModificaLinieProfil::Ok()
@@ -101,16 +75,8 @@ void TModificaLinieProfil::Ok()
         return;
     }
     const bool salvat = RuleazaCuEroare([this] {
-        TGardaTranzactie tr(DM().Tr());
-        TInterogare& q = DM().Q1();
-        q.SQL(QStringLiteral("update    PROFIL_DIPLOMA set    ONOREZ_SIMILAR = :ONOREZ_SIMILAR, ASOCIAT_CU = "
-                             ":ASOCIAT_CU where    (COD_FORMULAR = :COD_FORMULAR)    and    (COD_PAGINA = "
-                             ":COD_PAGINA)    and    (COD_CAMP = :COD_CAMP)"));
-        q.ParamByName("ONOREZ_SIMILAR", Optiuni.value(m_onorez->currentIndex(), QStringLiteral("NU")));
-        q.ParamByName("ASOCIAT_CU", m_asociatCu->currentText());
-        LeagaCheia(q);
-        q.ExecSQL();
-        tr.Commit();
+        ScrieLegaturaCamp(m_camp,
+                          {Optiuni.value(m_onorez->currentIndex(), QStringLiteral("NU")), m_asociatCu->currentText()});
     });
     if (salvat)
         accept();
