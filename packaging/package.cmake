@@ -28,6 +28,8 @@ foreach(name pravent.1 changelog)
 endforeach()
 add_custom_target(pravent_packaging_files ALL DEPENDS ${compressed})
 
+# Immediate binding, as Debian builds its own programs.
+target_link_options(pravent PRIVATE -Wl,-z,relro -Wl,-z,now)
 install(TARGETS pravent RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${BLANK_FDB} DESTINATION ${PRAVENT_DATADIR})
 install(FILES ${PRAVENT_PACKAGING_DIR}/${PRAVENT_DESKTOP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
@@ -46,13 +48,12 @@ set(CPACK_PACKAGE_NAME pravent)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR Brenvolt)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "certificates of the grade-8 national tests for a school secretariat")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}
- Pravent 2006 keeps a small database of the pupils who finished grade 8, their
- marks at the national tests, their school and the examination commission, and
- prints each pupil's certificate onto the pre-printed card. Romanian interface.
- .
- Every user's database, text-area corrections and settings live in the user's
- own folders; installing, upgrading or removing the package never touches them.")
+set(CPACK_PACKAGE_DESCRIPTION "Pravent 2006 keeps a small database of the pupils who finished grade 8, their
+marks at the national tests, their school and the examination commission, and
+prints each pupil's certificate onto the pre-printed card. Romanian interface.
+
+Every user's database, text-area corrections and settings live in the user's
+own folders; installing, upgrading or removing the package never touches them.")
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Brenvolt <pachete@brenvolt.example>")
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
