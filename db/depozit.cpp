@@ -9,6 +9,18 @@
 // | function              | query | why                                                   |
 // |-----------------------|-------|-------------------------------------------------------|
 // | CitesteLiniiAfisate   | Q5    | loops over the records while ParseExp uses Q1-Q3      |
+// | ExistaElevul          | Q1    | a single lookup, nothing nested                       |
+
+bool ExistaElevul(int idElev)
+{
+    TGardaTranzactie tr(DM().Tr());
+    TInterogare& q = DM().Q1();
+    TInchideLaFinal inchide(q);
+    q.SQL(QStringLiteral("SELECT ID_ELEVI FROM ELEVI WHERE ID_ELEVI=:ID_ELEVI"));
+    q.ParamByName(QStringLiteral("ID_ELEVI"), idElev);
+    q.Open();
+    return !q.Eof();
+}
 
 TLiniiAfisate CitesteLiniiAfisate(const QString& tabel, const QString& expresie)
 {

@@ -11,6 +11,9 @@ struct TLinieAfisata {
 
 using TLiniiAfisate = std::vector<TLinieAfisata>;
 
+// Whether a pupil with this identifier is stored.
+bool ExistaElevul(int idElev);
+
 // Every record of `tabel`, by identifier, with its display expression expanded.
 TLiniiAfisate CitesteLiniiAfisate(const QString& tabel, const QString& expresie);
 

@@ -17,13 +17,7 @@ bool ImprimantaConfigurata()
     return setari.ImprimantaConfigurata;
 }
 
-QString TitluDocument(int indexPagina)
-{
-    return indexPagina == 0 ? QStringLiteral("Diploma de examen national - fata")
-                            : QStringLiteral("Diploma de examen national - verso");
-}
-
-void Tipareste(TFormularDePrintat& pagina, int indexPagina)
+void Tipareste(TFormularDePrintat& pagina, TPaginaCertificat parte)
 {
     if (!ImprimantaConfigurata()) {
         Prompt().Informatie(QStringLiteral("Configureaza imprimanta"));
@@ -32,24 +26,23 @@ void Tipareste(TFormularDePrintat& pagina, int indexPagina)
     // Held for the whole job: the prompt records the mirror choice in it, and releasing it
     // writes everything back, also when the user gives up or printing fails.
     TAllStuffReg setari;
-    const bool fata = indexPagina == 0;
-    double& stanga = fata ? setari.MargineStangaFata : setari.MargineStangaVerso;
-    double& sus = fata ? setari.MargineSusFata : setari.MargineSusVerso;
+    double& stanga = setari.MargineStanga(parte);
+    double& sus = setari.MargineSus(parte);
     bool oglindaFata = false;
     bool oglindaVerso = false;
     // The margins change only when the user answers OK.
-    if (AskForPaper(indexPagina, stanga, sus, oglindaFata, oglindaVerso) != QDialog::Accepted)
+    if (AskForPaper(IndexPagina(parte), stanga, sus, oglindaFata, oglindaVerso) != QDialog::Accepted)
         return;
-    const std::unique_ptr<TDocumentTiparit> document = TDocumentTiparit::Incepe(TitluDocument(indexPagina), false);
+    const std::unique_ptr<TDocumentTiparit> document = TDocumentTiparit::Incepe(TitluDocument({parte}), false);
     if (!document)
         return;
     TImprimantaQt imprimanta(document->Imprimanta(), document->Pictor());
-    pagina.PrintAllAreas(imprimanta, fata ? oglindaFata : oglindaVerso, stanga, sus);
+    pagina.PrintAllAreas(imprimanta, parte == TPaginaCertificat::Fata ? oglindaFata : oglindaVerso, stanga, sus);
 }
 
 } // namespace
 
-void TiparesteDiploma(TFormularDePrintat& pagina, int indexPagina)
+void TiparesteDiploma(TFormularDePrintat& pagina, TPaginaCertificat parte)
 {
-    RuleazaCuEroare([&] { Tipareste(pagina, indexPagina); });
+    RuleazaCuEroare([&] { Tipareste(pagina, parte); });
 }

@@ -1,18 +1,16 @@
 #include "print/tiparirepdf.h"
 
 #include "base/eroare.h"
-#include "db/tdm.h"
+#include "db/depozit.h"
 #include "forms/formulardeprintat.h"
 #include "forms/imprimantaqt.h"
 #include "forms/umplereformular.h"
 #include "print/allstuffreg.h"
+#include "print/documenttiparit.h"
 #include "print/printpraventform.h"
 #include "print/scrienotainformular.h"
-#include "print/setupprinter.h"
 
 #include <QFile>
-#include <QPainter>
-#include <QPrinter>
 
 namespace {
 
@@ -25,64 +23,36 @@ struct TPaginaDeTiparit {
 
 void VerificaElevul(int idElev)
 {
-    TDM& dm = DM();
-    TGardaTranzactie tr(dm.Tr());
-    TInterogare& q = dm.Q1();
-    TInchideLaFinal inchide(q);
-    q.SQL(QStringLiteral("SELECT ID_ELEVI FROM ELEVI WHERE ID_ELEVI=:ID_ELEVI"));
-    q.ParamByName(QStringLiteral("ID_ELEVI"), idElev);
-    q.Open();
-    if (q.Eof())
+    if (!ExistaElevul(idElev))
         throw EEroare(QStringLiteral("Elevul %1 nu exista.").arg(idElev));
 }
 
-QList<TPaginaDeTiparit> PaginileAlese(const TPrintPraventForm& formular, TPaginiCertificat pagini)
+QList<TPaginaDeTiparit> PaginiDeTiparit(const TPrintPraventForm& formular, const QList<TPaginaCertificat>& parti)
 {
-    const TAllStuffReg setari;
+    TAllStuffReg setari;
     QList<TPaginaDeTiparit> alese;
-    if (pagini != TPaginiCertificat::Spate)
-        alese.append({formular.Fata(), setari.MargineStangaFata, setari.MargineSusFata,
-                      setari.OglindescFata == QLatin1String("D")});
-    if (pagini != TPaginiCertificat::Fata)
-        alese.append({formular.Spate(), setari.MargineStangaVerso, setari.MargineSusVerso,
-                      setari.OglindescVerso == QLatin1String("D")});
+    for (const TPaginaCertificat parte : parti)
+        alese.append({parte == TPaginaCertificat::Fata ? formular.Fata() : formular.Spate(), setari.MargineStanga(parte),
+                      setari.MargineSus(parte), PaginaOglindita(parte, setari)});
     return alese;
-}
-
-QString TitluDocument(TPaginiCertificat pagini)
-{
-    switch (pagini) {
-    case TPaginiCertificat::Fata: return QStringLiteral("Diploma de examen national - fata");
-    case TPaginiCertificat::Spate: return QStringLiteral("Diploma de examen national - verso");
-    default: return QStringLiteral("Diploma de examen national");
-    }
 }
 
 void Tipareste(const QString& fisier, const QList<TPaginaDeTiparit>& pagini, const QString& titlu)
 {
-    QPrinter imprimanta(QPrinter::HighResolution);
-    imprimanta.setOutputFormat(QPrinter::PdfFormat);
-    imprimanta.setOutputFileName(fisier);
-    SetupPrinter(imprimanta, false);
-    imprimanta.setDocName(titlu);
-    QPainter pictor;
-    if (!pictor.begin(&imprimanta))
-        throw EEroare(QStringLiteral("Fisierul \"%1\" nu poate fi scris.").arg(fisier));
     try {
-        TImprimantaQt pagina(imprimanta, pictor);
+        const std::unique_ptr<TDocumentTiparit> document = TDocumentTiparit::InPdf(fisier, titlu, false);
+        TImprimantaQt imprimanta(document->Imprimanta(), document->Pictor());
         for (int i = 0; i < pagini.size(); ++i) {
             if (i > 0)
-                imprimanta.newPage();
+                document->Imprimanta().newPage();
             const TPaginaDeTiparit& p = pagini.at(i);
-            p.Pagina->PrintAllAreas(pagina, p.Oglinda, p.Stanga, p.Sus);
+            p.Pagina->PrintAllAreas(imprimanta, p.Oglinda, p.Stanga, p.Sus);
         }
     } catch (...) {
         // A half-printed certificate is no use to anyone.
-        pictor.end();
         QFile::remove(fisier);
         throw;
     }
-    pictor.end();
 }
 
 } // namespace
@@ -92,5 +62,6 @@ void TiparesteCertificatInPdf(const QString& fisier, int idElev, TPaginiCertific
     VerificaElevul(idElev);
     TPrintPraventForm formular;
     UmpleFormular(formular, idElev, ScrieNotaInFormular);
-    Tipareste(fisier, PaginileAlese(formular, pagini), TitluDocument(pagini));
+    const QList<TPaginaCertificat> parti = PaginileAlese(pagini);
+    Tipareste(fisier, PaginiDeTiparit(formular, parti), TitluDocument(parti));
 }

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QString>
+#include "base/multimi.h"
 
-enum class TPaginiCertificat { Fata, Spate, Ambele };
+#include <QString>
 
 // Fills a pupil's certificate as its "Pravent" button does and prints the chosen sides into
 // a PDF file, one page a side, each with its margin corrections and mirror choice from the
