@@ -50,5 +50,7 @@ TDespre::TDespre(QWidget* parent)
     asezare->setHorizontalSpacing(16);
 
     connect(m_ok, &QPushButton::clicked, this, &TDespre::Ok);
+    // Sized by its layout first, so that it is centred at its real size.
+    setFixedSize(sizeHint());
     CentreazaFereastra(this);
 }

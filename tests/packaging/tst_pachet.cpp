@@ -4,12 +4,12 @@
 #include "db/tdm.h"
 #include "support/cuvintepdf.h"
 #include "support/elevcomplet.h"
+#include "support/procestest.h"
 
 #include <algorithm>
 
 #include <QDirIterator>
 #include <QRegularExpression>
-#include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -19,32 +19,11 @@ namespace {
 const QString Versiune = QStringLiteral("2006.9.2.188");
 const QString DosarBuild = QFileInfo(QStringLiteral(PRAVENT_EXECUTABLE)).absolutePath();
 
-struct TRulare {
-    int Cod = -1;
-    QString Iesire;
-    QString Erori;
-};
-
-TRulare Ruleaza(const QString& program, const QStringList& argumente,
-                const QProcessEnvironment& mediu = QProcessEnvironment::systemEnvironment(),
-                const QString& dosarLucru = QString())
+TRezultatProces Ruleaza(const QString& program, const QStringList& argumente,
+                        const QProcessEnvironment& mediu = QProcessEnvironment::systemEnvironment(),
+                        const QString& dosarLucru = QString())
 {
-    QProcess proces;
-    proces.setProcessEnvironment(mediu);
-    if (!dosarLucru.isEmpty())
-        proces.setWorkingDirectory(dosarLucru);
-    proces.start(program, argumente);
-    TRulare rulare;
-    if (!proces.waitForFinished(240000)) {
-        proces.kill();
-        proces.waitForFinished();
-        rulare.Erori = program + QStringLiteral(" did not end in time");
-        return rulare;
-    }
-    rulare.Cod = proces.exitStatus() == QProcess::NormalExit ? proces.exitCode() : -1;
-    rulare.Iesire = QString::fromUtf8(proces.readAllStandardOutput());
-    rulare.Erori += QString::fromUtf8(proces.readAllStandardError());
-    return rulare;
+    return RuleazaProces(program, argumente, mediu, dosarLucru, 280000);
 }
 
 // Every file and folder below a root with its size and modification time.
@@ -94,17 +73,17 @@ void TestPachet::initTestCase()
 {
     QVERIFY(m_lucru.isValid());
     // Made into a folder of the test's own, so that the build folder stays as it was.
-    const TRulare cpack = Ruleaza(QStringLiteral("cpack"), {"-G", "DEB", "-B", m_lucru.path(), "--config",
+    const TRezultatProces cpack = Ruleaza(QStringLiteral("cpack"), {"-G", "DEB", "-B", m_lucru.path(), "--config",
                                                            DosarBuild + "/CPackConfig.cmake"});
-    QVERIFY2(cpack.Cod == 0, qPrintable(cpack.Iesire + cpack.Erori));
+    QVERIFY2(cpack.CodIesire == 0, qPrintable(cpack.Iesire + cpack.Erori));
     m_pachet = m_lucru.path() + "/pravent_" + Versiune + "_amd64.deb";
     QVERIFY2(QFileInfo::exists(m_pachet), qPrintable(cpack.Iesire));
 }
 
 void TestPachet::continutSiDrepturi()
 {
-    const TRulare lista = Ruleaza(QStringLiteral("dpkg-deb"), {"--contents", m_pachet});
-    QCOMPARE(lista.Cod, 0);
+    const TRezultatProces lista = Ruleaza(QStringLiteral("dpkg-deb"), {"--contents", m_pachet});
+    QCOMPARE(lista.CodIesire, 0);
     QStringList fisiere, executabile;
     for (const QString& linie : lista.Iesire.split('\n', Qt::SkipEmptyParts)) {
         const QStringList coloane = linie.simplified().split(' ');
@@ -133,9 +112,9 @@ void TestPachet::continutSiDrepturi()
 
 void TestPachet::dependente()
 {
-    const TRulare camp = Ruleaza(QStringLiteral("dpkg-deb"), {"--field", m_pachet, "Package", "Version", "Architecture",
+    const TRezultatProces camp = Ruleaza(QStringLiteral("dpkg-deb"), {"--field", m_pachet, "Package", "Version", "Architecture",
                                                              "Depends"});
-    QCOMPARE(camp.Cod, 0);
+    QCOMPARE(camp.CodIesire, 0);
     QVERIFY2(camp.Iesire.contains("Package: pravent\n"), qPrintable(camp.Iesire));
     QVERIFY2(camp.Iesire.contains("Version: " + Versiune + "\n"), qPrintable(camp.Iesire));
     QVERIFY2(camp.Iesire.contains("Architecture: amd64\n"), qPrintable(camp.Iesire));
@@ -152,23 +131,23 @@ void TestPachet::dependente()
 
 void TestPachet::validatoare()
 {
-    const TRulare lintian = Ruleaza(QStringLiteral("lintian"), {"--tag-display-limit", "0", "--display-info", m_pachet});
+    const TRezultatProces lintian = Ruleaza(QStringLiteral("lintian"), {"--tag-display-limit", "0", "--display-info", m_pachet});
     qInfo("lintian:\n%s%s", qPrintable(lintian.Iesire), qPrintable(lintian.Erori));
-    QVERIFY2(lintian.Cod == 0, qPrintable(lintian.Iesire + lintian.Erori));
+    QVERIFY2(lintian.CodIesire == 0, qPrintable(lintian.Iesire + lintian.Erori));
     QVERIFY2(!QRegularExpression("^[EW]: ", QRegularExpression::MultilineOption).match(lintian.Iesire).hasMatch(),
              qPrintable(lintian.Iesire));
 
     const QString radacina = m_lucru.path() + "/validare";
-    QCOMPARE(Ruleaza(QStringLiteral("dpkg-deb"), {"-x", m_pachet, radacina}).Cod, 0);
-    const TRulare desktop = Ruleaza(QStringLiteral("desktop-file-validate"),
+    QCOMPARE(Ruleaza(QStringLiteral("dpkg-deb"), {"-x", m_pachet, radacina}).CodIesire, 0);
+    const TRezultatProces desktop = Ruleaza(QStringLiteral("desktop-file-validate"),
                                     {radacina + "/usr/share/applications/ro.brenvolt.pravent.desktop"});
     qInfo("desktop-file-validate:\n%s", qPrintable(desktop.Iesire + desktop.Erori));
-    QVERIFY2(desktop.Cod == 0, qPrintable(desktop.Iesire + desktop.Erori));
-    const TRulare appstream = Ruleaza(QStringLiteral("appstreamcli"),
+    QVERIFY2(desktop.CodIesire == 0, qPrintable(desktop.Iesire + desktop.Erori));
+    const TRezultatProces appstream = Ruleaza(QStringLiteral("appstreamcli"),
                                       {"validate", "--no-net", "--pedantic",
                                        radacina + "/usr/share/metainfo/ro.brenvolt.pravent.metainfo.xml"});
     qInfo("appstreamcli validate:\n%s", qPrintable(appstream.Iesire + appstream.Erori));
-    QVERIFY2(appstream.Cod == 0, qPrintable(appstream.Iesire + appstream.Erori));
+    QVERIFY2(appstream.CodIesire == 0, qPrintable(appstream.Iesire + appstream.Erori));
 }
 
 void TestPachet::programulDespachetat()
@@ -176,7 +155,7 @@ void TestPachet::programulDespachetat()
     const QString radacina = m_lucru.path() + "/radacina";
     const QString acasa = m_lucru.path() + "/acasa";
     const QString lucru = m_lucru.path() + "/lucru";
-    QCOMPARE(Ruleaza(QStringLiteral("dpkg-deb"), {"-x", m_pachet, radacina}).Cod, 0);
+    QCOMPARE(Ruleaza(QStringLiteral("dpkg-deb"), {"-x", m_pachet, radacina}).CodIesire, 0);
     QVERIFY(QDir().mkpath(acasa) && QDir().mkpath(lucru) && QDir().mkpath(acasa + "/run"));
     const QString program = radacina + "/usr/bin/pravent";
     const QStringList radacinaInainte = Amprenta(radacina);
@@ -189,12 +168,12 @@ void TestPachet::programulDespachetat()
     mediu.insert("XDG_RUNTIME_DIR", acasa + "/run");
     mediu.insert("QT_QPA_PLATFORM", "offscreen");
 
-    const TRulare versiune = Ruleaza(program, {"--version"}, mediu, lucru);
+    const TRezultatProces versiune = Ruleaza(program, {"--version"}, mediu, lucru);
     QCOMPARE(versiune.Iesire, "Pravent 2006 " + Versiune + "\n");
 
     const QString dosarDate = acasa + "/.local/share/Brenvolt/Pravent 2006";
-    const TRulare init = Ruleaza(program, {"--init-db"}, mediu, lucru);
-    QVERIFY2(init.Cod == 0, qPrintable(init.Erori));
+    const TRezultatProces init = Ruleaza(program, {"--init-db"}, mediu, lucru);
+    QVERIFY2(init.CodIesire == 0, qPrintable(init.Erori));
     QCOMPARE(init.Iesire, dosarDate + "/DB/PV2006.FDB\n");
     QVERIFY(QFileInfo::exists(dosarDate + "/DB/PV2006.FDB"));
 
@@ -209,13 +188,13 @@ void TestPachet::programulDespachetat()
     }
     qunsetenv("PRAVENT_HOME");
 
-    const TRulare lista = Ruleaza(program, {"--list-pupils"}, mediu, lucru);
-    QVERIFY2(lista.Cod == 0, qPrintable(lista.Erori));
+    const TRezultatProces lista = Ruleaza(program, {"--list-pupils"}, mediu, lucru);
+    QVERIFY2(lista.CodIesire == 0, qPrintable(lista.Erori));
     QVERIFY2(lista.Iesire.contains("POPESCU"), qPrintable(lista.Iesire));
 
     const QString pdf = acasa + "/certificat.pdf";
-    const TRulare tiparire = Ruleaza(program, {"--print-pdf", pdf, "--pupil", QString::number(idElev)}, mediu, lucru);
-    QVERIFY2(tiparire.Cod == 0, qPrintable(tiparire.Erori));
+    const TRezultatProces tiparire = Ruleaza(program, {"--print-pdf", pdf, "--pupil", QString::number(idElev)}, mediu, lucru);
+    QVERIFY2(tiparire.CodIesire == 0, qPrintable(tiparire.Erori));
     const QList<QList<TCuvantPdf>> pagini = CuvintePePagini(pdf);
     QCOMPARE(pagini.size(), 2);
     QVERIFY(std::any_of(pagini[0].cbegin(), pagini[0].cend(),
