@@ -1,7 +1,6 @@
 #include "editors/listacomuna.h"
 
 #include "base/userprompt.h"
-#include "db/tdm.h"
 #include "profile/inregistrare.h"
 
 #include <QHeaderView>
@@ -67,13 +66,4 @@ QWidget* BaraButoane(int inaltime, QWidget* parinte)
     auto* bara = new QWidget(parinte);
     bara->setFixedHeight(inaltime);
     return bara;
-}
-
-void StergeInregistrare(const QString& sql, const QString& parametru, int id)
-{
-    TGardaTranzactie tr(DM().Tr());
-    DM().Q1().SQL(sql);
-    DM().Q1().ParamByName(parametru, id);
-    DM().Q1().ExecSQL();
-    tr.Commit();
 }

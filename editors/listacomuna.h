@@ -23,5 +23,3 @@ QPushButton* ButonLa(const QString& text, int x, int y, QWidget* bara);
 // A bar of fixed height for buttons placed by hand.
 QWidget* BaraButoane(int inaltime, QWidget* parinte);
 
-// Runs a delete statement with the record's id in a transaction of its own.
-void StergeInregistrare(const QString& sql, const QString& parametru, int id);

@@ -1,7 +1,6 @@
 #include "editors/listaelevi.h"
 
 #include "base/userprompt.h"
-#include "db/tdm.h"
 #include "editors/adaugaelev.h"
 #include "editors/listacomuna.h"
 #include "profile/inregistrare.h"
@@ -134,6 +133,6 @@ void TListaElevi::Sterge()
         return;
     if (!Prompt().Confirma(QStringLiteral("Doriti sa stergeti elevul: ")))
         return;
-    StergeInregistrare(QStringLiteral("delete from ELEVI where ID_ELEVI = :ID_ELEVI"), QStringLiteral("ID_ELEVI"), *id);
+    StergeInregistrare(QStringLiteral("ELEVI"), *id);
     Reincarca();
 }

@@ -3,7 +3,6 @@
 #include "base/centreazafereastra.h"
 #include "base/userprompt.h"
 #include "db/identificator.h"
-#include "db/tdm.h"
 #include "editors/editeaza.h"
 #include "editors/listacomuna.h"
 #include "profile/inregistrare.h"
@@ -73,6 +72,6 @@ void TListaGenerica::Sterge()
     if (!Prompt().Confirma(QStringLiteral("Doriti sa stergeti linia: ")))
         return;
     const QString& t = NumeTabelVerificat(NumeTabel);
-    StergeInregistrare(QStringLiteral("delete from %1 where ID_%1 = :ID").arg(t), QStringLiteral("ID"), *id);
+    StergeInregistrare(t, *id);
     Reincarca();
 }
