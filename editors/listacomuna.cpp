@@ -67,3 +67,18 @@ QWidget* BaraButoane(int inaltime, QWidget* parinte)
     bara->setFixedHeight(inaltime);
     return bara;
 }
+
+QWidget* BaraAdaugaModificaSterge(int inaltime, int x, int y, const TActiuniLista& actiuni, QWidget* parinte)
+{
+    QWidget* bara = BaraButoane(inaltime, parinte);
+    const std::pair<QString, std::function<void()>> butoane[] = {
+        {QStringLiteral("Adauga"), actiuni.Adauga},
+        {QStringLiteral("Modifica"), actiuni.Modifica},
+        {QStringLiteral("Sterge"), actiuni.Sterge}};
+    for (const auto& [text, actiune] : butoane) {
+        QObject::connect(ButonLa(text, x, y, bara), &QPushButton::clicked, bara,
+                         [actiune] { RuleazaCuEroare(actiune); });
+        x += 80;
+    }
+    return bara;
+}

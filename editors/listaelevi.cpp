@@ -56,14 +56,8 @@ QWidget* TListaElevi::CreeazaBaraSus()
 
 QWidget* TListaElevi::CreeazaBaraJos()
 {
-    QWidget* bara = BaraButoane(30, this);
-    connect(ButonLa(QStringLiteral("Adauga"), 4, 3, bara), &QPushButton::clicked, this,
-            [this] { RuleazaCuEroare([this] { Adauga(); }); });
-    connect(ButonLa(QStringLiteral("Modifica"), 84, 3, bara), &QPushButton::clicked, this,
-            [this] { RuleazaCuEroare([this] { Modifica(); }); });
-    connect(ButonLa(QStringLiteral("Sterge"), 164, 3, bara), &QPushButton::clicked, this,
-            [this] { RuleazaCuEroare([this] { Sterge(); }); });
-    return bara;
+    return BaraAdaugaModificaSterge(30, 4, 3, {[this] { Adauga(); }, [this] { Modifica(); }, [this] { Sterge(); }},
+                                    this);
 }
 
 void TListaElevi::CreeazaButoaneFormular()

@@ -22,13 +22,8 @@ TListaGenerica::TListaGenerica(QWidget* parent)
 {
     setWindowTitle(QStringLiteral("Lista generica"));
     resize(540, 360);
-    QWidget* bara = BaraButoane(33, this);
-    connect(ButonLa(QStringLiteral("Adauga"), 8, 4, bara), &QPushButton::clicked, this,
-            [this] { RuleazaCuEroare([this] { Adauga(); }); });
-    connect(ButonLa(QStringLiteral("Modifica"), 88, 4, bara), &QPushButton::clicked, this,
-            [this] { RuleazaCuEroare([this] { Modifica(); }); });
-    connect(ButonLa(QStringLiteral("Sterge"), 168, 4, bara), &QPushButton::clicked, this,
-            [this] { RuleazaCuEroare([this] { Sterge(); }); });
+    QWidget* bara = BaraAdaugaModificaSterge(
+        33, 8, 4, {[this] { Adauga(); }, [this] { Modifica(); }, [this] { Sterge(); }}, this);
     auto* asezare = new QVBoxLayout(this);
     asezare->setContentsMargins(0, 0, 0, 0);
     asezare->setSpacing(0);
