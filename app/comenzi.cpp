@@ -2,6 +2,8 @@
 
 #include "base/comenzilinie.h"
 #include "base/eroare.h"
+#include "base/textunrand.h"
+#include "base/versiune.h"
 #include "db/copiibaza.h"
 #include "db/depozit.h"
 #include "db/pornirefaraferestre.h"
@@ -57,6 +59,14 @@ const QCommandLineOption CitesteFoaia_(QStringLiteral("read-sheet"),
 const QCommandLineOption Foaia(QStringLiteral("sheet"), QStringLiteral("Foaia de calcul (implicit prima)."),
                                QStringLiteral("NAME"));
 
+const QCommandLineOption Versiune(QStringLiteral("version"), QStringLiteral("Afiseaza numele si versiunea programului."));
+
+int AfiseazaVersiunea(const QCommandLineParser&)
+{
+    QTextStream(stdout) << NumeSiVersiuneProgram() << Qt::endl;
+    return 0;
+}
+
 int InitializeazaBazaDeDate(const QCommandLineParser&)
 {
     const std::unique_ptr<TDM> dm = PornesteModululDeDateFaraFerestre();
@@ -70,7 +80,7 @@ int ListeazaLiniile(const QCommandLineParser& parser)
     const TLiniiAfisate linii = CitesteLiniiAfisate(QStringLiteral("ELEVI"), ProfilCerut().ListaCampuriElev());
     QTextStream iesire(stdout);
     for (const TLinieAfisata& linie : LiniiFiltrate(linii, parser.value(Filtru)))
-        iesire << linie.Denumire << '\n';
+        iesire << EscapeazaPeUnRand(linie.Denumire) << '\n';
     return 0;
 }
 
@@ -128,6 +138,7 @@ void Inregistreaza(QList<QCommandLineOption> optiuni, int (*mod)(const QCommandL
 
 void InregistreazaComenzile()
 {
+    Inregistreaza({Versiune}, AfiseazaVersiunea);
     Inregistreaza({InitializeazaBaza}, InitializeazaBazaDeDate);
     Inregistreaza({ListeazaElevii, Filtru}, ListeazaLiniile);
     Inregistreaza({TiparesteInPdf, Elev, Pagina}, TiparesteCertificatul);

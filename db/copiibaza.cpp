@@ -3,6 +3,7 @@
 #include "base/dosardate.h"
 #include "base/eroare.h"
 #include "base/semnale.h"
+#include "db/blocarefirebird.h"
 #include "db/blocareinstanta.h"
 #include "db/mesajefirebird.h"
 #include "profile/inregistrare.h"
@@ -77,6 +78,7 @@ void Redenumeste(const QString& din, const QString& in)
 
 void DeschideBazaDeDate(QSqlDatabase baza, const QString& cale)
 {
+    AlegeDosarulDeBlocareFirebird();
     if (!baza.isValid())
         throw EEroare(QStringLiteral("Driverul Firebird (QIBASE) al Qt nu este instalat."));
     baza.setDatabaseName(cale);

@@ -4,31 +4,29 @@
 
 namespace {
 
-void PregatesteMediul(QProcess& proces, const QString& dosarDate)
+// The environment of the program under test: its data folder and the settings store
+// TMediuTest keeps in the same folder, headless.
+QProcessEnvironment MediuProgram(const QString& dosarDate)
 {
     QProcessEnvironment mediu = QProcessEnvironment::systemEnvironment();
     mediu.insert(QStringLiteral("PRAVENT_HOME"), dosarDate);
-    // The settings store TMediuTest keeps in the same folder.
     mediu.insert(QStringLiteral("XDG_CONFIG_HOME"), dosarDate + QStringLiteral("/setari"));
     mediu.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    proces.setProcessEnvironment(mediu);
+    return mediu;
 }
 
 } // namespace
 
-void PornesteProgramul(QProcess& proces, const QStringList& argumente, const QString& dosarDate)
-{
-    PregatesteMediul(proces, dosarDate);
-    proces.start(QStringLiteral(PRAVENT_EXECUTABLE), argumente);
-}
-
-TRezultatProces RuleazaProgramul(const QStringList& argumente, const QString& dosarDate, const QString& program)
+TRezultatProces RuleazaProces(const QString& program, const QStringList& argumente, const QProcessEnvironment& mediu,
+                              const QString& dosarLucru, int milisecunde)
 {
     QProcess proces;
-    PregatesteMediul(proces, dosarDate);
+    proces.setProcessEnvironment(mediu);
+    if (!dosarLucru.isEmpty())
+        proces.setWorkingDirectory(dosarLucru);
     proces.start(program, argumente);
     TRezultatProces rezultat;
-    if (!proces.waitForFinished(120000)) {
+    if (!proces.waitForFinished(milisecunde)) {
         proces.kill();
         proces.waitForFinished();
         rezultat.Erori = QStringLiteral("the program did not end in time");
@@ -38,4 +36,15 @@ TRezultatProces RuleazaProgramul(const QStringList& argumente, const QString& do
     rezultat.Iesire = QString::fromLocal8Bit(proces.readAllStandardOutput());
     rezultat.Erori += QString::fromLocal8Bit(proces.readAllStandardError());
     return rezultat;
+}
+
+void PornesteProgramul(QProcess& proces, const QStringList& argumente, const QString& dosarDate)
+{
+    proces.setProcessEnvironment(MediuProgram(dosarDate));
+    proces.start(QStringLiteral(PRAVENT_EXECUTABLE), argumente);
+}
+
+TRezultatProces RuleazaProgramul(const QStringList& argumente, const QString& dosarDate, const QString& program)
+{
+    return RuleazaProces(program, argumente, MediuProgram(dosarDate));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 
@@ -21,3 +22,8 @@ void PornesteProgramul(QProcess& proces, const QStringList& argumente, const QSt
 // and waits for it to end.
 TRezultatProces RuleazaProgramul(const QStringList& argumente, const QString& dosarDate,
                                  const QString& program = QStringLiteral(PRAVENT_EXECUTABLE));
+
+// Runs any program with exactly the given environment (in dosarLucru when given) and waits
+// for it to end, at most the given time.
+TRezultatProces RuleazaProces(const QString& program, const QStringList& argumente, const QProcessEnvironment& mediu,
+                              const QString& dosarLucru = QString(), int milisecunde = 120000);
