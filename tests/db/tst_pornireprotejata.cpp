@@ -178,10 +178,14 @@ void TestPornireProtejata::aDouaPornireNuScrieNimic()
     TMediuTest mediu;
     AdaugaElevi(mediu.PornesteDM(), 30);
     mediu.OpresteDM();
-    mediu.PornesteDM(); // the statistics follow the pupils once
+    // The statistics follow the pupils once; a user's choices stay as they are.
+    ExecutaSql(mediu.PornesteDM(), "UPDATE PROFIL_DIPLOMA SET ASOCIAT_CU = 'SCOALA', ONOREZ_SIMILAR = 'NU' WHERE "
+                                   "COD_CAMP = 'D_CNP'");
     mediu.OpresteDM();
     TDM& dm = mediu.PornesteDM();
     QCOMPARE(ScrieriAleConexiunii(dm), 0);
+    QCOMPARE(ColoanaSql(dm, "SELECT ASOCIAT_CU || ONOREZ_SIMILAR FROM PROFIL_DIPLOMA WHERE COD_CAMP = 'D_CNP'"),
+             QStringList{"SCOALANU"});
 }
 
 void TestPornireProtejata::statisticiRefacuteDoarCandTabelaCreste()
