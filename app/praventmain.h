@@ -18,6 +18,8 @@ public:
     QAction* Configurarediploma1() const { return m_configurarediploma1; }
     QAction* Configurarescoala1() const { return m_configurarescoala1; }
     QAction* ImportdinExcel1() const { return m_importdinExcel1; }
+    QMenu* MeniuTiparire() const { return m_tiparire; }
+    QAction* TiparireInSerie1() const { return m_tiparireInSerie1; }
 
     // Maximises the window on a monitor less than 1200 pixels high, with a restored size
     // 30 pixels smaller than the work area.
@@ -29,6 +31,8 @@ public:
     void Formatnote1Click();
     void Configurarediploma1Click();
     void Configurarescoala1Click();
+    // Opens the class print job on the pupils the list shows.
+    void TiparireInSerie1Click();
 
 private:
     QAction* AdaugaArticol(const QString& nume, const QString& text);
@@ -39,5 +43,7 @@ private:
     QAction* m_configurarediploma1;
     QAction* m_configurarescoala1;
     QAction* m_importdinExcel1;
+    QMenu* m_tiparire;
+    QAction* m_tiparireInSerie1;
     TListaElevi* m_listaElevi;
 };

@@ -9,6 +9,7 @@
 // | function              | query | why                                                   |
 // |-----------------------|-------|-------------------------------------------------------|
 // | CitesteLiniiAfisate   | Q5    | loops over the records while ParseExp uses Q1-Q3      |
+// | ExistaElevul          | Q6    | asked between the fillings of a class print job       |
 
 TLiniiAfisate CitesteLiniiAfisate(const QString& tabel, const QString& expresie)
 {
@@ -23,6 +24,17 @@ TLiniiAfisate CitesteLiniiAfisate(const QString& tabel, const QString& expresie)
         linii.push_back({id, DM().ParseExp(expresie, id, t)});
     }
     return linii;
+}
+
+bool ExistaElevul(int idElev)
+{
+    TTranzactieImprumutata tr(DM().Tr());
+    TInterogare& q = DM().Q6();
+    TInchideLaFinal inchide(q);
+    q.SQL(QStringLiteral("SELECT ID_ELEVI FROM ELEVI WHERE ID_ELEVI=:ID_ELEVI"));
+    q.ParamByName(QStringLiteral("ID_ELEVI"), idElev);
+    q.Open();
+    return !q.Eof();
 }
 
 TLiniiAfisate LiniiFiltrate(const TLiniiAfisate& linii, const QString& cautat)

@@ -1,14 +1,10 @@
 #include "print/tiparirepdf.h"
 
 #include "base/eroare.h"
-#include "db/tdm.h"
-#include "forms/formulardeprintat.h"
-#include "forms/imprimantaqt.h"
-#include "forms/umplereformular.h"
+#include "db/depozit.h"
 #include "print/allstuffreg.h"
-#include "print/printpraventform.h"
-#include "print/scrienotainformular.h"
 #include "print/setupprinter.h"
+#include "print/tiparireserie.h"
 
 #include <QFile>
 #include <QPainter>
@@ -16,36 +12,22 @@
 
 namespace {
 
-struct TPaginaDeTiparit {
-    TFormularDePrintat* Pagina;
-    double Stanga;
-    double Sus;
-    bool Oglinda;
-};
-
-void VerificaElevul(int idElev)
+void RefuzaEleviiNecunoscuti(const QList<int>& elevi)
 {
-    TDM& dm = DM();
-    TGardaTranzactie tr(dm.Tr());
-    TInterogare& q = dm.Q1();
-    TInchideLaFinal inchide(q);
-    q.SQL(QStringLiteral("SELECT ID_ELEVI FROM ELEVI WHERE ID_ELEVI=:ID_ELEVI"));
-    q.ParamByName(QStringLiteral("ID_ELEVI"), idElev);
-    q.Open();
-    if (q.Eof())
-        throw EEroare(QStringLiteral("Elevul %1 nu exista.").arg(idElev));
+    for (const int idElev : elevi)
+        if (!ExistaElevul(idElev))
+            throw EEroare(QStringLiteral("Elevul %1 nu exista.").arg(idElev));
 }
 
-QList<TPaginaDeTiparit> PaginileAlese(const TPrintPraventForm& formular, TPaginiCertificat pagini)
+QList<TPaginaDeTiparit> PaginileAlese(TPaginiCertificat pagini)
 {
     const TAllStuffReg setari;
     QList<TPaginaDeTiparit> alese;
     if (pagini != TPaginiCertificat::Spate)
-        alese.append({formular.Fata(), setari.MargineStangaFata, setari.MargineSusFata,
-                      setari.OglindescFata == QLatin1String("D")});
+        alese.append({0, setari.MargineStangaFata, setari.MargineSusFata, setari.OglindescFata == QLatin1String("D")});
     if (pagini != TPaginiCertificat::Fata)
-        alese.append({formular.Spate(), setari.MargineStangaVerso, setari.MargineSusVerso,
-                      setari.OglindescVerso == QLatin1String("D")});
+        alese.append(
+            {1, setari.MargineStangaVerso, setari.MargineSusVerso, setari.OglindescVerso == QLatin1String("D")});
     return alese;
 }
 
@@ -58,39 +40,46 @@ QString TitluDocument(TPaginiCertificat pagini)
     }
 }
 
-void Tipareste(const QString& fisier, const QList<TPaginaDeTiparit>& pagini, const QString& titlu)
+void TiparesteElevii(QPrinter& imprimanta, QPainter& pictor, TPaginiCertificat pagini, const QList<int>& elevi)
 {
-    QPrinter imprimanta(QPrinter::HighResolution);
-    imprimanta.setOutputFormat(QPrinter::PdfFormat);
-    imprimanta.setOutputFileName(fisier);
-    SetupPrinter(imprimanta, false);
-    imprimanta.setDocName(titlu);
-    QPainter pictor;
-    if (!pictor.begin(&imprimanta))
-        throw EEroare(QStringLiteral("Fisierul \"%1\" nu poate fi scris.").arg(fisier));
-    try {
-        TImprimantaQt pagina(imprimanta, pictor);
-        for (int i = 0; i < pagini.size(); ++i) {
-            if (i > 0)
-                imprimanta.newPage();
-            const TPaginaDeTiparit& p = pagini.at(i);
-            p.Pagina->PrintAllAreas(pagina, p.Oglinda, p.Stanga, p.Sus);
+    TTiparitorCertificate tiparitor(PaginileAlese(pagini));
+    for (const int idElev : elevi) {
+        try {
+            tiparitor.Umple(idElev);
+        } catch (const EEroare& e) {
+            if (elevi.size() == 1)
+                throw;
+            throw EEroare(QStringLiteral("Elevul %1: %2").arg(idElev).arg(e.Mesaj()));
         }
-    } catch (...) {
-        // A half-printed certificate is no use to anyone.
-        pictor.end();
-        QFile::remove(fisier);
-        throw;
+        tiparitor.Tipareste(imprimanta, pictor);
     }
-    pictor.end();
 }
 
 } // namespace
 
 void TiparesteCertificatInPdf(const QString& fisier, int idElev, TPaginiCertificat pagini)
 {
-    VerificaElevul(idElev);
-    TPrintPraventForm formular;
-    UmpleFormular(formular, idElev, ScrieNotaInFormular);
-    Tipareste(fisier, PaginileAlese(formular, pagini), TitluDocument(pagini));
+    TiparesteCertificateInPdf(fisier, {idElev}, pagini);
+}
+
+void TiparesteCertificateInPdf(const QString& fisier, const QList<int>& elevi, TPaginiCertificat pagini)
+{
+    RefuzaEleviiNecunoscuti(elevi);
+    QPrinter imprimanta(QPrinter::HighResolution);
+    imprimanta.setOutputFormat(QPrinter::PdfFormat);
+    imprimanta.setOutputFileName(fisier);
+    SetupPrinter(imprimanta, false);
+    imprimanta.setDocName(TitluDocument(pagini));
+    QPainter pictor;
+    if (!pictor.begin(&imprimanta))
+        throw EEroare(QStringLiteral("Fisierul \"%1\" nu poate fi scris.").arg(fisier));
+    try {
+        TiparesteElevii(imprimanta, pictor, pagini, elevi);
+    } catch (...) {
+        // A half-printed class is no use to anyone.
+        pictor.end();
+        QFile::remove(fisier);
+        throw;
+    }
+    pictor.end();
 }

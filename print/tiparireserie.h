@@ -1,0 +1,57 @@
+#pragma once
+
+#include "db/depozit.h"
+
+#include <QList>
+#include <memory>
+
+class QPainter;
+class QPrinter;
+class TPrintPraventForm;
+class TProgresSerie;
+
+// A side of the certificate as a job prints it: the page (0 the front, 1 the back), its
+// margin corrections in millimetres and whether it is turned.
+struct TPaginaDeTiparit {
+    int Index = 0;
+    double Stanga = 0;
+    double Sus = 0;
+    bool Oglinda = false;
+};
+
+// Prints certificates one after another: for each pupil the one form is filled as the
+// "Pravent" button fills it, then each chosen side becomes a page of the document. Nothing
+// of a pupil stays once its pages are out, so a class costs what one pupil costs.
+class TTiparitorCertificate {
+public:
+    explicit TTiparitorCertificate(QList<TPaginaDeTiparit> pagini);
+    ~TTiparitorCertificate();
+    TTiparitorCertificate(const TTiparitorCertificate&) = delete;
+    TTiparitorCertificate& operator=(const TTiparitorCertificate&) = delete;
+
+    // Fills the form for a pupil; an unknown pupil or a filling error is raised, before
+    // anything of the pupil is printed.
+    void Umple(int idElev);
+    // Prints the chosen sides of the filled form into a begun document, a page each.
+    void Tipareste(QPrinter& imprimanta, QPainter& pictor);
+    int PaginiTiparite() const { return m_tiparite; }
+
+private:
+    QList<TPaginaDeTiparit> m_alese;
+    std::unique_ptr<TPrintPraventForm> m_formular;
+    int m_tiparite = 0;
+};
+
+struct TRezultatSerie {
+    // Certificates that went out.
+    int Tiparite = 0;
+    // Every one of them did.
+    bool Incheiata = false;
+};
+
+// One side of the certificate (0 the front, 1 the back) for each pupil, in the order given,
+// as one print job: the calibration check, the insert-paper prompt once (with the number of
+// cards), then a page per pupil. A pupil that fails ends the document with the pages before
+// it; failures are shown to the user, naming the pupil. The print settings are written back
+// once, however the job ends.
+TRezultatSerie TiparesteSeria(const TLiniiAfisate& elevi, int indexPagina, TProgresSerie& progres);
