@@ -80,12 +80,8 @@ QList<int> TotiEleviiDinLista()
 TPaginiCertificat Pagini(const QCommandLineParser& parser)
 {
     const QString pagina = parser.value(Pagina);
-    if (pagina == QLatin1String("fata"))
-        return TPaginiCertificat::Fata;
-    if (pagina == QLatin1String("spate"))
-        return TPaginiCertificat::Spate;
-    if (pagina == QLatin1String("ambele"))
-        return TPaginiCertificat::Ambele;
+    if (const std::optional<TPaginiCertificat> pagini = PaginiDinText(pagina))
+        return *pagini;
     throw EEroare(QStringLiteral("--page trebuie sa fie fata, spate sau ambele, nu \"%1\".").arg(pagina));
 }
 

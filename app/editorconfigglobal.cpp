@@ -3,6 +3,7 @@
 #include "base/centreazafereastra.h"
 #include "base/eroare.h"
 #include "base/infoglobal2005.h"
+#include "base/multimi.h"
 #include "base/userprompt.h"
 
 #include <QComboBox>
@@ -20,8 +21,13 @@
 
 namespace {
 
-const QStringList ModuriNota = {QStringLiteral("NOTA"), QStringLiteral("NOTA(PROCENT)"), QStringLiteral("NOTA/PROCENT"),
-                                QStringLiteral("NOTA/LITERE")};
+QStringList ModuriNota()
+{
+    QStringList texte;
+    for (const TModScriereNota mod : ModuriScriereNota())
+        texte << TextModScriereNota(mod);
+    return texte;
+}
 
 QLabel* Titlu(const QString& text, QWidget* parinte)
 {
@@ -57,12 +63,12 @@ QString ModSelectat(const QComboBox* lista)
 
 QStringList TDesenatorModNota::Exemplu(const QString& mod)
 {
-    if (mod == QLatin1String("NOTA(PROCENT)"))
-        return {QStringLiteral("9,63 (noua 63%)")};
-    if (mod == QLatin1String("NOTA/PROCENT"))
-        return {QStringLiteral("9,63"), QStringLiteral("(noua 63%)")};
-    if (mod == QLatin1String("NOTA/LITERE"))
-        return {QStringLiteral("9,63"), QStringLiteral("(noua,sasezecisitrei)")};
+    switch (ModScriereNotaDinText(mod).value_or(TModScriereNota::Nota)) {
+    case TModScriereNota::NotaProcent: return {QStringLiteral("9,63 (noua 63%)")};
+    case TModScriereNota::NotaSubProcent: return {QStringLiteral("9,63"), QStringLiteral("(noua 63%)")};
+    case TModScriereNota::NotaSubLitere: return {QStringLiteral("9,63"), QStringLiteral("(noua,sasezecisitrei)")};
+    case TModScriereNota::Nota: break;
+    }
     return {QStringLiteral("9,63")};
 }
 
@@ -172,7 +178,7 @@ QComboBox* TEditorConfigGlobal::CreeazaListaModuri(const QString& nume)
 {
     auto* lista = new TListaModuriNota(this);
     lista->setObjectName(nume);
-    lista->addItems(ModuriNota);
+    lista->addItems(ModuriNota());
     return lista;
 }
 
@@ -225,14 +231,17 @@ void TEditorConfigGlobal::Incarca()
     TInfoGlobal2005 optiuni;
     m_sufixFete->setEditText(OptiuneSauImplicit(optiuni.SufixFete(), QStringLiteral("dra")));
     m_sufixBaieti->setEditText(OptiuneSauImplicit(optiuni.SufixBaieti(), QStringLiteral("domnul")));
-    optiuni.setNotaDiploma(OptiuneSauImplicit(optiuni.NotaDiploma(), QStringLiteral("NOTA/LITERE")));
-    optiuni.setNotaCotor(OptiuneSauImplicit(optiuni.NotaCotor(), QStringLiteral("NOTA(PROCENT)")));
-    optiuni.setMedieDiploma(OptiuneSauImplicit(optiuni.MedieDiploma(), QStringLiteral("NOTA/LITERE")));
-    optiuni.setMedieCotor(OptiuneSauImplicit(optiuni.MedieCotor(), QStringLiteral("NOTA(PROCENT)")));
-    m_notaDiploma->setCurrentIndex(ModuriNota.indexOf(optiuni.NotaDiploma()));
-    m_medieDiploma->setCurrentIndex(ModuriNota.indexOf(optiuni.MedieDiploma()));
-    m_notaCotor->setCurrentIndex(ModuriNota.indexOf(optiuni.NotaCotor()));
-    m_medieCotor->setCurrentIndex(ModuriNota.indexOf(optiuni.MedieCotor()));
+    const QString subLitere = TextModScriereNota(TModScriereNota::NotaSubLitere);
+    const QString procent = TextModScriereNota(TModScriereNota::NotaProcent);
+    optiuni.setNotaDiploma(OptiuneSauImplicit(optiuni.NotaDiploma(), subLitere));
+    optiuni.setNotaCotor(OptiuneSauImplicit(optiuni.NotaCotor(), procent));
+    optiuni.setMedieDiploma(OptiuneSauImplicit(optiuni.MedieDiploma(), subLitere));
+    optiuni.setMedieCotor(OptiuneSauImplicit(optiuni.MedieCotor(), procent));
+    const QStringList moduri = ModuriNota();
+    m_notaDiploma->setCurrentIndex(moduri.indexOf(optiuni.NotaDiploma()));
+    m_medieDiploma->setCurrentIndex(moduri.indexOf(optiuni.MedieDiploma()));
+    m_notaCotor->setCurrentIndex(moduri.indexOf(optiuni.NotaCotor()));
+    m_medieCotor->setCurrentIndex(moduri.indexOf(optiuni.MedieCotor()));
     const bool mici = optiuni.ScriuCuLitereMari() == QLatin1String("0");
     m_litereMari->setChecked(!mici);
     m_litereMici->setChecked(mici);

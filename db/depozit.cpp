@@ -9,7 +9,18 @@
 // | function              | query | why                                                   |
 // |-----------------------|-------|-------------------------------------------------------|
 // | CitesteLiniiAfisate   | Q5    | loops over the records while ParseExp uses Q1-Q3      |
-// | ExistaElevul          | Q6    | asked between the fillings of a class print job       |
+// | ExistaElevul          | Q1    | a single lookup, nothing nested                       |
+
+bool ExistaElevul(int idElev)
+{
+    TGardaTranzactie tr(DM().Tr());
+    TInterogare& q = DM().Q1();
+    TInchideLaFinal inchide(q);
+    q.SQL(QStringLiteral("SELECT ID_ELEVI FROM ELEVI WHERE ID_ELEVI=:ID_ELEVI"));
+    q.ParamByName(QStringLiteral("ID_ELEVI"), idElev);
+    q.Open();
+    return !q.Eof();
+}
 
 TLiniiAfisate CitesteLiniiAfisate(const QString& tabel, const QString& expresie)
 {
@@ -24,17 +35,6 @@ TLiniiAfisate CitesteLiniiAfisate(const QString& tabel, const QString& expresie)
         linii.push_back({id, DM().ParseExp(expresie, id, t)});
     }
     return linii;
-}
-
-bool ExistaElevul(int idElev)
-{
-    TTranzactieImprumutata tr(DM().Tr());
-    TInterogare& q = DM().Q6();
-    TInchideLaFinal inchide(q);
-    q.SQL(QStringLiteral("SELECT ID_ELEVI FROM ELEVI WHERE ID_ELEVI=:ID_ELEVI"));
-    q.ParamByName(QStringLiteral("ID_ELEVI"), idElev);
-    q.Open();
-    return !q.Eof();
 }
 
 TLiniiAfisate LiniiFiltrate(const TLiniiAfisate& linii, const QString& cautat)

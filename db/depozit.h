@@ -11,11 +11,11 @@ struct TLinieAfisata {
 
 using TLiniiAfisate = std::vector<TLinieAfisata>;
 
+// Whether a pupil with this identifier is stored.
+bool ExistaElevul(int idElev);
+
 // Every record of `tabel`, by identifier, with its display expression expanded.
 TLiniiAfisate CitesteLiniiAfisate(const QString& tabel, const QString& expresie);
-
-// Whether a pupil with this ELEVI id is stored.
-bool ExistaElevul(int idElev);
 
 // The lines that contain `cautat` as typed, case-sensitive; every line when it is blank.
 TLiniiAfisate LiniiFiltrate(const TLiniiAfisate& linii, const QString& cautat);

@@ -1,5 +1,7 @@
 #include "forms/formulartextarea.h"
 
+#include "base/multimi.h"
+
 #include "base/userprompt.h"
 #include "forms/editortextformular.h"
 #include "forms/fontformular.h"
@@ -28,18 +30,18 @@ Qt::Alignment AliniereQt(TFormularTextArea::TAliniere aliniere)
 
 Qt::Alignment AliniereParticularizata(int aliniere, Qt::Alignment implicita)
 {
-    switch (aliniere) {
-    case 1: return Qt::AlignLeft;
-    case 2: return Qt::AlignHCenter;
-    case 3: return Qt::AlignRight;
-    default: return implicita;
+    switch (AliniereParticularizataDinNumar(aliniere)) {
+    case TAliniereParticularizata::Stanga: return Qt::AlignLeft;
+    case TAliniereParticularizata::Centru: return Qt::AlignHCenter;
+    case TAliniereParticularizata::Dreapta: return Qt::AlignRight;
+    case TAliniereParticularizata::Pastreaza: break;
     }
+    return implicita;
 }
 
-// 0 keeps the font's own value, 1 forces it on, 2 forces it off.
 bool Fortat(int alegere, bool implicit)
 {
-    return alegere == 1 ? true : alegere == 2 ? false : implicit;
+    return StilAplicat(StilParticularizatDinNumar(alegere), implicit);
 }
 
 // Left edge of a text of a given width placed in a span.

@@ -120,3 +120,31 @@ void TAllStuffReg::Scrie() const
     setari.setValue(ValoareOglindaFata, OglindescFata);
     setari.setValue(ValoareOglindaVerso, OglindescVerso);
 }
+
+double& TAllStuffReg::MargineStanga(TPaginaCertificat pagina)
+{
+    return pagina == TPaginaCertificat::Fata ? MargineStangaFata : MargineStangaVerso;
+}
+
+double& TAllStuffReg::MargineSus(TPaginaCertificat pagina)
+{
+    return pagina == TPaginaCertificat::Fata ? MargineSusFata : MargineSusVerso;
+}
+
+TOglinda TAllStuffReg::Oglinda(TPaginaCertificat pagina) const
+{
+    return OglindaDinText(pagina == TPaginaCertificat::Fata ? OglindescFata : OglindescVerso);
+}
+
+void TAllStuffReg::SeteazaOglinda(TPaginaCertificat pagina, TOglinda oglinda)
+{
+    (pagina == TPaginaCertificat::Fata ? OglindescFata : OglindescVerso) = TextOglinda(oglinda);
+}
+
+bool PaginaOglindita(TPaginaCertificat pagina, const TAllStuffReg& setari)
+{
+    const TOglinda aleasa = setari.Oglinda(pagina);
+    if (aleasa != TOglinda::Nealeasa)
+        return aleasa == TOglinda::Da;
+    return (pagina == TPaginaCertificat::Spate) != AlimentareInJos(ModAlimentareDinNumar(setari.ModAlimentare));
+}

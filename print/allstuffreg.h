@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/multimi.h"
+
 #include <QString>
 
 // The print settings: calibration answers, margin corrections and mirror choices per page.
@@ -33,9 +35,15 @@ public:
     double MargineSusVerso = 0;
     QString NumeImprimanta;
     int IndexImprimanta = 0;
-    // "D" printed turned by 180 degrees, "N" printed normally, "*" not chosen yet.
+    // As stored: see TOglinda.
     QString OglindescFata = QStringLiteral("*");
     QString OglindescVerso = QStringLiteral("*");
+
+    // The margin corrections and the mirror choice of one side.
+    double& MargineStanga(TPaginaCertificat pagina);
+    double& MargineSus(TPaginaCertificat pagina);
+    TOglinda Oglinda(TPaginaCertificat pagina) const;
+    void SeteazaOglinda(TPaginaCertificat pagina, TOglinda oglinda);
 
 private:
     void Citeste();
@@ -44,3 +52,7 @@ private:
     void Scrie() const;
     void RenuntaLaRol();
 };
+
+// Whether a side prints turned by 180 degrees: the choice made for it, else the one that
+// suits the way the printer takes the sheet (the prompt's initial state).
+bool PaginaOglindita(TPaginaCertificat pagina, const TAllStuffReg& setari);

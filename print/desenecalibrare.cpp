@@ -56,16 +56,16 @@ QPixmap ImagineAntetCalibrare()
     });
 }
 
-QPixmap ImagineModAlimentare(int mod)
+QPixmap ImagineModAlimentare(TModAlimentare mod)
 {
     return Deseneaza({96, 72}, [mod](QPainter& pictor) {
         const QRectF corp(8, 30, 80, 36);
-        if (mod == 1)
+        if (mod == TModAlimentare::PrinSus)
             DeseneazaCoala(pictor, QRectF(26, 2, 44, 40));
         DeseneazaImprimanta(pictor, corp);
-        if (mod == 2)
+        if (mod == TModAlimentare::Frontal)
             DeseneazaCoala(pictor, QRectF(22, 52, 52, 18));
-        if (mod == 3) {
+        if (mod == TModAlimentare::CasetaInversata || mod == TModAlimentare::CasetaNormala) {
             pictor.setBrush(QColor(150, 150, 160));
             pictor.drawRect(QRectF(16, 58, 64, 8));
         }
@@ -79,18 +79,18 @@ QPixmap PictogramaHartie(bool pozitieNormala)
     });
 }
 
-QPixmap ImagineReintroducere(int modAlimentare)
+QPixmap ImagineReintroducere(TModAlimentare modAlimentare)
 {
     return Deseneaza({160, 136}, [modAlimentare](QPainter& pictor) {
         switch (modAlimentare) {
-        case 1:
+        case TModAlimentare::PrinSus:
             ReintroducereDeSus(pictor);
             break;
-        case 2:
+        case TModAlimentare::Frontal:
             ReintroducereFrontala(pictor);
             break;
         default:
-            ReintroducereAlaturi(pictor, modAlimentare == 4);
+            ReintroducereAlaturi(pictor, modAlimentare == TModAlimentare::CasetaNormala);
             break;
         }
     });

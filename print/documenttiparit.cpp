@@ -15,6 +15,12 @@ std::unique_ptr<TDocumentTiparit> TDocumentTiparit::Incepe(const QString& titlu,
     return std::unique_ptr<TDocumentTiparit>(new TDocumentTiparit(titlu, portrait, fisierPdf));
 }
 
+std::unique_ptr<TDocumentTiparit> TDocumentTiparit::InPdf(const QString& fisier, const QString& titlu,
+                                                          bool portrait)
+{
+    return std::unique_ptr<TDocumentTiparit>(new TDocumentTiparit(titlu, portrait, fisier));
+}
+
 TDocumentTiparit::TDocumentTiparit(const QString& titlu, bool portrait, const QString& fisierPdf)
     : m_imprimanta(QPrinter::HighResolution)
 {
@@ -26,12 +32,23 @@ TDocumentTiparit::TDocumentTiparit(const QString& titlu, bool portrait, const QS
     }
     SetupPrinter(m_imprimanta, portrait);
     m_imprimanta.setDocName(titlu);
-    if (!m_pictor.begin(&m_imprimanta))
-        throw EEroare(QStringLiteral("Documentul \"%1\" nu poate fi tiparit pe \"%2\".")
-                          .arg(titlu, fisierPdf.isEmpty() ? ImprimantaCurenta() : fisierPdf));
+    if (m_pictor.begin(&m_imprimanta))
+        return;
+    if (!fisierPdf.isEmpty())
+        throw EEroare(QStringLiteral("Documentul \"%1\" nu poate fi tiparit: fisierul \"%2\" nu poate fi scris.")
+                          .arg(titlu, fisierPdf));
+    throw EEroare(QStringLiteral("Documentul \"%1\" nu poate fi tiparit pe \"%2\".").arg(titlu, ImprimantaCurenta()));
 }
 
 QSize TDocumentTiparit::ZonaTiparibila() const
 {
     return m_imprimanta.pageRect(QPrinter::DevicePixel).toRect().size();
+}
+
+QString TitluDocument(const QList<TPaginaCertificat>& pagini)
+{
+    const QString titlu = QStringLiteral("Diploma de examen national");
+    if (pagini.size() != 1)
+        return titlu;
+    return titlu + (pagini.front() == TPaginaCertificat::Fata ? QStringLiteral(" - fata") : QStringLiteral(" - verso"));
 }

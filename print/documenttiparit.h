@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/multimi.h"
+
 #include <QPainter>
 #include <QPrinter>
 #include <QString>
@@ -11,6 +13,8 @@ class TDocumentTiparit {
 public:
     // nullptr when the current printer is a PDF file and the user gave up naming it.
     static std::unique_ptr<TDocumentTiparit> Incepe(const QString& titlu, bool portrait);
+    // A document written into the given PDF file.
+    static std::unique_ptr<TDocumentTiparit> InPdf(const QString& fisier, const QString& titlu, bool portrait);
 
     TDocumentTiparit(const TDocumentTiparit&) = delete;
     TDocumentTiparit& operator=(const TDocumentTiparit&) = delete;
@@ -26,3 +30,7 @@ private:
     QPrinter m_imprimanta;
     QPainter m_pictor;
 };
+
+// The title of a print document of the certificate's sides: "Diploma de examen national -
+// fata" or "- verso" for one side.
+QString TitluDocument(const QList<TPaginaCertificat>& pagini);

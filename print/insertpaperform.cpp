@@ -32,21 +32,6 @@ const TAspectPagina Aspecte[2][2] = {
     {{"(3)", 2, 4}, {"(4)", 1, 3}}, // back
 };
 
-bool AlimentareInJos(int modAlimentare)
-{
-    return modAlimentare == 1 || modAlimentare == 3;
-}
-
-// The mirror choice made for the page, else the one that suits the way the printer
-// takes the sheet.
-bool OglindaInitiala(int pagina, const TAllStuffReg& setari)
-{
-    const QString& ales = pagina == 0 ? setari.OglindescFata : setari.OglindescVerso;
-    if (ales != QLatin1String("*"))
-        return ales == QLatin1String("D");
-    return (pagina == 1) != AlimentareInJos(setari.ModAlimentare);
-}
-
 QLabel* EtichetaCuImagine(const QPixmap& imagine, QWidget* parinte)
 {
     auto* eticheta = new QLabel(parinte);
@@ -142,14 +127,15 @@ void TInsertPaperForm::Pregateste(int pagina, double stanga, double sus, const T
 {
     for (QLabel* imagine : m_imagini)
         imagine->hide();
-    const TAspectPagina& aspect = Aspecte[pagina == 0 ? 0 : 1][setari.PartiOpuse ? 1 : 0];
+    const TPaginaCertificat parte = PaginaDinIndex(pagina);
+    const TAspectPagina& aspect = Aspecte[IndexPagina(parte)][setari.PartiOpuse ? 1 : 0];
     setWindowTitle(QString::fromLatin1(aspect.Titlu));
     m_imagineNebifat = aspect.ImagineNebifat;
     m_imagineBifat = aspect.ImagineBifat;
-    const bool inJos = AlimentareInJos(setari.ModAlimentare);
+    const bool inJos = AlimentareInJos(ModAlimentareDinNumar(setari.ModAlimentare));
     m_sageataJos->setVisible(inJos);
     m_sageataSus->setVisible(!inJos);
-    m_oglinda->setChecked(OglindaInitiala(pagina, setari));
+    m_oglinda->setChecked(PaginaOglindita(parte, setari));
     m_margineStanga->setText(TextZecimal(stanga));
     m_margineSus->setText(TextZecimal(sus));
     m_stanga = stanga;
@@ -222,7 +208,7 @@ int AskForPaper(int pagina, double& stanga, double& sus, bool& oglindaFata, bool
     prompt.ArataNumarulDeDiplome(diplome);
     const int rezultat = prompt.exec();
     const bool oglinda = prompt.Oglinda()->isChecked();
-    (pagina == 0 ? setari.OglindescFata : setari.OglindescVerso) = oglinda ? QStringLiteral("D") : QStringLiteral("N");
+    setari.SeteazaOglinda(PaginaDinIndex(pagina), oglinda ? TOglinda::Da : TOglinda::Nu);
     oglindaFata = oglinda;
     oglindaVerso = oglinda;
     if (rezultat == QDialog::Accepted) {

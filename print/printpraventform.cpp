@@ -84,7 +84,7 @@ int TPrintPraventForm::IndexPaginaSelectata() const
 
 void TPrintPraventForm::Tipareste()
 {
-    TiparesteDiploma(*PaginaSelectata(), IndexPaginaSelectata());
+    TiparesteDiploma(*PaginaSelectata(), PaginaDinIndex(IndexPaginaSelectata()));
 }
 
 void TPrintPraventForm::Mareste()

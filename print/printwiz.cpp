@@ -211,15 +211,15 @@ QWidget* TPrintWiz::PaginaAlimentare()
 {
     return PaginaCuAlegeri(
         1, {QStringLiteral("Selectati modul de alimentare cu hartie:")},
-        {{QStringLiteral("Alimentarea prin partea de sus"), ImagineModAlimentare(1),
+        {{QStringLiteral("Alimentarea prin partea de sus"), ImagineModAlimentare(TModAlimentare::PrinSus),
           QStringLiteral("Selectati acest mod de alimentare cu hartie daca imprimanta dumneavoastra ia hartia "
                          "dintr-o caseta aflata in partea din spate a imprimantei. Majoritatea imprimantelor Epson cu "
                          "jet de cerneala sunt alimentate in acest mod.")},
-         {QStringLiteral("Alimentare frontala"), ImagineModAlimentare(2),
+         {QStringLiteral("Alimentare frontala"), ImagineModAlimentare(TModAlimentare::Frontal),
           QStringLiteral("Selectati acest mod de alimentare daca imprimanta dumneavoastra ia hartia dintr-o tavita "
                          "aflata in partea din fata a imprimantei. Majoritata imprimantelor HP cu jet de cerneala "
                          "utilizeaza acest mod de alimentare.")},
-         {QStringLiteral("Alimentare cu caseta interna sau alte modalitati"), ImagineModAlimentare(3),
+         {QStringLiteral("Alimentare cu caseta interna sau alte modalitati"), ImagineModAlimentare(TModAlimentare::CasetaInversata),
           QStringLiteral("Alegeti aceasta optiune daca imprimanta dumneavoastra ia hartia dintr-o caseta interna sau "
                          "daca nici una dintre metodele anterioare nu este corecta. Majoritatea imprimantelor laser "
                          "profesionale intra în aceasta categorie.")}});
@@ -358,11 +358,11 @@ int TPrintWiz::DupaAlimentare() const
 void TPrintWiz::DupaModAlimentare()
 {
     if (Ales(1, 0))
-        m_modAlimentare = 1;
+        m_modAlimentare = TModAlimentare::PrinSus;
     else if (Ales(1, 1))
-        m_modAlimentare = 2;
+        m_modAlimentare = TModAlimentare::Frontal;
     else
-        m_modAlimentare = Ales(4, 0) ? 4 : 3;
+        m_modAlimentare = Ales(4, 0) ? TModAlimentare::CasetaNormala : TModAlimentare::CasetaInversata;
     const QPixmap imagine = ImagineReintroducere(m_modAlimentare);
     m_imaginePagina6->setPixmap(imagine);
     m_imaginePagina8->setPixmap(imagine);
@@ -409,7 +409,7 @@ void TPrintWiz::Incheie()
         setari.PartiOpuse = m_partiOpuse;
         setari.LinieVerticalaDreapta = m_linieVerticalaDreapta;
         setari.LinieOrizontalaJos = m_linieOrizontalaJos;
-        setari.ModAlimentare = m_modAlimentare;
+        setari.ModAlimentare = NumarModAlimentare(m_modAlimentare);
         setari.NumeImprimanta = ImprimantaCurenta();
         setari.IndexImprimanta = static_cast<int>(::ListaImprimante().indexOf(setari.NumeImprimanta));
     }

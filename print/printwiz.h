@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/multimi.h"
+
 #include <QDialog>
 #include <QMap>
 #include <QPixmap>
@@ -44,7 +46,7 @@ public:
     QPushButton* ButonInainte() const { return m_inainte; }
     QPushButton* ButonRenunt() const { return m_renunt; }
 
-    int ModAlimentare() const { return m_modAlimentare; }
+    TModAlimentare ModAlimentare() const { return m_modAlimentare; }
     bool PartiOpuse() const { return m_partiOpuse; }
 
 private:
@@ -90,5 +92,5 @@ private:
     bool m_partiOpuse = false;
     bool m_linieVerticalaDreapta = false;
     bool m_linieOrizontalaJos = false;
-    int m_modAlimentare = 0;
+    TModAlimentare m_modAlimentare = TModAlimentare::Necalibrat;
 };

@@ -10,24 +10,16 @@
 
 namespace {
 
-// How the two areas share a mark.
-enum TModScriereNota { ModNota, ModNotaProcent, ModNotaSubProcent, ModNotaSubLitere };
-
+// An option that names no layout writes the digits alone.
 TModScriereNota ModScriereNota(const QString& optiune)
 {
-    if (optiune == QLatin1String("NOTA(PROCENT)"))
-        return ModNotaProcent;
-    if (optiune == QLatin1String("NOTA/PROCENT"))
-        return ModNotaSubProcent;
-    if (optiune == QLatin1String("NOTA/LITERE"))
-        return ModNotaSubLitere;
-    return ModNota;
+    return ModScriereNotaDinText(optiune).value_or(TModScriereNota::Nota);
 }
 
 // The layouts that write the words into the lower area.
 bool DouaArii(TModScriereNota mod)
 {
-    return mod == ModNotaSubProcent || mod == ModNotaSubLitere;
+    return mod == TModScriereNota::NotaSubProcent || mod == TModScriereNota::NotaSubLitere;
 }
 
 QString OptiuneaPentru(const TInfoGlobal2005& optiuni, int tipNota)
@@ -67,7 +59,9 @@ void ScrieTextele(TFormularTextArea& sus, TFormularTextArea* jos, std::optional<
         return;
     }
     const QString cifre = FormateazaSuma(2, static_cast<qint64>(*nota) * 100);
-    const QString litere = mod == ModNota ? QString() : NotaInLitere(*nota, mod == ModNotaSubLitere ? 1 : 3);
+    const QString litere = mod == TModScriereNota::Nota
+                               ? QString()
+                               : NotaInLitere(*nota, mod == TModScriereNota::NotaSubLitere ? 1 : 3);
     if (DouaArii(mod)) {
         sus.SetText(cifre);
         jos->SetText(litere);
@@ -108,7 +102,7 @@ void ScrieNotaInFormular(TFormularTextArea* sus, TFormularTextArea* jos, std::op
 
     TModScriereNota mod = ModScriereNota(OptiuneaPentru(optiuni, tipNota));
     if (DouaArii(mod) && !jos)
-        mod = ModNotaProcent;
+        mod = TModScriereNota::NotaProcent;
     Aseaza(*sus, jos, mod);
     ScrieTextele(*sus, jos, nota, mod);
 }

@@ -135,7 +135,7 @@ void TTiparireInSerie::Tipareste()
         return;
     }
     TProgresFereastra progres(this);
-    const TRezultatSerie rezultat = TiparesteSeria(alesi, m_pagina->currentIndex(), progres);
+    const TRezultatSerie rezultat = TiparesteSeria(alesi, PaginaDinIndex(m_pagina->currentIndex()), progres);
     Debifeaza(TLiniiAfisate(alesi.cbegin(), alesi.cbegin() + rezultat.Tiparite));
     if (rezultat.Incheiata)
         accept();

@@ -3,12 +3,10 @@
 #include "base/eroare.h"
 #include "db/depozit.h"
 #include "print/allstuffreg.h"
-#include "print/setupprinter.h"
+#include "print/documenttiparit.h"
 #include "print/tiparireserie.h"
 
 #include <QFile>
-#include <QPainter>
-#include <QPrinter>
 
 namespace {
 
@@ -19,30 +17,18 @@ void RefuzaEleviiNecunoscuti(const QList<int>& elevi)
             throw EEroare(QStringLiteral("Elevul %1 nu exista.").arg(idElev));
 }
 
-QList<TPaginaDeTiparit> PaginileAlese(TPaginiCertificat pagini)
+QList<TPaginaDeTiparit> PaginiDeTiparit(const QList<TPaginaCertificat>& parti)
 {
-    const TAllStuffReg setari;
+    TAllStuffReg setari;
     QList<TPaginaDeTiparit> alese;
-    if (pagini != TPaginiCertificat::Spate)
-        alese.append({0, setari.MargineStangaFata, setari.MargineSusFata, setari.OglindescFata == QLatin1String("D")});
-    if (pagini != TPaginiCertificat::Fata)
-        alese.append(
-            {1, setari.MargineStangaVerso, setari.MargineSusVerso, setari.OglindescVerso == QLatin1String("D")});
+    for (const TPaginaCertificat parte : parti)
+        alese.append({parte, setari.MargineStanga(parte), setari.MargineSus(parte), PaginaOglindita(parte, setari)});
     return alese;
 }
 
-QString TitluDocument(TPaginiCertificat pagini)
+void TiparesteElevii(TDocumentTiparit& document, const QList<TPaginaCertificat>& parti, const QList<int>& elevi)
 {
-    switch (pagini) {
-    case TPaginiCertificat::Fata: return QStringLiteral("Diploma de examen national - fata");
-    case TPaginiCertificat::Spate: return QStringLiteral("Diploma de examen national - verso");
-    default: return QStringLiteral("Diploma de examen national");
-    }
-}
-
-void TiparesteElevii(QPrinter& imprimanta, QPainter& pictor, TPaginiCertificat pagini, const QList<int>& elevi)
-{
-    TTiparitorCertificate tiparitor(PaginileAlese(pagini));
+    TTiparitorCertificate tiparitor(PaginiDeTiparit(parti));
     for (const int idElev : elevi) {
         try {
             tiparitor.Umple(idElev);
@@ -51,35 +37,22 @@ void TiparesteElevii(QPrinter& imprimanta, QPainter& pictor, TPaginiCertificat p
                 throw;
             throw EEroare(QStringLiteral("Elevul %1: %2").arg(idElev).arg(e.Mesaj()));
         }
-        tiparitor.Tipareste(imprimanta, pictor);
+        tiparitor.Tipareste(document.Imprimanta(), document.Pictor());
     }
 }
 
 } // namespace
 
-void TiparesteCertificatInPdf(const QString& fisier, int idElev, TPaginiCertificat pagini)
-{
-    TiparesteCertificateInPdf(fisier, {idElev}, pagini);
-}
-
 void TiparesteCertificateInPdf(const QString& fisier, const QList<int>& elevi, TPaginiCertificat pagini)
 {
     RefuzaEleviiNecunoscuti(elevi);
-    QPrinter imprimanta(QPrinter::HighResolution);
-    imprimanta.setOutputFormat(QPrinter::PdfFormat);
-    imprimanta.setOutputFileName(fisier);
-    SetupPrinter(imprimanta, false);
-    imprimanta.setDocName(TitluDocument(pagini));
-    QPainter pictor;
-    if (!pictor.begin(&imprimanta))
-        throw EEroare(QStringLiteral("Fisierul \"%1\" nu poate fi scris.").arg(fisier));
+    const QList<TPaginaCertificat> parti = PaginileAlese(pagini);
     try {
-        TiparesteElevii(imprimanta, pictor, pagini, elevi);
+        const std::unique_ptr<TDocumentTiparit> document = TDocumentTiparit::InPdf(fisier, TitluDocument(parti), false);
+        TiparesteElevii(*document, parti, elevi);
     } catch (...) {
         // A half-printed class is no use to anyone.
-        pictor.end();
         QFile::remove(fisier);
         throw;
     }
-    pictor.end();
 }

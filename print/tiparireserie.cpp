@@ -5,14 +5,11 @@
 #include "forms/formulardeprintat.h"
 #include "forms/imprimantaqt.h"
 #include "forms/umplereformular.h"
-#include "print/allstuffreg.h"
 #include "print/documenttiparit.h"
-#include "print/insertpaperform.h"
 #include "print/printpraventform.h"
 #include "print/progresserie.h"
 #include "print/scrienotainformular.h"
 
-#include <QDialog>
 #include <QPrinter>
 
 TTiparitorCertificate::TTiparitorCertificate(QList<TPaginaDeTiparit> pagini)
@@ -36,25 +33,13 @@ void TTiparitorCertificate::Tipareste(QPrinter& imprimanta, QPainter& pictor)
     for (const TPaginaDeTiparit& p : m_alese) {
         if (m_tiparite > 0)
             imprimanta.newPage();
-        TFormularDePrintat& formular = p.Index == 0 ? *m_formular->Fata() : *m_formular->Spate();
+        TFormularDePrintat& formular = p.Parte == TPaginaCertificat::Fata ? *m_formular->Fata() : *m_formular->Spate();
         formular.PrintAllAreas(pagina, p.Oglinda, p.Stanga, p.Sus);
         ++m_tiparite;
     }
 }
 
 namespace {
-
-bool ImprimantaConfigurata()
-{
-    const TAllStuffReg setari;
-    return setari.ImprimantaConfigurata;
-}
-
-QString TitluDocument(int indexPagina)
-{
-    return indexPagina == 0 ? QStringLiteral("Diploma de examen national - fata")
-                            : QStringLiteral("Diploma de examen national - verso");
-}
 
 QString MesajOprire(const TLinieAfisata& elev, const QString& motiv, int tiparite)
 {
@@ -64,24 +49,11 @@ QString MesajOprire(const TLinieAfisata& elev, const QString& motiv, int tiparit
         .arg(tiparite);
 }
 
-void Tipareste(const TLiniiAfisate& elevi, int indexPagina, TProgresSerie& progres, TRezultatSerie& rezultat)
+void TiparesteElevii(const TLiniiAfisate& elevi, const TPaginaDeTiparit& pagina, TProgresSerie& progres,
+                     TRezultatSerie& rezultat)
 {
-    if (!ImprimantaConfigurata()) {
-        Prompt().Informatie(QStringLiteral("Configureaza imprimanta"));
-        return;
-    }
-    // Held for the whole job, as for a single page: the prompt records the mirror choice in
-    // it, and releasing it writes everything back once.
-    TAllStuffReg setari;
-    const bool fata = indexPagina == 0;
-    double& stanga = fata ? setari.MargineStangaFata : setari.MargineStangaVerso;
-    double& sus = fata ? setari.MargineSusFata : setari.MargineSusVerso;
-    bool oglindaFata = false;
-    bool oglindaVerso = false;
     const int total = static_cast<int>(elevi.size());
-    if (AskForPaper(indexPagina, stanga, sus, oglindaFata, oglindaVerso, total) != QDialog::Accepted)
-        return;
-    TTiparitorCertificate tiparitor({{indexPagina, stanga, sus, fata ? oglindaFata : oglindaVerso}});
+    TTiparitorCertificate tiparitor({pagina});
     // Begun only once the first card is filled: a job stopped or failing before it must not
     // feed a blank card.
     std::unique_ptr<TDocumentTiparit> document;
@@ -93,7 +65,7 @@ void Tipareste(const TLiniiAfisate& elevi, int indexPagina, TProgresSerie& progr
         } catch (const EEroare& e) {
             throw EEroare(MesajOprire(elev, e.Mesaj(), rezultat.Tiparite));
         }
-        if (!document && !(document = TDocumentTiparit::Incepe(TitluDocument(indexPagina), false)))
+        if (!document && !(document = TDocumentTiparit::Incepe(TitluDocument({pagina.Parte}), false)))
             return;
         tiparitor.Tipareste(document->Imprimanta(), document->Pictor());
         ++rezultat.Tiparite;
@@ -103,9 +75,13 @@ void Tipareste(const TLiniiAfisate& elevi, int indexPagina, TProgresSerie& progr
 
 } // namespace
 
-TRezultatSerie TiparesteSeria(const TLiniiAfisate& elevi, int indexPagina, TProgresSerie& progres)
+TRezultatSerie TiparesteSeria(const TLiniiAfisate& elevi, TPaginaCertificat parte, TProgresSerie& progres)
 {
     TRezultatSerie rezultat;
-    RuleazaCuEroare([&] { Tipareste(elevi, indexPagina, progres, rezultat); });
+    RuleazaCuEroare([&] {
+        RuleazaLucrareaDeTiparire(parte, static_cast<int>(elevi.size()), [&](const TPaginaDeTiparit& pagina) {
+            TiparesteElevii(elevi, pagina, progres, rezultat);
+        });
+    });
     return rezultat;
 }

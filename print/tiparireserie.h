@@ -1,6 +1,7 @@
 #pragma once
 
 #include "db/depozit.h"
+#include "print/lucraretiparire.h"
 
 #include <QList>
 #include <memory>
@@ -9,15 +10,6 @@ class QPainter;
 class QPrinter;
 class TPrintPraventForm;
 class TProgresSerie;
-
-// A side of the certificate as a job prints it: the page (0 the front, 1 the back), its
-// margin corrections in millimetres and whether it is turned.
-struct TPaginaDeTiparit {
-    int Index = 0;
-    double Stanga = 0;
-    double Sus = 0;
-    bool Oglinda = false;
-};
 
 // Prints certificates one after another: for each pupil the one form is filled as the
 // "Pravent" button fills it, then each chosen side becomes a page of the document. Nothing
@@ -49,9 +41,9 @@ struct TRezultatSerie {
     bool Incheiata = false;
 };
 
-// One side of the certificate (0 the front, 1 the back) for each pupil, in the order given,
+// One side of the certificate for each pupil, in the order given,
 // as one print job: the calibration check, the insert-paper prompt once (with the number of
 // cards), then a page per pupil. A pupil that fails ends the document with the pages before
 // it; failures are shown to the user, naming the pupil. The print settings are written back
 // once, however the job ends.
-TRezultatSerie TiparesteSeria(const TLiniiAfisate& elevi, int indexPagina, TProgresSerie& progres);
+TRezultatSerie TiparesteSeria(const TLiniiAfisate& elevi, TPaginaCertificat parte, TProgresSerie& progres);

@@ -156,7 +156,7 @@ private:
     void Configureaza(double stangaVerso, double susVerso, const QString& oglindescVerso);
     TLiniiAfisate Linii(const QList<int>& ordine) const;
     // Prints one side for the pupils and returns the words of each page.
-    QList<QList<TCuvantPdf>> TiparesteClasa(const TLiniiAfisate& elevi, int pagina, TRezultatSerie& rezultat,
+    QList<QList<TCuvantPdf>> TiparesteClasa(const TLiniiAfisate& elevi, TPaginaCertificat pagina, TRezultatSerie& rezultat,
                                            TProgresScriptat& progres);
     // Checks that page i shows pupil ordine[i] (its name on the front or its mark on the back).
     void VerificaPaginile(const QList<QList<TCuvantPdf>>& pagini, const QList<int>& ordine, int indexPagina,
@@ -218,7 +218,7 @@ TLiniiAfisate TestTiparireSerie::Linii(const QList<int>& ordine) const
     return linii;
 }
 
-QList<QList<TCuvantPdf>> TestTiparireSerie::TiparesteClasa(const TLiniiAfisate& elevi, int pagina,
+QList<QList<TCuvantPdf>> TestTiparireSerie::TiparesteClasa(const TLiniiAfisate& elevi, TPaginaCertificat pagina,
                                                           TRezultatSerie& rezultat, TProgresScriptat& progres)
 {
     const int documente = m_pdf->Fisiere().size();
@@ -253,14 +253,14 @@ void TestTiparireSerie::fataInOrdineaListeiSiInversa()
         TRaspunsPrompt prompt;
         TProgresScriptat progres;
         TRezultatSerie rezultat;
-        const auto pagini = TiparesteClasa(Linii(ordine), 0, rezultat, progres);
+        const auto pagini = TiparesteClasa(Linii(ordine), TPaginaCertificat::Fata, rezultat, progres);
         QVERIFY(m_mesaje->Mesaje().isEmpty());
         QCOMPARE(prompt.Deschideri, 1);
         QCOMPARE(prompt.NumarDiplome, QStringLiteral("Puneti in imprimanta 3 diplome."));
         QCOMPARE(progres.Apeluri, (QStringList{"1/3", "2/3", "3/3"}));
         QCOMPARE(rezultat.Tiparite, 3);
         QVERIFY(rezultat.Incheiata);
-        VerificaPaginile(pagini, ordine, 0, {0, 0.5, -0.5, false});
+        VerificaPaginile(pagini, ordine, 0, {TPaginaCertificat::Fata, 0.5, -0.5, false});
     }
     QCOMPARE(m_pdf->Titluri(), QStringList(2, QStringLiteral("Diploma de examen national - fata")));
     QCOMPARE(InfoPdf(m_pdf->Fisiere().last(), QStringLiteral("Page size")), QStringLiteral("842 x 595 pts (A4)"));
@@ -276,10 +276,10 @@ void TestTiparireSerie::spateleCuMargineleSiOglindaLui()
     });
     TProgresScriptat progres;
     TRezultatSerie rezultat;
-    const auto pagini = TiparesteClasa(Linii({0, 1, 2}), 1, rezultat, progres);
+    const auto pagini = TiparesteClasa(Linii({0, 1, 2}), TPaginaCertificat::Spate, rezultat, progres);
     QCOMPARE(prompt.Deschideri, 1);
     QCOMPARE(m_pdf->Titluri(), QStringList{QStringLiteral("Diploma de examen national - verso")});
-    VerificaPaginile(pagini, {0, 1, 2}, 1, {1, 2, -1.5, true});
+    VerificaPaginile(pagini, {0, 1, 2}, 1, {TPaginaCertificat::Spate, 2, -1.5, true});
     // Written back once, with what the prompt said.
     const TAllStuffReg setari;
     QCOMPARE(setari.MargineStangaVerso, 2.0);
@@ -353,7 +353,7 @@ void TestTiparireSerie::dialogulPuneProblemeleIntaiSiNuLeTipareste()
     QVERIFY(m_mesaje->Mesaje().isEmpty());
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     const auto pagini = CuvintePePagini(m_pdf->Fisiere().value(0));
-    VerificaPaginile(pagini, {0, 1, 2}, 0, {0, 0.5, -0.5, false});
+    VerificaPaginile(pagini, {0, 1, 2}, 0, {TPaginaCertificat::Fata, 0.5, -0.5, false});
     for (const auto& pagina : pagini)
         QVERIFY(!PeContine(pagina, QStringLiteral("DOBRE")));
 }
@@ -368,7 +368,7 @@ void TestTiparireSerie::elevulCareEsueazaIncheieDocumentul()
     });
     TProgresScriptat progres;
     TRezultatSerie rezultat;
-    const auto pagini = TiparesteClasa(Linii({0, 1, 2}), 0, rezultat, progres);
+    const auto pagini = TiparesteClasa(Linii({0, 1, 2}), TPaginaCertificat::Fata, rezultat, progres);
     QCOMPARE(m_mesaje->Texte(TPromptTest::Fel::Eroare),
              QStringList{QStringLiteral("Tiparirea s-a oprit la elevul %1, BARBU DAN: Elevul %1 nu exista.\n"
                                         "Diplome tiparite inaintea lui: 1.")
@@ -376,7 +376,7 @@ void TestTiparireSerie::elevulCareEsueazaIncheieDocumentul()
     QCOMPARE(rezultat.Tiparite, 1);
     QVERIFY(!rezultat.Incheiata);
     QCOMPARE(InfoPdf(m_pdf->Fisiere().value(0), QStringLiteral("Pages")), QStringLiteral("1"));
-    VerificaPaginile(pagini, {0}, 0, {0, 1.5, -0.5, false});
+    VerificaPaginile(pagini, {0}, 0, {TPaginaCertificat::Fata, 1.5, -0.5, false});
     QVERIFY(!TAllStuffReg::Curent());
     const TAllStuffReg setari;
     QCOMPARE(setari.MargineStangaFata, 1.5);
@@ -389,12 +389,12 @@ void TestTiparireSerie::renuntDupaPrimaPagina()
         TProgresScriptat progres;
         progres.Opreste = 2;
         TRezultatSerie rezultat;
-        const auto pagini = TiparesteClasa(Linii({0, 1, 2}), 0, rezultat, progres);
+        const auto pagini = TiparesteClasa(Linii({0, 1, 2}), TPaginaCertificat::Fata, rezultat, progres);
         QVERIFY(m_mesaje->Mesaje().isEmpty());
         QCOMPARE(rezultat.Tiparite, 1);
         QVERIFY(!rezultat.Incheiata);
         QCOMPARE(InfoPdf(m_pdf->Fisiere().value(0), QStringLiteral("Pages")), QStringLiteral("1"));
-        VerificaPaginile(pagini, {0}, 0, {0, 0.5, -0.5, false});
+        VerificaPaginile(pagini, {0}, 0, {TPaginaCertificat::Fata, 0.5, -0.5, false});
     }
     {
         // Stopped before the first card, no document is begun: no blank card goes out.
@@ -402,7 +402,7 @@ void TestTiparireSerie::renuntDupaPrimaPagina()
         TProgresScriptat progres;
         progres.Opreste = 1;
         TRezultatSerie rezultat;
-        QVERIFY(TiparesteClasa(Linii({0, 1, 2}), 0, rezultat, progres).isEmpty());
+        QVERIFY(TiparesteClasa(Linii({0, 1, 2}), TPaginaCertificat::Fata, rezultat, progres).isEmpty());
         QCOMPARE(prompt.Deschideri, 1);
         QCOMPARE(rezultat.Tiparite, 0);
     }
