@@ -29,10 +29,10 @@ TTiparireInSerie::TTiparireInSerie(const TLiniiAfisate& elevi, QWidget* parent)
 {
     setObjectName(QStringLiteral("TTiparireInSerie"));
     setWindowTitle(QStringLiteral("Tiparire in serie"));
-    resize(760, 480);
+    resize(1000, 520);
     m_lista->setHeaderLabels({QStringLiteral("Nume si prenume"), QStringLiteral("Ce nu este in regula")});
     m_lista->setRootIsDecorated(false);
-    m_lista->setColumnWidth(ColoanaElev, 380);
+    m_lista->setColumnWidth(ColoanaElev, 400);
     m_lista->header()->setStretchLastSection(true);
     m_lista->setSelectionMode(QAbstractItemView::NoSelection);
     auto* asezare = new QVBoxLayout(this);
@@ -84,14 +84,13 @@ void TTiparireInSerie::AdaugaElevii(const TLiniiAfisate& elevi)
 
 QTreeWidgetItem* TTiparireInSerie::Rand(const TLinieAfisata& linie, int pozitie, const QStringList& constatari)
 {
-    auto* rand = new QTreeWidgetItem({linie.Denumire, constatari.join(u' ')});
+    // One finding a line, so that none is cut off.
+    auto* rand = new QTreeWidgetItem({linie.Denumire, constatari.join(u'\n')});
     rand->setData(ColoanaElev, RolPozitie, pozitie);
     rand->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
     rand->setCheckState(ColoanaElev, constatari.isEmpty() ? Qt::Checked : Qt::Unchecked);
-    if (!constatari.isEmpty()) {
+    if (!constatari.isEmpty())
         rand->setForeground(ColoanaProbleme, QColor(0xB0, 0x00, 0x00));
-        rand->setToolTip(ColoanaProbleme, constatari.join(u'\n'));
-    }
     return rand;
 }
 

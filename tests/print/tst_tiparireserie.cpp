@@ -326,7 +326,7 @@ void TestTiparireSerie::dialogulPuneProblemeleIntaiSiNuLeTipareste()
     QCOMPARE(lista.topLevelItemCount(), 4);
     QCOMPARE(lista.topLevelItem(0)->text(0), QStringLiteral("DOBRE IOANA"));
     QCOMPARE(lista.topLevelItem(0)->checkState(0), Qt::Unchecked);
-    QCOMPARE(lista.topLevelItem(0)->text(1), QStringLiteral("CNP-ul \"2960523123458\" nu este valid. Nota la limba "
+    QCOMPARE(lista.topLevelItem(0)->text(1), QStringLiteral("CNP-ul \"2960523123458\" nu este valid.\nNota la limba "
                                                            "romana este \"11\", nu o nota intre 5,00 si 10,00."));
     for (int i = 1; i < 4; ++i) {
         QCOMPARE(lista.topLevelItem(i)->checkState(0), Qt::Checked);
