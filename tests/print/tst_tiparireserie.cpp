@@ -380,6 +380,14 @@ void TestTiparireSerie::elevulCareEsueazaIncheieDocumentul()
     QVERIFY(!TAllStuffReg::Curent());
     const TAllStuffReg setari;
     QCOMPARE(setari.MargineStangaFata, 1.5);
+
+    // Failing on the first pupil, no document is begun: no blank card goes out.
+    m_mesaje->Goleste();
+    const TRezultatSerie primul = TiparesteSeria(Linii({1, 0}), TPaginaCertificat::Fata, progres);
+    QCOMPARE(primul.Tiparite, 0);
+    QCOMPARE(m_pdf->Titluri().size(), 1);
+    QCOMPARE(m_mesaje->Texte(TPromptTest::Fel::Eroare).size(), 1);
+    QVERIFY(m_mesaje->Texte(TPromptTest::Fel::Eroare).value(0).endsWith(QStringLiteral("inaintea lui: 0.")));
 }
 
 void TestTiparireSerie::renuntDupaPrimaPagina()
