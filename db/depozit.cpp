@@ -2,6 +2,7 @@
 
 #include "db/identificator.h"
 #include "db/tdm.h"
+#include "db/valoarecamp.h"
 
 // Which shared query object each function runs its statements on. Value resolution takes
 // Q1-Q3, so a function that resolves values inside its own loop keeps that loop on another.
@@ -32,7 +33,7 @@ TLiniiAfisate CitesteLiniiAfisate(const QString& tabel, const QString& expresie)
     q.SQL(QStringLiteral("select id_%1 as \"ID\" from %1 order by id_%1").arg(t));
     for (q.Open(); !q.Eof(); q.Next()) {
         const int id = q.FieldByName(QStringLiteral("ID")).AsInteger();
-        linii.push_back({id, DM().ParseExp(expresie, id, t)});
+        linii.push_back({id, ParseExp(expresie, id, t)});
     }
     return linii;
 }

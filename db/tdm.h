@@ -4,18 +4,10 @@
 #include "db/tranzactie.h"
 #include "profile/listaliniiprofil.h"
 
-#include <QSet>
 #include <QString>
 #include <array>
 #include <functional>
 #include <memory>
-
-// A field reference: form code, page code and field code ("PV.FATA.C_NUME").
-struct TReferintaCamp {
-    QString Formular;
-    QString Pagina;
-    QString Camp;
-};
 
 // The data module: the program's one database connection, its one transaction and the
 // six shared query objects. Created before any window; lives for the whole run.
@@ -43,19 +35,6 @@ public:
     TInterogare& Q5() { return *m_q[4]; }
     TInterogare& Q6() { return *m_q[5]; }
 
-    // The text to show for a field of a record of `tabel` (pupils unless told), following the
-    // links between fields. Works inside a running transaction and leaves it running;
-    // otherwise starts one and rolls it back. Uses Q1, Q2 and Q3.
-    QString ValoareCamp(const QString& formular, const QString& pagina, const QString& camp, int id,
-                        const QString& tabel = QStringLiteral("ELEVI"));
-    // Replaces every "{FORMULAR.PAG.CAMP}" of the expression by the field's value; the
-    // transaction must be running.
-    QString ParseExp(const QString& expresie, int id, const QString& tabel = QStringLiteral("ELEVI"));
-    // Splits "FORMULAR.PAG.CAMP"; a fourth part and later ones are dropped, nothing is trimmed.
-    static TReferintaCamp DescompuneReferinta(const QString& text);
-    // A blank before every ASCII capital: "NumeElev" gives " Nume Elev".
-    static QString SpatiereMajuscule(const QString& text);
-
     // Steps of DataModuleCreate, public so that each can be checked on its own.
     void GasesteSauCreeazaBazaDeDate();
     void Conecteaza();
@@ -78,9 +57,6 @@ public:
 private:
     bool ExistaInCatalog(const QString& sqlCautare, const QString& parametru, const QString& valoare);
     void RuleazaInTranzactieProprie(const std::function<void()>& pas);
-    QString ValoareCampVizitat(const TReferintaCamp& ref, int id, const QString& tabel, QSet<QString>& vizitate);
-    QString ValoareProprie(const TReferintaCamp& ref, const QString& asociatCu, int id, const QString& tabel);
-    QString ValoareDinRand(TInterogare& q, const QString& sql, const TReferintaCamp& ref, const QVariant& id);
 
     std::function<void()> m_primulPas;
     QString m_numeConexiune;

@@ -1,4 +1,5 @@
-// Field value resolution and display expressions of the data module.
+#include "db/valoarecamp.h"
+
 #include "db/tdm.h"
 
 #include "base/eroare.h"
@@ -32,9 +33,85 @@ void LeagaReferinta(TInterogare& q, const TReferintaCamp& ref)
     q.ParamByName("COD_CAMP", ref.Camp);
 }
 
+QString ValoareDinRand(TInterogare& q, const QString& sql, const TReferintaCamp& ref, const QVariant& id)
+{
+    TInchideLaFinal inchide(q);
+    q.SQL(sql);
+    LeagaReferinta(q, ref);
+    if (id.isValid())
+        q.ParamByName("ID", id);
+    q.Open();
+    return q.Eof() ? QString() : q.FieldByName(QStringLiteral("VALOARE_TEXT")).AsString();
+}
+
+QString ValoareProprie(const TReferintaCamp& ref, const QString& asociatCu, int id, const QString& tabel)
+{
+    const QString& t = NumeTabelVerificat(tabel);
+    if (asociatCu == t)
+        return ValoareDinRand(DM().Q2(), SelectRandValoare.arg(t), ref, id);
+
+    // The field belongs to another table A: follow the IDF_<A> link of the record's own row.
+    const QString& a = NumeTabelVerificat(asociatCu);
+    TCamp legatura(QVariant{});
+    {
+        TInterogare& q = DM().Q2();
+        TInchideLaFinal inchide(q);
+        q.SQL(SelectRandValoare.arg(t));
+        LeagaReferinta(q, ref);
+        q.ParamByName("ID", id);
+        q.Open();
+        if (!q.Eof())
+            legatura = q.FieldByName(QStringLiteral("IDF_") + a);
+    }
+    if (!legatura.IsNull())
+        return ValoareDinRand(DM().Q3(), SelectRandValoare.arg(a), ref, legatura.AsInteger());
+    // Nothing writes such links: without one, the value is the one stored by the first
+    // record of A (the school), so the school entered once shows on every certificate.
+    return ValoareDinRand(DM().Q3(), SelectRandPrimaInregistrare.arg(a), ref, QVariant());
+}
+
+QString ValoareCampVizitat(const TReferintaCamp& ref, int id, const QString& tabel, QSet<QString>& vizitate)
+{
+    // A chain of links that comes back to a field already visited would never end.
+    const QString cheie = ref.Formular + QLatin1Char('.') + ref.Pagina + QLatin1Char('.') + ref.Camp;
+    if (vizitate.contains(cheie))
+        return {};
+    vizitate.insert(cheie);
+
+    QString onorez, similarCu, asociatCu;
+    {
+        TInterogare& q = DM().Q1();
+        TInchideLaFinal inchide(q);
+        q.SQL(QStringLiteral("SELECT * FROM PROFIL_DIPLOMA WHERE (COD_FORMULAR=:COD_FORMULAR) AND "
+                     "(COD_PAGINA=:COD_PAGINA) AND (COD_CAMP=:COD_CAMP)"));
+        LeagaReferinta(q, ref);
+        q.Open();
+        if (q.Eof())
+            return {};
+        onorez = q.FieldByName(QStringLiteral("ONOREZ_SIMILAR")).AsString();
+        similarCu = q.FieldByName(QStringLiteral("SIMILAR_CU")).AsString();
+        asociatCu = q.FieldByName(QStringLiteral("ASOCIAT_CU")).AsString();
+    }
+    if (onorez.toUpper() == QLatin1String("NU") || onorez.isEmpty() || FaraLegatura(similarCu))
+        return ValoareProprie(ref, asociatCu, id, tabel);
+    if (onorez == QLatin1String("OPTIONAL")) {
+        const QString proprie = ValoareProprie(ref, asociatCu, id, tabel);
+        if (!proprie.isEmpty())
+            return proprie;
+    }
+    return ValoareCampVizitat(DescompuneReferinta(similarCu), id, tabel, vizitate);
+}
+
 } // namespace
 
-TReferintaCamp TDM::DescompuneReferinta(const QString& text)
+QString ValoareCamp(const TReferintaCamp& ref, int id, const QString& tabel)
+{
+    TTranzactieImprumutata tr(DM().Tr());
+    QSet<QString> vizitate;
+    return ValoareCampVizitat(ref, id, tabel, vizitate);
+}
+
+TReferintaCamp DescompuneReferinta(const QString& text)
 {
     TReferintaCamp ref;
     QString* parti[] = {&ref.Formular, &ref.Pagina, &ref.Camp};
@@ -48,7 +125,7 @@ TReferintaCamp TDM::DescompuneReferinta(const QString& text)
     return ref;
 }
 
-QString TDM::SpatiereMajuscule(const QString& text)
+QString SpatiereMajuscule(const QString& text)
 {
     QString rezultat;
     rezultat.reserve(text.size() * 2);
@@ -60,84 +137,9 @@ QString TDM::SpatiereMajuscule(const QString& text)
     return rezultat;
 }
 
-QString TDM::ValoareCamp(const QString& formular, const QString& pagina, const QString& camp, int id,
-                         const QString& tabel)
+QString ParseExp(const QString& expresie, int id, const QString& tabel)
 {
-    TTranzactieImprumutata tr(m_tr);
-    QSet<QString> vizitate;
-    return ValoareCampVizitat({formular, pagina, camp}, id, tabel, vizitate);
-}
-
-QString TDM::ValoareCampVizitat(const TReferintaCamp& ref, int id, const QString& tabel, QSet<QString>& vizitate)
-{
-    // A chain of links that comes back to a field already visited would never end.
-    const QString cheie = ref.Formular + QLatin1Char('.') + ref.Pagina + QLatin1Char('.') + ref.Camp;
-    if (vizitate.contains(cheie))
-        return {};
-    vizitate.insert(cheie);
-
-    QString onorez, similarCu, asociatCu;
-    {
-        TInchideLaFinal inchide(Q1());
-        Q1().SQL(QStringLiteral("SELECT * FROM PROFIL_DIPLOMA WHERE (COD_FORMULAR=:COD_FORMULAR) AND "
-                                "(COD_PAGINA=:COD_PAGINA) AND (COD_CAMP=:COD_CAMP)"));
-        LeagaReferinta(Q1(), ref);
-        Q1().Open();
-        if (Q1().Eof())
-            return {};
-        onorez = Q1().FieldByName(QStringLiteral("ONOREZ_SIMILAR")).AsString();
-        similarCu = Q1().FieldByName(QStringLiteral("SIMILAR_CU")).AsString();
-        asociatCu = Q1().FieldByName(QStringLiteral("ASOCIAT_CU")).AsString();
-    }
-    if (onorez.toUpper() == QLatin1String("NU") || onorez.isEmpty() || FaraLegatura(similarCu))
-        return ValoareProprie(ref, asociatCu, id, tabel);
-    if (onorez == QLatin1String("OPTIONAL")) {
-        const QString proprie = ValoareProprie(ref, asociatCu, id, tabel);
-        if (!proprie.isEmpty())
-            return proprie;
-    }
-    return ValoareCampVizitat(DescompuneReferinta(similarCu), id, tabel, vizitate);
-}
-
-QString TDM::ValoareDinRand(TInterogare& q, const QString& sql, const TReferintaCamp& ref, const QVariant& id)
-{
-    TInchideLaFinal inchide(q);
-    q.SQL(sql);
-    LeagaReferinta(q, ref);
-    if (id.isValid())
-        q.ParamByName("ID", id);
-    q.Open();
-    return q.Eof() ? QString() : q.FieldByName(QStringLiteral("VALOARE_TEXT")).AsString();
-}
-
-QString TDM::ValoareProprie(const TReferintaCamp& ref, const QString& asociatCu, int id, const QString& tabel)
-{
-    const QString& t = NumeTabelVerificat(tabel);
-    if (asociatCu == t)
-        return ValoareDinRand(Q2(), SelectRandValoare.arg(t), ref, id);
-
-    // The field belongs to another table A: follow the IDF_<A> link of the record's own row.
-    const QString& a = NumeTabelVerificat(asociatCu);
-    TCamp legatura(QVariant{});
-    {
-        TInchideLaFinal inchide(Q2());
-        Q2().SQL(SelectRandValoare.arg(t));
-        LeagaReferinta(Q2(), ref);
-        Q2().ParamByName("ID", id);
-        Q2().Open();
-        if (!Q2().Eof())
-            legatura = Q2().FieldByName(QStringLiteral("IDF_") + a);
-    }
-    if (!legatura.IsNull())
-        return ValoareDinRand(Q3(), SelectRandValoare.arg(a), ref, legatura.AsInteger());
-    // Nothing writes such links: without one, the value is the one stored by the first
-    // record of A (the school), so the school entered once shows on every certificate.
-    return ValoareDinRand(Q3(), SelectRandPrimaInregistrare.arg(a), ref, QVariant());
-}
-
-QString TDM::ParseExp(const QString& expresie, int id, const QString& tabel)
-{
-    if (!m_tr.Active())
+    if (!DM().Tr().Active())
         throw EEroare(QStringLiteral("Tranzactia trebuie sa fie activa in momentul apelarii procedurii ParseExp"));
     QString rezultat, referinta;
     bool inauntru = false;
@@ -149,7 +151,7 @@ QString TDM::ParseExp(const QString& expresie, int id, const QString& tabel)
             rezultat.append(c);
         } else if (c == QLatin1Char('}')) {
             const TReferintaCamp ref = DescompuneReferinta(referinta);
-            rezultat.append(ValoareCamp(ref.Formular, ref.Pagina, ref.Camp, id, tabel));
+            rezultat.append(ValoareCamp(ref, id, tabel));
             inauntru = false;
         } else {
             referinta.append(c);

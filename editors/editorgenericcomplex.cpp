@@ -2,6 +2,7 @@
 
 #include "base/eroare.h"
 #include "db/tdm.h"
+#include "db/valoarecamp.h"
 #include "editors/editorcampnota.h"
 #include "editors/editorcampsimplu.h"
 #include "editors/editorcamptext.h"
@@ -207,7 +208,7 @@ QWidget* TEditorGenericComplex::Container(const QString& codFormular, const QStr
 
 QWidget* TEditorGenericComplex::ContainerTab(const QString& codFormular)
 {
-    const QString nume = TDM::SpatiereMajuscule(codFormular);
+    const QString nume = SpatiereMajuscule(codFormular);
     const QString cautat = DoarLitere(nume);
     for (int i = m_pc->count() - 1; i >= 0; --i)
         if (DoarLitere(m_pc->tabText(i)) == cautat)

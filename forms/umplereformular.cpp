@@ -3,6 +3,7 @@
 #include "base/eroare.h"
 #include "base/multimi.h"
 #include "db/tdm.h"
+#include "db/valoarecamp.h"
 #include "base/citestenota.h"
 #include "forms/formulardeprintat.h"
 #include "forms/formulartextarea.h"
@@ -130,9 +131,9 @@ public:
         const auto gasit = m_citite.constFind(arie.Denumire1());
         if (gasit != m_citite.cend())
             return *gasit;
-        const TReferintaCamp ref = TDM::DescompuneReferinta(arie.Denumire1());
+        const TReferintaCamp ref = DescompuneReferinta(arie.Denumire1());
         const QString valoare =
-            ReferintaGoala(ref) ? QString() : DM().ValoareCamp(ref.Formular, ref.Pagina, ref.Camp, m_idElev);
+            ReferintaGoala(ref) ? QString() : ValoareCamp(ref, m_idElev);
         return *m_citite.insert(arie.Denumire1(), {valoare, TipDeDate(arie, ref)});
     }
 

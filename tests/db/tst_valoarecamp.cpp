@@ -1,4 +1,5 @@
 #include "base/eroare.h"
+#include "db/valoarecamp.h"
 #include "profile/inregistrare.h"
 #include "support/datetest.h"
 #include "support/mediutest.h"
@@ -25,8 +26,8 @@ private:
     void Scrie(int id, const QString& ref, const QString& text) { ScrieValoare(*m_dm, "ELEVI", id, ref, text); }
     QString Valoare(const QString& ref, int id)
     {
-        const TReferintaCamp r = TDM::DescompuneReferinta(ref);
-        return m_dm->ValoareCamp(r.Formular, r.Pagina, r.Camp, id);
+        const TReferintaCamp r = DescompuneReferinta(ref);
+        return ValoareCamp(r, id);
     }
 
     std::unique_ptr<TMediuTest> m_mediu;
@@ -100,10 +101,10 @@ void TestValoareCamp::lantDeDouaLegaturi()
 void TestValoareCamp::parseExp()
 {
     TGardaTranzactie tr(m_dm->Tr());
-    QCOMPARE(m_dm->ParseExp("a}b{PV.FATA.C_NUME}{PV.FATA.C_PRENUME} x{PV.FATA.C_CNP", m_elev), QString("a}bPopIon x"));
-    QCOMPARE(m_dm->ParseExp("{x{PV.FATA.C_NUME}", m_elev), QString());
-    QCOMPARE(m_dm->ParseExp("{ PV.FATA.C_NUME}", m_elev), QString());
-    QCOMPARE(m_dm->ParseExp(ProfilInregistrat()->ListaCampuriElev(), m_elev),
+    QCOMPARE(ParseExp("a}b{PV.FATA.C_NUME}{PV.FATA.C_PRENUME} x{PV.FATA.C_CNP", m_elev), QString("a}bPopIon x"));
+    QCOMPARE(ParseExp("{x{PV.FATA.C_NUME}", m_elev), QString());
+    QCOMPARE(ParseExp("{ PV.FATA.C_NUME}", m_elev), QString());
+    QCOMPARE(ParseExp(ProfilInregistrat()->ListaCampuriElev(), m_elev),
              QString("Pop Ion / Pop Ion (1900101123456)"));
     QVERIFY(m_dm->Tr().Active());
 }
@@ -119,13 +120,13 @@ void TestValoareCamp::referinteIncomplete()
     Scrie(m_elev, "PV.FATA.D_NUME", "propriu");
     QCOMPARE(Valoare("PV.FATA.D_NUME", m_elev), QString());
     try {
-        m_dm->ParseExp("{PV.FATA.C_NUME}", m_elev);
+        ParseExp("{PV.FATA.C_NUME}", m_elev);
         QFAIL("ParseExp ran without a transaction");
     } catch (const EEroare& e) {
         QCOMPARE(e.Mesaj(), QString("Tranzactia trebuie sa fie activa in momentul apelarii procedurii ParseExp"));
     }
-    QCOMPARE(TDM::DescompuneReferinta("A.B").Camp, QString());
-    QCOMPARE(TDM::DescompuneReferinta(" A. B .C").Pagina, QString(" B "));
+    QCOMPARE(DescompuneReferinta("A.B").Camp, QString());
+    QCOMPARE(DescompuneReferinta(" A. B .C").Pagina, QString(" B "));
 }
 
 void TestValoareCamp::scoalaFaraLegaturaPrimaInregistrare()
@@ -150,8 +151,8 @@ void TestValoareCamp::listaScolilor()
         ScrieValoare(*m_dm, "SCOALA", alta, ref, text);
     TGardaTranzactie tr(m_dm->Tr());
     const QString expresie = ProfilInregistrat()->ListaCampuriGeneric();
-    QCOMPARE(m_dm->ParseExp(expresie, alta, "SCOALA"), QString("Alba Blaj Scoala 1 123"));
-    QCOMPARE(m_dm->ParseExp(expresie, scoala, "SCOALA"), QString("   "));
+    QCOMPARE(ParseExp(expresie, alta, "SCOALA"), QString("Alba Blaj Scoala 1 123"));
+    QCOMPARE(ParseExp(expresie, scoala, "SCOALA"), QString("   "));
 }
 
 void TestValoareCamp::ciclu()
@@ -185,9 +186,9 @@ void TestValoareCamp::tranzactiaSiInterogarile()
 
 void TestValoareCamp::spatiereMajuscule()
 {
-    QCOMPARE(TDM::SpatiereMajuscule("NumeElev"), QString(" Nume Elev"));
-    QCOMPARE(TDM::SpatiereMajuscule("PV"), QString(" P V"));
-    QCOMPARE(TDM::SpatiereMajuscule("ab1_Ă"), QString("ab1_Ă"));
+    QCOMPARE(SpatiereMajuscule("NumeElev"), QString(" Nume Elev"));
+    QCOMPARE(SpatiereMajuscule("PV"), QString(" P V"));
+    QCOMPARE(SpatiereMajuscule("ab1_Ă"), QString("ab1_Ă"));
 }
 
 QTEST_MAIN(TestValoareCamp)

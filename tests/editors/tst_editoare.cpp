@@ -1,4 +1,5 @@
 #include "base/citestenota.h"
+#include "db/valoarecamp.h"
 #include "editors/brvnumedit.h"
 #include "editors/editorcampnota.h"
 #include "editors/editorcampsimplu.h"
@@ -43,7 +44,7 @@ private:
     {
         auto editor = std::make_unique<T>();
         TGardaTranzactie tr(m_dm->Tr());
-        const TReferintaCamp r = TDM::DescompuneReferinta(camp);
+        const TReferintaCamp r = DescompuneReferinta(camp);
         editor->Incarca(r.Formular, r.Pagina, r.Camp, tabel, tabel == "ELEVI" ? m_elev : -1,
                         tabel == "ELEVI" ? -1 : m_elev);
         return editor;

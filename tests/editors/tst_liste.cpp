@@ -1,3 +1,4 @@
+#include "db/valoarecamp.h"
 #include "editors/adaugaelev.h"
 #include "editors/brvnumedit.h"
 #include "editors/editeaza.h"
@@ -257,7 +258,7 @@ void TestListe::listaScolii()
 
     // A pupil's certificate takes the school's values.
     const int elev = Elev("Pop", "Ana", "1");
-    QCOMPARE(m_dm->ValoareCamp("PV", "SPATE", "D_JUDETUL", elev), QString("Alba"));
+    QCOMPARE(ValoareCamp({"PV", "SPATE", "D_JUDETUL"}, elev), QString("Alba"));
 
     Selecteaza(lista.VT(), 0);
     prompt.RaspundeLaConfirmari({true});

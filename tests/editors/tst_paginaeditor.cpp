@@ -1,4 +1,5 @@
 #include "base/eroare.h"
+#include "db/valoarecamp.h"
 #include "editors/brvnumedit.h"
 #include "editors/editorcampnota.h"
 #include "editors/editorcampsimplu.h"
@@ -77,7 +78,7 @@ void TestPaginaEditor::desparteEticheta()
 
 void TestPaginaEditor::titluTab()
 {
-    QCOMPARE(ImparteTitluTab(TDM::SpatiereMajuscule("PV")), QString(" P V"));
+    QCOMPARE(ImparteTitluTab(SpatiereMajuscule("PV")), QString(" P V"));
     QCOMPARE(ImparteTitluTab("Formular de test pentru x"), QString("Formular de\r\ntest\r\npentru\r\nx"));
 }
 

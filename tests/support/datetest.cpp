@@ -15,7 +15,7 @@ int AdaugaInregistrare(TDM& dm, const QString& tabel)
 
 void ScrieValoare(TDM& dm, const QString& tabel, int id, const QString& referinta, const QString& text)
 {
-    const TReferintaCamp ref = TDM::DescompuneReferinta(referinta);
+    const TReferintaCamp ref = DescompuneReferinta(referinta);
     TGardaTranzactie tr(dm.Tr());
     dm.Q6().SQL(QStringLiteral("INSERT INTO \"DATE\" (COD_FORMULAR, COD_PAGINA, COD_CAMP, ID_%1, VALOARE_TEXT, "
                                "VALOARE_NUM) VALUES (:F, :P, :C, :ID, :V, 0)")
@@ -31,7 +31,7 @@ void ScrieValoare(TDM& dm, const QString& tabel, int id, const QString& referint
 
 void SeteazaOnorez(TDM& dm, const QString& referinta, const QString& onorez)
 {
-    const TReferintaCamp ref = TDM::DescompuneReferinta(referinta);
+    const TReferintaCamp ref = DescompuneReferinta(referinta);
     TGardaTranzactie tr(dm.Tr());
     dm.Q6().SQL(QStringLiteral("UPDATE PROFIL_DIPLOMA SET ONOREZ_SIMILAR=:O WHERE COD_FORMULAR=:F AND COD_PAGINA=:P "
                                "AND COD_CAMP=:C"));

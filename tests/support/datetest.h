@@ -1,6 +1,7 @@
 #pragma once
 
 #include "db/tdm.h"
+#include "db/valoarecamp.h"
 
 #include <QString>
 
