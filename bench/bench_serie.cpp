@@ -1,5 +1,6 @@
 #include "base/infoglobal2005.h"
 #include "forms/particularizaretextarea.h"
+#include "db/valoarecamp.h"
 #include "print/allstuffreg.h"
 #include "print/imprimantacurenta.h"
 #include "print/insertpaperform.h"
@@ -70,7 +71,7 @@ private:
             q.ParamByName(QStringLiteral("id"), id);
             q.ExecSQL();
             for (auto it = ValoriElevComplet().cbegin(); it != ValoriElevComplet().cend(); ++it) {
-                const TReferintaCamp ref = TDM::DescompuneReferinta(it.key());
+                const TReferintaCamp ref = DescompuneReferinta(it.key());
                 q.SQL(QStringLiteral("INSERT INTO \"DATE\" (COD_FORMULAR, COD_PAGINA, COD_CAMP, ID_ELEVI, "
                                      "VALOARE_TEXT, VALOARE_NUM) VALUES (:F, :P, :C, :ID, :V, 0)"));
                 q.ParamByName(QStringLiteral("F"), ref.Formular);

@@ -12,6 +12,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QSet>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -118,10 +119,12 @@ TLiniiAfisate TTiparireInSerie::DeTiparit() const
 
 void TTiparireInSerie::Debifeaza(const TLiniiAfisate& tiparite)
 {
+    QSet<int> iesite;
+    for (const TLinieAfisata& linie : tiparite)
+        iesite.insert(linie.Id);
     for (int i = 0; i < m_lista->topLevelItemCount(); ++i) {
         QTreeWidgetItem* rand = m_lista->topLevelItem(i);
-        const int id = m_elevi.at(rand->data(ColoanaElev, RolPozitie).toInt()).Id;
-        if (std::any_of(tiparite.cbegin(), tiparite.cend(), [id](const TLinieAfisata& l) { return l.Id == id; }))
+        if (iesite.contains(m_elevi.at(rand->data(ColoanaElev, RolPozitie).toInt()).Id))
             rand->setCheckState(ColoanaElev, Qt::Unchecked);
     }
 }

@@ -78,6 +78,10 @@ void TiparesteElevii(const TLiniiAfisate& elevi, const TPaginaDeTiparit& pagina,
 TRezultatSerie TiparesteSeria(const TLiniiAfisate& elevi, TPaginaCertificat parte, TProgresSerie& progres)
 {
     TRezultatSerie rezultat;
+    if (elevi.empty()) {
+        rezultat.Incheiata = true;
+        return rezultat;
+    }
     RuleazaCuEroare([&] {
         RuleazaLucrareaDeTiparire(parte, static_cast<int>(elevi.size()), [&](const TPaginaDeTiparit& pagina) {
             TiparesteElevii(elevi, pagina, progres, rezultat);

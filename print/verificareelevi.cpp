@@ -2,6 +2,7 @@
 
 #include "base/citestenota.h"
 #include "db/tdm.h"
+#include "db/valoarecamp.h"
 #include "editors/editorcampsimplu.h"
 #include "profile/inregistrare.h"
 
@@ -108,8 +109,7 @@ public:
         const auto gasit = m_valori.constFind(cheie);
         if (gasit != m_valori.cend())
             return *gasit;
-        const TReferintaCamp ref = TDM::DescompuneReferinta(cheie);
-        return *m_valori.insert(cheie, DM().ValoareCamp(ref.Formular, ref.Pagina, ref.Camp, m_idElev));
+        return *m_valori.insert(cheie, ValoareCamp(DescompuneReferinta(cheie), m_idElev));
     }
 
 private:
