@@ -26,7 +26,6 @@ public:
     void Umple(int idElev);
     // Prints the chosen sides of the filled form into a begun document, a page each.
     void Tipareste(QPrinter& imprimanta, QPainter& pictor);
-    int PaginiTiparite() const { return m_tiparite; }
 
 private:
     QList<TPaginaDeTiparit> m_alese;
@@ -41,9 +40,9 @@ struct TRezultatSerie {
     bool Incheiata = false;
 };
 
-// One side of the certificate for each pupil, in the order given,
-// as one print job: the calibration check, the insert-paper prompt once (with the number of
-// cards), then a page per pupil. A pupil that fails ends the document with the pages before
+// One side of the certificate for each pupil, in the order given, as one print job: the
+// calibration check, the insert-paper prompt once (with the number of cards), then a page
+// per pupil. A pupil that fails ends the document with the pages before
 // it; failures are shown to the user, naming the pupil. The print settings are written back
 // once, however the job ends.
 TRezultatSerie TiparesteSeria(const TLiniiAfisate& elevi, TPaginaCertificat parte, TProgresSerie& progres);
