@@ -2,6 +2,7 @@
 
 #include "base/comenzilinie.h"
 #include "base/eroare.h"
+#include "base/textunrand.h"
 #include "db/depozit.h"
 #include "db/pornirefaraferestre.h"
 #include "profile/inregistrare.h"
@@ -49,7 +50,7 @@ int ListeazaLiniile(const QCommandLineParser& parser)
     const TLiniiAfisate linii = CitesteLiniiAfisate(QStringLiteral("ELEVI"), ProfilCerut().ListaCampuriElev());
     QTextStream iesire(stdout);
     for (const TLinieAfisata& linie : LiniiFiltrate(linii, parser.value(Filtru)))
-        iesire << linie.Denumire << '\n';
+        iesire << EscapeazaPeUnRand(linie.Denumire) << '\n';
     return 0;
 }
 
