@@ -1,6 +1,7 @@
 #include "print/verificareelevi.h"
 
 #include "base/citestenota.h"
+#include "base/textunrand.h"
 #include "db/tdm.h"
 #include "db/valoarecamp.h"
 #include "editors/editorcampsimplu.h"
@@ -150,8 +151,10 @@ int ScrieConstatarileElevilor(QTextStream& iesire)
     const TLiniiAfisate linii = CitesteLiniiAfisate(QStringLiteral("ELEVI"), ProfilCerut().ListaCampuriElev());
     int numar = 0;
     for (const TElevVerificat& elev : VerificaElevii(linii)) {
+        // The values quoted in a finding are the user's: they must not break the line.
         for (const QString& constatare : elev.Constatari)
-            iesire << elev.Linie.Id << ' ' << elev.Linie.Denumire << ": " << constatare << '\n';
+            iesire << elev.Linie.Id << ' ' << EscapeazaPeUnRand(elev.Linie.Denumire + QStringLiteral(": ") + constatare)
+                   << '\n';
         numar += static_cast<int>(elev.Constatari.size());
     }
     return numar;

@@ -518,14 +518,15 @@ void TestTiparireSerie::linieDeComandaVerificare()
     QCOMPARE(r.CodIesire, 0);
     QCOMPARE(r.Iesire, QString());
 
-    const int gresit = AdaugaElev(m_mediu->PornesteDM(), {"DOBRE", "IOANA", "2960523123458", "11"});
+    // A value with a line break stays on its finding's line.
+    const int gresit = AdaugaElev(m_mediu->PornesteDM(), {"DOBRE", "IOANA", "2960523123458", "1\n1"});
     m_mediu->OpresteDM();
     r = RuleazaProgramul({"--check-pupils"}, m_mediu->Dosar());
     QCOMPARE(r.CodIesire, 1);
     const QString linie = QStringLiteral("%1 DOBRE IOANA / DOBRE IOANA (2960523123458): ").arg(gresit);
     QCOMPARE(r.Iesire.split(u'\n', Qt::SkipEmptyParts),
              (QStringList{linie + "CNP-ul \"2960523123458\" nu este valid.",
-                          linie + "Nota la limba romana este \"11\", nu o nota intre 5,00 si 10,00."}));
+                          linie + "Nota la limba romana este \"1\\n1\", care nu este o nota."}));
 }
 
 QTEST_MAIN(TestTiparireSerie)
