@@ -3,6 +3,7 @@
 #include "base/comenzilinie.h"
 #include "base/eroare.h"
 #include "base/textunrand.h"
+#include "base/versiune.h"
 #include "db/depozit.h"
 #include "db/pornirefaraferestre.h"
 #include "profile/inregistrare.h"
@@ -36,6 +37,14 @@ const QCommandLineOption VerificareElevi(
                    "(cu codul 1 cand exista probleme)."));
 const QCommandLineOption Pagina(QStringLiteral("page"), QStringLiteral("Pagina: fata, spate sau ambele."),
                                 QStringLiteral("fata|spate|ambele"), QStringLiteral("ambele"));
+
+const QCommandLineOption Versiune(QStringLiteral("version"), QStringLiteral("Afiseaza numele si versiunea programului."));
+
+int AfiseazaVersiunea(const QCommandLineParser&)
+{
+    QTextStream(stdout) << NumeSiVersiuneProgram() << Qt::endl;
+    return 0;
+}
 
 int InitializeazaBazaDeDate(const QCommandLineParser&)
 {
@@ -117,6 +126,7 @@ void Inregistreaza(QList<QCommandLineOption> optiuni, int (*mod)(const QCommandL
 
 void InregistreazaComenzile()
 {
+    Inregistreaza({Versiune}, AfiseazaVersiunea);
     Inregistreaza({InitializeazaBaza}, InitializeazaBazaDeDate);
     Inregistreaza({ListeazaElevii, Filtru}, ListeazaLiniile);
     Inregistreaza({TiparesteInPdf, Elev, TotiElevii, Pagina}, TiparesteCertificatul);

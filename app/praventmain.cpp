@@ -1,8 +1,10 @@
 #include "app/praventmain.h"
 
 #include "base/centreazafereastra.h"
+#include "app/despre.h"
 #include "app/editorconfigglobal.h"
 #include "base/userprompt.h"
+#include "base/versiune.h"
 #include "db/tdm.h"
 #include "editors/configurarediploma.h"
 #include "editors/listaelevi.h"
@@ -40,10 +42,15 @@ TPraventMain::TPraventMain(QWidget* parent) : QMainWindow(parent)
     m_tiparireInSerie1->setObjectName(QStringLiteral("TiparireInSerie1"));
     connect(m_tiparireInSerie1, &QAction::triggered, this, &TPraventMain::TiparireInSerie1Click);
 
+    m_ajutor = menuBar()->addMenu(QStringLiteral("Ajutor"));
+    m_despre1 = m_ajutor->addAction(QStringLiteral("Despre ") + NumeProgram());
+    m_despre1->setObjectName(QStringLiteral("Despre1"));
+
     connect(m_configurareimprimanta2, &QAction::triggered, this, &TPraventMain::Configurareimprimanta2Click);
     connect(m_formatnote1, &QAction::triggered, this, &TPraventMain::Formatnote1Click);
     connect(m_configurarediploma1, &QAction::triggered, this, &TPraventMain::Configurarediploma1Click);
     connect(m_configurarescoala1, &QAction::triggered, this, &TPraventMain::Configurarescoala1Click);
+    connect(m_despre1, &QAction::triggered, this, &TPraventMain::Despre1Click);
     // The import is not part of this build yet: its item stays visible but cannot be chosen.
     m_importdinExcel1->setEnabled(false);
 
@@ -115,6 +122,14 @@ void TPraventMain::TiparireInSerie1Click()
 {
     RuleazaCuEroare([this] {
         TTiparireInSerie dialog(m_listaElevi->LiniiVizibile(), this);
+        dialog.exec();
+    });
+}
+
+void TPraventMain::Despre1Click()
+{
+    RuleazaCuEroare([this] {
+        TDespre dialog(this);
         dialog.exec();
     });
 }

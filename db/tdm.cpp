@@ -4,6 +4,7 @@
 #include "base/eroare.h"
 #include "base/iesireproces.h"
 #include "base/userprompt.h"
+#include "db/blocarefirebird.h"
 #include "db/identificator.h"
 #include "profile/inregistrare.h"
 
@@ -188,6 +189,7 @@ void TDM::GasesteSauCreeazaBazaDeDate()
 
 void TDM::Conecteaza()
 {
+    AlegeDosarulDeBlocareFirebird();
     QSqlDatabase baza = QSqlDatabase::contains(m_numeConexiune)
         ? QSqlDatabase::database(m_numeConexiune, false)
         : QSqlDatabase::addDatabase(QStringLiteral("QIBASE"), m_numeConexiune);
