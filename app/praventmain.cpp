@@ -10,6 +10,7 @@
 #include "editors/listaelevi.h"
 #include "editors/listagenerica.h"
 #include "print/printwiz.h"
+#include "print/tiparireinserie.h"
 
 #include <QCursor>
 #include <QGuiApplication>
@@ -33,6 +34,14 @@ TPraventMain::TPraventMain(QWidget* parent) : QMainWindow(parent)
     m_configurarescoala1 = AdaugaArticol(QStringLiteral("Configurarescoala1"), QStringLiteral("Configurare scoala"));
     m_configurare->addSeparator()->setObjectName(QStringLiteral("N2"));
     m_importdinExcel1 = AdaugaArticol(QStringLiteral("ImportdinExcel1"), QStringLiteral("Import din Excel"));
+
+    // Printing a class sits beside the configuration rather than among the form buttons:
+    // those are one per printable form, and this prints the certificate for many pupils.
+    m_tiparire = menuBar()->addMenu(QStringLiteral("Tiparire"));
+    m_tiparireInSerie1 = m_tiparire->addAction(QStringLiteral("Tiparire in serie"));
+    m_tiparireInSerie1->setObjectName(QStringLiteral("TiparireInSerie1"));
+    connect(m_tiparireInSerie1, &QAction::triggered, this, &TPraventMain::TiparireInSerie1Click);
+
     m_ajutor = menuBar()->addMenu(QStringLiteral("Ajutor"));
     m_despre1 = m_ajutor->addAction(QStringLiteral("Despre ") + NumeProgram());
     m_despre1->setObjectName(QStringLiteral("Despre1"));
@@ -105,6 +114,14 @@ void TPraventMain::Configurarescoala1Click()
         dialog.setWindowTitle(QStringLiteral("Configurare scoala"));
         dialog.NumeTabel = QStringLiteral("SCOALA");
         dialog.Reincarca();
+        dialog.exec();
+    });
+}
+
+void TPraventMain::TiparireInSerie1Click()
+{
+    RuleazaCuEroare([this] {
+        TTiparireInSerie dialog(m_listaElevi->LiniiVizibile(), this);
         dialog.exec();
     });
 }

@@ -18,6 +18,8 @@ public:
     QAction* Configurarediploma1() const { return m_configurarediploma1; }
     QAction* Configurarescoala1() const { return m_configurarescoala1; }
     QAction* ImportdinExcel1() const { return m_importdinExcel1; }
+    QMenu* MeniuTiparire() const { return m_tiparire; }
+    QAction* TiparireInSerie1() const { return m_tiparireInSerie1; }
     QMenu* MeniuAjutor() const { return m_ajutor; }
     QAction* Despre1() const { return m_despre1; }
 
@@ -31,6 +33,8 @@ public:
     void Formatnote1Click();
     void Configurarediploma1Click();
     void Configurarescoala1Click();
+    // Opens the class print job on the pupils the list shows.
+    void TiparireInSerie1Click();
     void Despre1Click();
 
 private:
@@ -42,6 +46,8 @@ private:
     QAction* m_configurarediploma1;
     QAction* m_configurarescoala1;
     QAction* m_importdinExcel1;
+    QMenu* m_tiparire;
+    QAction* m_tiparireInSerie1;
     QMenu* m_ajutor;
     QAction* m_despre1;
     TListaElevi* m_listaElevi;

@@ -2,61 +2,52 @@
 
 #include "base/eroare.h"
 #include "db/depozit.h"
-#include "forms/formulardeprintat.h"
-#include "forms/imprimantaqt.h"
-#include "forms/umplereformular.h"
 #include "print/allstuffreg.h"
 #include "print/documenttiparit.h"
-#include "print/printpraventform.h"
-#include "print/scrienotainformular.h"
+#include "print/tiparireserie.h"
 
 namespace {
 
-struct TPaginaDeTiparit {
-    TFormularDePrintat* Pagina;
-    double Stanga;
-    double Sus;
-    bool Oglinda;
-};
-
-void VerificaElevul(int idElev)
+void RefuzaEleviiNecunoscuti(const QList<int>& elevi)
 {
-    if (!ExistaElevul(idElev))
-        throw EEroare(QStringLiteral("Elevul %1 nu exista.").arg(idElev));
+    for (const int idElev : elevi)
+        if (!ExistaElevul(idElev))
+            throw EEroare(QStringLiteral("Elevul %1 nu exista.").arg(idElev));
 }
 
-QList<TPaginaDeTiparit> PaginiDeTiparit(const TPrintPraventForm& formular, const QList<TPaginaCertificat>& parti)
+QList<TPaginaDeTiparit> PaginiDeTiparit(const QList<TPaginaCertificat>& parti)
 {
     TAllStuffReg setari;
     QList<TPaginaDeTiparit> alese;
     for (const TPaginaCertificat parte : parti)
-        alese.append({parte == TPaginaCertificat::Fata ? formular.Fata() : formular.Spate(), setari.MargineStanga(parte),
-                      setari.MargineSus(parte), PaginaOglindita(parte, setari)});
+        alese.append({parte, setari.MargineStanga(parte), setari.MargineSus(parte), PaginaOglindita(parte, setari)});
     return alese;
 }
 
-// A failure drops the document's temporary file: the target stays as it was, a half-printed
-// certificate being no use to anyone.
-void Tipareste(const QString& fisier, const QList<TPaginaDeTiparit>& pagini, const QString& titlu)
+void TiparesteElevii(TDocumentTiparit& document, const QList<TPaginaCertificat>& parti, const QList<int>& elevi)
 {
-    const std::unique_ptr<TDocumentTiparit> document = TDocumentTiparit::InPdf(fisier, titlu, false);
-    TImprimantaQt imprimanta(document->Imprimanta(), document->Pictor());
-    for (int i = 0; i < pagini.size(); ++i) {
-        if (i > 0)
-            document->Imprimanta().newPage();
-        const TPaginaDeTiparit& p = pagini.at(i);
-        p.Pagina->PrintAllAreas(imprimanta, p.Oglinda, p.Stanga, p.Sus);
+    TTiparitorCertificate tiparitor(PaginiDeTiparit(parti));
+    for (const int idElev : elevi) {
+        try {
+            tiparitor.Umple(idElev);
+        } catch (const EEroare& e) {
+            if (elevi.size() == 1)
+                throw;
+            throw EEroare(QStringLiteral("Elevul %1: %2").arg(idElev).arg(e.Mesaj()));
+        }
+        tiparitor.Tipareste(document.Imprimanta(), document.Pictor());
     }
-    document->Incheie();
 }
 
 } // namespace
 
-void TiparesteCertificatInPdf(const QString& fisier, int idElev, TPaginiCertificat pagini)
+void TiparesteCertificateInPdf(const QString& fisier, const QList<int>& elevi, TPaginiCertificat pagini)
 {
-    VerificaElevul(idElev);
-    TPrintPraventForm formular;
-    UmpleFormular(formular, idElev, ScrieNotaInFormular);
+    RefuzaEleviiNecunoscuti(elevi);
     const QList<TPaginaCertificat> parti = PaginileAlese(pagini);
-    Tipareste(fisier, PaginiDeTiparit(formular, parti), TitluDocument(parti));
+    // A failure drops the document's temporary file and leaves the target as it was: a
+    // half-printed class is no use to anyone.
+    const std::unique_ptr<TDocumentTiparit> document = TDocumentTiparit::InPdf(fisier, TitluDocument(parti), false);
+    TiparesteElevii(*document, parti, elevi);
+    document->Incheie();
 }
