@@ -57,7 +57,8 @@ void TiparesteElevii(const TLiniiAfisate& elevi, const TPaginaDeTiparit& pagina,
     // Begun only once the first card is filled: a job stopped or failing before it must not
     // feed a blank card.
     std::unique_ptr<TDocumentTiparit> document;
-    // Stopped by the user, the cards printed so far make a whole document.
+    // Stopped by the user or by a pupil that cannot be filled, the cards printed so far make
+    // a whole document.
     const auto incheie = [&document] {
         if (document)
             document->Incheie();
@@ -70,6 +71,8 @@ void TiparesteElevii(const TLiniiAfisate& elevi, const TPaginaDeTiparit& pagina,
         try {
             tiparitor.Umple(elev.Id);
         } catch (const EEroare& e) {
+            // The cards printed before it went out: their document is whole.
+            incheie();
             throw EEroare(MesajOprire(elev, e.Mesaj(), rezultat.Tiparite));
         }
         if (!document && !(document = TDocumentTiparit::Incepe(TitluDocument({pagina.Parte}), false)))
