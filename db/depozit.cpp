@@ -2,6 +2,46 @@
 
 #include "db/identificator.h"
 #include "db/tdm.h"
+
+namespace {
+
+void LeagaCampul(TInterogare& q, const TReferintaCamp& camp)
+{
+    q.ParamByName("COD_FORMULAR", camp.Formular);
+    q.ParamByName("COD_PAGINA", camp.Pagina);
+    q.ParamByName("COD_CAMP", camp.Camp);
+}
+
+const QString SelectValoare = QStringLiteral(
+    "SELECT * FROM \"DATE\" WHERE (ID_%1=:ID) AND (COD_FORMULAR=:COD_FORMULAR) AND (COD_PAGINA=:COD_PAGINA) AND "
+    "(COD_CAMP=:COD_CAMP)");
+
+bool ExistaRand(TInterogare& q, const TReferintaCamp& camp, const QString& tabel, int id)
+{
+    TInchideLaFinal inchide(q);
+    q.SQL(SelectValoare.arg(tabel));
+    LeagaCampul(q, camp);
+    q.ParamByName("ID", id);
+    q.Open();
+    return !q.Eof();
+}
+
+QString ComandaActualizare(const QString& tabel)
+{
+    QString sql = QStringLiteral("UPDATE \"DATE\" SET VALOARE_TEXT=:VAL, VALOARE_NUM=0");
+    TInterogare& q = DM().Q2();
+    TInchideLaFinal inchide(q);
+    q.SQL(QStringLiteral("SELECT NUME_TABEL FROM TABELE WHERE NUME_TABEL <> :TAB"));
+    q.ParamByName("TAB", tabel);
+    for (q.Open(); !q.Eof(); q.Next())
+        sql += QStringLiteral(", ID_") + NumeTabelVerificat(q.FieldByName(QStringLiteral("NUME_TABEL")).AsString())
+            + QStringLiteral(" = NULL");
+    return sql + QStringLiteral(" WHERE (ID_%1=:ID) AND (COD_FORMULAR=:COD_FORMULAR) AND (COD_PAGINA=:COD_PAGINA) "
+                                "AND (COD_CAMP=:COD_CAMP)")
+                     .arg(tabel);
+}
+
+} // namespace
 #include "db/valoarecamp.h"
 
 // Which shared query object each function runs its statements on. Value resolution takes
@@ -11,6 +51,16 @@
 // |-----------------------|-------|-------------------------------------------------------|
 // | CitesteLiniiAfisate   | Q5    | loops over the records while ParseExp uses Q1-Q3      |
 // | ExistaElevul          | Q1    | a single lookup, nothing nested                       |
+// | CampuriEditorTabel    | Q4    | the editors it builds load their values on Q1          |
+// | LiniiProfil           | Q1    | reads into a list, nothing nested                      |
+// | LegaturaCamp          | Q1    | a single lookup                                        |
+// | ScrieLegaturaCamp     | Q1    | a single statement                                     |
+// | TipDeDateCamp         | Q4    | called by the filling between value lookups on Q1-Q3  |
+// | ValoareStocata        | Q1    | a single lookup; editors load one after the other      |
+// | ScrieValoareStocata   | Q1    | its update lists the other tables on Q2 while built    |
+// | ValoriDistincte       | Q1    | reads into a list, nothing nested                      |
+// | InregistrareNoua      | Q1    | the generator, then the insert, one after the other   |
+// | StergeInregistrare    | Q1    | a single statement                                     |
 
 bool ExistaElevul(int idElev)
 {
@@ -47,4 +97,153 @@ TLiniiAfisate LiniiFiltrate(const TLiniiAfisate& linii, const QString& cautat)
         if (linie.Denumire.contains(cautat, Qt::CaseSensitive))
             filtrate.push_back(linie);
     return filtrate;
+}
+
+std::vector<TCampEditor> CampuriEditorTabel(const QString& tabel)
+{
+    std::vector<TCampEditor> campuri;
+    TInterogare& q = DM().Q4();
+    TInchideLaFinal inchide(q);
+    // Profile order, so that the editors always come in the same order.
+    q.SQL(QStringLiteral("select    COD_FORMULAR, COD_PAGINA, COD_CAMP, SIMILAR_CU, ONOREZ_SIMILAR,    "
+                         "ETICHETA_EDITOR, FORMULA, VIZIBIL, TIP_DE_DATE, ASOCIAT_CU, GRUP, LATIME_SUGERATA, "
+                         "COD_LINIE from    PROFIL_DIPLOMA where    ASOCIAT_CU = :ASOCIAT_CU order by ORDINE"));
+    q.ParamByName("ASOCIAT_CU", tabel);
+    for (q.Open(); !q.Eof(); q.Next()) {
+        auto camp = [&q](const char* nume) { return q.FieldByName(QLatin1String(nume)); };
+        campuri.push_back({camp("COD_FORMULAR").AsString(), camp("COD_PAGINA").AsString(), camp("COD_CAMP").AsString(),
+                           camp("SIMILAR_CU").AsString(), camp("ONOREZ_SIMILAR").AsString(),
+                           camp("ETICHETA_EDITOR").AsString(), camp("TIP_DE_DATE").AsString(),
+                           camp("COD_LINIE").AsString(), camp("LATIME_SUGERATA").AsInteger()});
+    }
+    return campuri;
+}
+
+std::vector<TLinieProfil> LiniiProfil()
+{
+    std::vector<TLinieProfil> linii;
+    TGardaTranzactie tr(DM().Tr());
+    TInterogare& q = DM().Q1();
+    TInchideLaFinal inchide(q);
+    // Profile order, then the key, keeps the list stable.
+    q.SQL(QStringLiteral("select    COD_FORMULAR, COD_PAGINA, COD_CAMP, ASOCIAT_CU, ONOREZ_SIMILAR, ETICHETA_EDITOR "
+                         "from    PROFIL_DIPLOMA order by ORDINE, COD_FORMULAR, COD_PAGINA, COD_CAMP"));
+    for (q.Open(); !q.Eof(); q.Next()) {
+        auto text = [&q](int i) { return q.Fields(i).AsString(); };
+        linii.push_back({text(0), text(1), text(2), text(5), text(4), text(3)});
+    }
+    return linii;
+}
+
+std::optional<TLegaturaCamp> LegaturaCamp(const TReferintaCamp& camp)
+{
+    TGardaTranzactie tr(DM().Tr());
+    TInterogare& q = DM().Q1();
+    TInchideLaFinal inchide(q);
+    q.SQL(QStringLiteral("select    ONOREZ_SIMILAR, ASOCIAT_CU from    PROFIL_DIPLOMA where    (COD_FORMULAR = "
+                         ":COD_FORMULAR) and (COD_PAGINA = :COD_PAGINA) and (COD_CAMP = :COD_CAMP)"));
+    LeagaCampul(q, camp);
+    q.Open();
+    if (q.Eof())
+        return std::nullopt;
+    return TLegaturaCamp{q.FieldByName(QStringLiteral("ONOREZ_SIMILAR")).AsString(),
+                         q.FieldByName(QStringLiteral("ASOCIAT_CU")).AsString()};
+}
+
+void ScrieLegaturaCamp(const TReferintaCamp& camp, const TLegaturaCamp& legatura)
+{
+    TGardaTranzactie tr(DM().Tr());
+    TInterogare& q = DM().Q1();
+    TInchideLaFinal inchide(q);
+    q.SQL(QStringLiteral("update    PROFIL_DIPLOMA set    ONOREZ_SIMILAR = :ONOREZ_SIMILAR, ASOCIAT_CU = "
+                         ":ASOCIAT_CU where    (COD_FORMULAR = :COD_FORMULAR)    and    (COD_PAGINA = "
+                         ":COD_PAGINA)    and    (COD_CAMP = :COD_CAMP)"));
+    q.ParamByName("ONOREZ_SIMILAR", legatura.OnorezSimilar);
+    q.ParamByName("ASOCIAT_CU", legatura.AsociatCu);
+    LeagaCampul(q, camp);
+    q.ExecSQL();
+    tr.Commit();
+}
+
+std::optional<QString> TipDeDateCamp(const TReferintaCamp& camp)
+{
+    TTranzactieImprumutata tr(DM().Tr());
+    TInterogare& q = DM().Q4();
+    TInchideLaFinal inchide(q);
+    q.SQL(QStringLiteral("SELECT TIP_DE_DATE FROM PROFIL_DIPLOMA WHERE (COD_FORMULAR=:COD_FORMULAR) AND "
+                         "(COD_PAGINA=:COD_PAGINA) AND (COD_CAMP=:COD_CAMP)"));
+    LeagaCampul(q, camp);
+    q.Open();
+    if (q.Eof())
+        return std::nullopt;
+    return q.Fields(0).AsString();
+}
+
+QString ValoareStocata(const TReferintaCamp& camp, const QString& tabel, int id)
+{
+    TInterogare& q = DM().Q1();
+    TInchideLaFinal inchide(q);
+    q.SQL(SelectValoare.arg(NumeTabelVerificat(tabel)));
+    LeagaCampul(q, camp);
+    q.ParamByName("ID", id);
+    q.Open();
+    return q.Eof() ? QString() : q.FieldByName(QStringLiteral("VALOARE_TEXT")).AsString();
+}
+
+void ScrieValoareStocata(const TReferintaCamp& camp, const QString& tabel, int id, const QString& valoare)
+{
+    const QString& t = NumeTabelVerificat(tabel);
+    TInterogare& q = DM().Q1();
+    TInchideLaFinal inchide(q);
+    if (!ExistaRand(q, camp, t, id)) {
+        q.SQL(QStringLiteral("INSERT INTO \"DATE\" (COD_FORMULAR, COD_PAGINA, COD_CAMP, ID_%1, VALOARE_TEXT, "
+                             "VALOARE_NUM) VALUES (:COD_FORMULAR, :COD_PAGINA, :COD_CAMP, :ID, :VALOARE_TEXT, 0)")
+                  .arg(t));
+        q.ParamByName("VALOARE_TEXT", valoare);
+    } else {
+        q.SQL(ComandaActualizare(t));
+        q.ParamByName("VAL", valoare);
+    }
+    LeagaCampul(q, camp);
+    q.ParamByName("ID", id);
+    q.ExecSQL();
+}
+
+QStringList ValoriDistincte(const TReferintaCamp& camp)
+{
+    QStringList valori;
+    TInterogare& q = DM().Q1();
+    TInchideLaFinal inchide(q);
+    q.SQL(QStringLiteral("select DISTINCT(VALOARE_TEXT) from \"DATE\" where (COD_FORMULAR=:COD_FORMULAR) and "
+                         "(COD_PAGINA=:COD_PAGINA) and (COD_CAMP=:COD_CAMP)"));
+    LeagaCampul(q, camp);
+    for (q.Open(); !q.Eof(); q.Next())
+        valori << q.Fields(0).AsString();
+    return valori;
+}
+
+int InregistrareNoua(const QString& tabel)
+{
+    const QString& t = NumeTabelVerificat(tabel);
+    TInterogare& q = DM().Q1();
+    TInchideLaFinal inchide(q);
+    q.SQL(QStringLiteral("SELECT GEN_ID(G_ID_%1,1) AS \"ID\" FROM RDB$DATABASE").arg(t));
+    q.Open();
+    const int id = q.FieldByName(QStringLiteral("ID")).AsInteger();
+    q.SQL(QStringLiteral("insert into %1 (ID_%1) values (:id)").arg(t));
+    q.ParamByName("id", id);
+    q.ExecSQL();
+    return id;
+}
+
+void StergeInregistrare(const QString& tabel, int id)
+{
+    const QString& t = NumeTabelVerificat(tabel);
+    TGardaTranzactie tr(DM().Tr());
+    TInterogare& q = DM().Q1();
+    TInchideLaFinal inchide(q);
+    q.SQL(QStringLiteral("delete from %1 where ID_%1 = :ID").arg(t));
+    q.ParamByName("ID", id);
+    q.ExecSQL();
+    tr.Commit();
 }

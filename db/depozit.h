@@ -1,6 +1,10 @@
 #pragma once
 
+#include "db/valoarecamp.h"
+
 #include <QString>
+#include <QStringList>
+#include <optional>
 #include <vector>
 
 // A record of an entity table as its list shows it.
@@ -19,3 +23,53 @@ TLiniiAfisate CitesteLiniiAfisate(const QString& tabel, const QString& expresie)
 
 // The lines that contain `cautat` as typed, case-sensitive; every line when it is blank.
 TLiniiAfisate LiniiFiltrate(const TLiniiAfisate& linii, const QString& cautat);
+
+// --- Profile lines ---------------------------------------------------------------------
+
+// A profile line as the record editor page builds its editor from it.
+struct TCampEditor {
+    QString CodFormular, CodPagina, CodCamp, SimilarCu, OnorezSimilar, Eticheta, TipDeDate, CodLinie;
+    int LatimeSugerata = 0;
+};
+// The fields owned by `tabel`, in profile order. Runs in the caller's transaction.
+std::vector<TCampEditor> CampuriEditorTabel(const QString& tabel);
+
+// A profile line as the profile configuration lists it.
+struct TLinieProfil {
+    QString CodFormular, CodPagina, CodCamp, EtichetaEditor, OnorezSimilar, AsociatCu;
+};
+// Every profile line, in profile order then by key, in a read transaction of its own.
+std::vector<TLinieProfil> LiniiProfil();
+
+// Whether a field takes its similar field's value, and the table that owns it.
+struct TLegaturaCamp {
+    QString OnorezSimilar, AsociatCu;
+};
+// The line's link settings, or none when the profile has no such line; a read transaction.
+std::optional<TLegaturaCamp> LegaturaCamp(const TReferintaCamp& camp);
+// Stores the line's link settings and commits.
+void ScrieLegaturaCamp(const TReferintaCamp& camp, const TLegaturaCamp& legatura);
+
+// The data type of a profile field, or none when the profile has no such field. Runs in the
+// caller's transaction when there is one.
+std::optional<QString> TipDeDateCamp(const TReferintaCamp& camp);
+
+// --- Record values ---------------------------------------------------------------------
+
+// The stored text of a field of record `id` of `tabel`; a null string when nothing is
+// stored. Runs in the caller's transaction.
+QString ValoareStocata(const TReferintaCamp& camp, const QString& tabel, int id);
+// Stores the text of a field of a record, inserting its row or updating it; the update
+// clears the id columns of every other entity table, since a stored value belongs to
+// exactly one record of one table. Runs in the caller's transaction.
+void ScrieValoareStocata(const TReferintaCamp& camp, const QString& tabel, int id, const QString& valoare);
+// Every distinct text stored for a field, whatever the record. Runs in the caller's transaction.
+QStringList ValoriDistincte(const TReferintaCamp& camp);
+
+// --- Records ---------------------------------------------------------------------------
+
+// A new record of `tabel` with the next identifier of its generator. Runs in the caller's
+// transaction.
+int InregistrareNoua(const QString& tabel);
+// Deletes a record of `tabel` (its values go with it) and commits.
+void StergeInregistrare(const QString& tabel, int id);

@@ -36,6 +36,30 @@ void LeagaCoduri(TInterogare& q, const QString& formular, const QString& pagina,
     q.ParamByName("COD_CAMP", camp);
 }
 
+using TLegare = std::function<void(TInterogare&)>;
+
+// Whether the lookup finds a row; the query is closed again either way.
+bool GasesteRand(TInterogare& q, const QString& sql, const TLegare& leaga)
+{
+    TInchideLaFinal inchide(q);
+    q.SQL(sql);
+    leaga(q);
+    q.Open();
+    return !q.Eof();
+}
+
+// The synchronisation's "find the row, then insert or update": the lookup binds the key,
+// the update (when it found the row) or the insert binds the key and the values.
+void InsereazaSauActualizeaza(TInterogare& q, const QString& cautare, const QString& actualizare,
+                              const QString& inserare, const TLegare& leagaCheia, const TLegare& leagaValorile)
+{
+    const bool exista = GasesteRand(q, cautare, leagaCheia);
+    q.SQL(exista ? actualizare : inserare);
+    leagaCheia(q);
+    leagaValorile(q);
+    q.ExecSQL();
+}
+
 bool AcelasiCod(const TLinieProfilDiploma& linie, const QString& formular, const QString& pagina,
                 const QString& camp)
 {
@@ -178,18 +202,13 @@ void TDM::SincronizeazaTabele()
     TGardaTranzactie tr(m_tr);
     for (int i = 0; i < lista->Count(); ++i) {
         const TLinieTabel& linie = lista->Linie(i);
-        Q1().SQL(QStringLiteral("select    * from    TABELE where    (NUME_TABEL = :NUME_TABEL)"));
-        Q1().ParamByName("NUME_TABEL", linie.NUME_TABEL);
-        Q1().Open();
-        const bool exista = !Q1().Eof();
-        Q1().Close();
-        Q1().SQL(exista ? QStringLiteral("update    TABELE set    NUME_TABEL = :NUME_TABEL, EXP_DENUMIRE = "
-                                         ":EXP_DENUMIRE where    (NUME_TABEL = :NUME_TABEL)")
-                        : QStringLiteral("insert into    TABELE    (NUME_TABEL, EXP_DENUMIRE) values    "
-                                         "(:NUME_TABEL, :EXP_DENUMIRE)"));
-        Q1().ParamByName("NUME_TABEL", linie.NUME_TABEL);
-        Q1().ParamByName("EXP_DENUMIRE", linie.EXP_DENUMIRE);
-        Q1().ExecSQL();
+        InsereazaSauActualizeaza(Q1(), QStringLiteral("select    * from    TABELE where    (NUME_TABEL = :NUME_TABEL)"),
+                                 QStringLiteral("update    TABELE set    NUME_TABEL = :NUME_TABEL, EXP_DENUMIRE = "
+                                                ":EXP_DENUMIRE where    (NUME_TABEL = :NUME_TABEL)"),
+                                 QStringLiteral("insert into    TABELE    (NUME_TABEL, EXP_DENUMIRE) values    "
+                                                "(:NUME_TABEL, :EXP_DENUMIRE)"),
+                                 [&linie](TInterogare& q) { q.ParamByName("NUME_TABEL", linie.NUME_TABEL); },
+                                 [&linie](TInterogare& q) { q.ParamByName("EXP_DENUMIRE", linie.EXP_DENUMIRE); });
     }
     tr.Commit();
 }
@@ -297,12 +316,8 @@ void TDM::SincronizeazaTipuriDeDate()
 {
     TGardaTranzactie tr(m_tr);
     for (const char* tip : TipuriDeDate) {
-        Q1().SQL(QStringLiteral("select * from TIPURI_DE_DATE where TIP_DE_DATE = :TIP_DE_DATE"));
-        Q1().ParamByName("TIP_DE_DATE", QString::fromLatin1(tip));
-        Q1().Open();
-        const bool exista = !Q1().Eof();
-        Q1().Close();
-        if (exista)
+        if (GasesteRand(Q1(), QStringLiteral("select * from TIPURI_DE_DATE where TIP_DE_DATE = :TIP_DE_DATE"),
+                        [tip](TInterogare& q) { q.ParamByName("TIP_DE_DATE", QString::fromLatin1(tip)); }))
             continue;
         Q1().SQL(QStringLiteral("insert into TIPURI_DE_DATE (TIP_DE_DATE) values (:TIP_DE_DATE)"));
         Q1().ParamByName("TIP_DE_DATE", QString::fromLatin1(tip));
@@ -324,38 +339,36 @@ void TDM::SincronizeazaProfil(const TListaLiniiProfilDiploma& profil)
     TGardaTranzactie tr(m_tr);
     for (int i = 0; i < profil.Count(); ++i) {
         const TLinieProfilDiploma& linie = profil.Linie(i);
-        Q1().SQL(QStringLiteral("select    * from    PROFIL_DIPLOMA where    (COD_FORMULAR = :COD_FORMULAR) and "
-                                "(COD_PAGINA = :COD_PAGINA) and (COD_CAMP = :COD_CAMP)"));
-        LeagaCoduri(Q1(), linie.COD_FORMULAR, linie.COD_PAGINA, linie.COD_CAMP);
-        Q1().Open();
-        const bool exista = !Q1().Eof();
-        Q1().Close();
-        Q1().SQL(exista
-                     ? QStringLiteral(
-                         "update    PROFIL_DIPLOMA set    SIMILAR_CU = :SIMILAR_CU, ETICHETA_EDITOR = "
-                         ":ETICHETA_EDITOR,    FORMULA = :FORMULA, VIZIBIL = :VIZIBIL, TIP_DE_DATE = "
-                         ":TIP_DE_DATE,    ASOCIAT_CU = :ASOCIAT_CU, GRUP = :GRUP, "
-                         "LATIME_SUGERATA=:LATIME_SUGERATA, COD_LINIE=:COD_LINIE, ORDINE=:ORDINE where    "
-                         "(COD_FORMULAR = :COD_FORMULAR) and (COD_PAGINA = :COD_PAGINA) and (COD_CAMP = "
-                         ":COD_CAMP)")
-                     : QStringLiteral(
-                         "insert into    PROFIL_DIPLOMA    (COD_FORMULAR, COD_PAGINA, COD_CAMP, SIMILAR_CU, "
-                         "ONOREZ_SIMILAR,    ETICHETA_EDITOR, FORMULA, VIZIBIL, TIP_DE_DATE, ASOCIAT_CU, GRUP, "
-                         "LATIME_SUGERATA, COD_LINIE, ORDINE) values    (:COD_FORMULAR, :COD_PAGINA, :COD_CAMP, "
-                         ":SIMILAR_CU, 'DA',    :ETICHETA_EDITOR, :FORMULA, :VIZIBIL, :TIP_DE_DATE, :ASOCIAT_CU, "
-                         ":GRUP, :LATIME_SUGERATA, :COD_LINIE, :ORDINE)"));
-        LeagaCoduri(Q1(), linie.COD_FORMULAR, linie.COD_PAGINA, linie.COD_CAMP);
-        Q1().ParamByName("SIMILAR_CU", linie.SIMILAR_CU);
-        Q1().ParamByName("ETICHETA_EDITOR", linie.ETICHETA_EDITOR);
-        Q1().ParamByName("FORMULA", linie.FORMULA);
-        Q1().ParamByName("VIZIBIL", linie.VIZIBIL);
-        Q1().ParamByName("TIP_DE_DATE", linie.TIP_DE_DATE);
-        Q1().ParamByName("ASOCIAT_CU", linie.ASOCIAT_CU);
-        Q1().ParamByName("GRUP", linie.GRUP);
-        Q1().ParamByName("LATIME_SUGERATA", linie.LATIME_SUGERATA);
-        Q1().ParamByName("COD_LINIE", linie.COD_LINIE);
-        Q1().ParamByName("ORDINE", linie.ORDINE);
-        Q1().ExecSQL();
+        InsereazaSauActualizeaza(
+            Q1(),
+            QStringLiteral("select    * from    PROFIL_DIPLOMA where    (COD_FORMULAR = :COD_FORMULAR) and "
+                           "(COD_PAGINA = :COD_PAGINA) and (COD_CAMP = :COD_CAMP)"),
+            QStringLiteral(
+                "update    PROFIL_DIPLOMA set    SIMILAR_CU = :SIMILAR_CU, ETICHETA_EDITOR = "
+                ":ETICHETA_EDITOR,    FORMULA = :FORMULA, VIZIBIL = :VIZIBIL, TIP_DE_DATE = "
+                ":TIP_DE_DATE,    ASOCIAT_CU = :ASOCIAT_CU, GRUP = :GRUP, "
+                "LATIME_SUGERATA=:LATIME_SUGERATA, COD_LINIE=:COD_LINIE, ORDINE=:ORDINE where    "
+                "(COD_FORMULAR = :COD_FORMULAR) and (COD_PAGINA = :COD_PAGINA) and (COD_CAMP = "
+                ":COD_CAMP)"),
+            QStringLiteral(
+                "insert into    PROFIL_DIPLOMA    (COD_FORMULAR, COD_PAGINA, COD_CAMP, SIMILAR_CU, "
+                "ONOREZ_SIMILAR,    ETICHETA_EDITOR, FORMULA, VIZIBIL, TIP_DE_DATE, ASOCIAT_CU, GRUP, "
+                "LATIME_SUGERATA, COD_LINIE, ORDINE) values    (:COD_FORMULAR, :COD_PAGINA, :COD_CAMP, "
+                ":SIMILAR_CU, 'DA',    :ETICHETA_EDITOR, :FORMULA, :VIZIBIL, :TIP_DE_DATE, :ASOCIAT_CU, "
+                ":GRUP, :LATIME_SUGERATA, :COD_LINIE, :ORDINE)"),
+            [&linie](TInterogare& q) { LeagaCoduri(q, linie.COD_FORMULAR, linie.COD_PAGINA, linie.COD_CAMP); },
+            [&linie](TInterogare& q) {
+                q.ParamByName("SIMILAR_CU", linie.SIMILAR_CU);
+                q.ParamByName("ETICHETA_EDITOR", linie.ETICHETA_EDITOR);
+                q.ParamByName("FORMULA", linie.FORMULA);
+                q.ParamByName("VIZIBIL", linie.VIZIBIL);
+                q.ParamByName("TIP_DE_DATE", linie.TIP_DE_DATE);
+                q.ParamByName("ASOCIAT_CU", linie.ASOCIAT_CU);
+                q.ParamByName("GRUP", linie.GRUP);
+                q.ParamByName("LATIME_SUGERATA", linie.LATIME_SUGERATA);
+                q.ParamByName("COD_LINIE", linie.COD_LINIE);
+                q.ParamByName("ORDINE", linie.ORDINE);
+            });
     }
 
     // Rows no line names any more (exact, case-sensitive codes) are deleted while the walk goes on.

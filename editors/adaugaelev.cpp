@@ -1,5 +1,6 @@
 #include "editors/adaugaelev.h"
 
+#include "db/depozit.h"
 #include "editors/editorgenericcomplex.h"
 
 namespace {
@@ -35,8 +36,6 @@ void TAdaugaElev::showEvent(QShowEvent* event)
 
 void TAdaugaElev::SalveazaInregistrare()
 {
-    const int id = m_idElev != -1 ? m_idElev
-                                  : InregistrareNoua(QStringLiteral("SELECT GEN_ID(G_ID_ELEVI,1) AS \"ID\" FROM RDB$DATABASE"),
-                                                     QStringLiteral("insert into    ELEVI    (ID_ELEVI) values    (:id)"));
+    const int id = m_idElev != -1 ? m_idElev : InregistrareNoua(Elevi);
     Pagina()->SalveazaTot(id, -1, Elevi);
 }

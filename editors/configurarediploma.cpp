@@ -2,7 +2,7 @@
 
 #include "base/centreazafereastra.h"
 #include "base/userprompt.h"
-#include "db/tdm.h"
+#include "db/depozit.h"
 #include "editors/listacomuna.h"
 #include "editors/modificalinieprofil.h"
 
@@ -33,19 +33,11 @@ TConfigurareDiploma::TConfigurareDiploma(QWidget* parent)
 void TConfigurareDiploma::Incarca()
 {
     m_vt->clear();
-    m_linii.clear();
-    TGardaTranzactie tr(DM().Tr());
-    TInterogare& q = DM().Q1();
-    TInchideLaFinal inchide(q);
-    // Profile order, then the key, keeps the list stable.
-    q.SQL(QStringLiteral("select    COD_FORMULAR, COD_PAGINA, COD_CAMP, ASOCIAT_CU, ONOREZ_SIMILAR, ETICHETA_EDITOR "
-                         "from    PROFIL_DIPLOMA order by ORDINE, COD_FORMULAR, COD_PAGINA, COD_CAMP"));
-    for (q.Open(); !q.Eof(); q.Next()) {
-        auto text = [&q](int i) { return q.Fields(i).AsString(); };
-        m_linii.push_back({text(0), text(1), text(2), text(5), text(4), text(3)});
-        const TLinieProfil& linie = m_linii.back();
+    m_linii = LiniiProfil();
+    for (std::size_t i = 0; i < m_linii.size(); ++i) {
+        const TLinieProfil& linie = m_linii[i];
         auto* nod = new QTreeWidgetItem(QStringList{linie.EtichetaEditor, linie.OnorezSimilar, linie.AsociatCu});
-        nod->setData(0, Qt::UserRole, int(m_linii.size() - 1));
+        nod->setData(0, Qt::UserRole, int(i));
         m_vt->addTopLevelItem(nod);
     }
 }

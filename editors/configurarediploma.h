@@ -1,15 +1,13 @@
 #pragma once
 
+#include "db/depozit.h"
+
 #include <QDialog>
 #include <vector>
 
 class QTreeWidget;
 
 // One profile line as listed: its key, its editor caption and the two columns the user may change.
-struct TLinieProfil {
-    QString CodFormular, CodPagina, CodCamp, EtichetaEditor, OnorezSimilar, AsociatCu;
-};
-
 using TListaLiniiTProfil = std::vector<TLinieProfil>;
 
 // Every profile line with whether it takes its similar field's value and its table.

@@ -44,16 +44,3 @@ void TDialogInregistrare::Ok()
     if (salvat)
         accept();
 }
-
-int TDialogInregistrare::InregistrareNoua(const QString& sqlGenerator, const QString& sqlInserare)
-{
-    TInterogare& q = DM().Q1();
-    TInchideLaFinal inchide(q);
-    q.SQL(sqlGenerator);
-    q.Open();
-    const int id = q.FieldByName(QStringLiteral("ID")).AsInteger();
-    q.SQL(sqlInserare);
-    q.ParamByName("id", id);
-    q.ExecSQL();
-    return id;
-}

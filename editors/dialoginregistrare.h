@@ -20,8 +20,6 @@ public:
 protected:
     // Writes the record; runs inside the dialog's transaction.
     virtual void SalveazaInregistrare() = 0;
-    // Takes a new id from the generator and inserts the record's row.
-    static int InregistrareNoua(const QString& sqlGenerator, const QString& sqlInserare);
 
 private:
     TEditorGenericComplex* m_pagina;

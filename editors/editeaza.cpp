@@ -1,5 +1,6 @@
 #include "editors/editeaza.h"
 
+#include "db/depozit.h"
 #include "db/identificator.h"
 #include "editors/editorgenericcomplex.h"
 
@@ -22,9 +23,6 @@ void TEditeaza::PregatesteExistent(int idInregistrare)
 void TEditeaza::SalveazaInregistrare()
 {
     const QString& t = NumeTabelVerificat(m_numeTabel);
-    const int id = m_idInregistrare != -1
-        ? m_idInregistrare
-        : InregistrareNoua(QStringLiteral("SELECT GEN_ID(G_ID_%1,1) AS \"ID\" FROM RDB$DATABASE").arg(t),
-                           QStringLiteral("insert into %1 (ID_%1) values (:id)").arg(t));
+    const int id = m_idInregistrare != -1 ? m_idInregistrare : InregistrareNoua(t);
     Pagina()->SalveazaTot(-1, id, t);
 }

@@ -1,6 +1,6 @@
 #include "editors/editorcamptext.h"
 
-#include "db/tdm.h"
+#include "db/depozit.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -24,18 +24,7 @@ void TEditorCampText::Incarca(const QString& codFormular, const QString& codPagi
                               const QString& tabel, int idElev, int idInregistrare)
 {
     TEditorGeneric::Incarca(codFormular, codPagina, codCamp, tabel, idElev, idInregistrare);
-    QStringList sugestii;
-    {
-        TInterogare& q = DM().Q1();
-        TInchideLaFinal inchide(q);
-        q.SQL(QStringLiteral("select DISTINCT(VALOARE_TEXT) from \"DATE\" where (COD_FORMULAR=:COD_FORMULAR) and "
-                             "(COD_PAGINA=:COD_PAGINA) and (COD_CAMP=:COD_CAMP)"));
-        q.ParamByName("COD_FORMULAR", CodFormular);
-        q.ParamByName("COD_PAGINA", CodPagina);
-        q.ParamByName("COD_CAMP", CodCamp);
-        for (q.Open(); !q.Eof(); q.Next())
-            sugestii << q.Fields(0).AsString();
-    }
+    const QStringList sugestii = ValoriDistincte(Referinta());
     // One model for the whole list: adding the values one by one costs far more with many pupils.
     m_lista->setModel(new QStringListModel(sugestii, m_lista));
     m_lista->setEditText(ValoareStocata());

@@ -1,53 +1,10 @@
 #include "editors/editorgeneric.h"
 
 #include "base/userprompt.h"
-#include "db/identificator.h"
-#include "db/tdm.h"
+#include "db/depozit.h"
 
 #include <QLabel>
 #include <QVBoxLayout>
-
-namespace {
-
-const QString SelectValoare = QStringLiteral(
-    "SELECT * FROM \"DATE\" WHERE (ID_%1=:ID) AND (COD_FORMULAR=:COD_FORMULAR) AND (COD_PAGINA=:COD_PAGINA) AND "
-    "(COD_CAMP=:COD_CAMP)");
-
-void LeagaRandul(TInterogare& q, const TEditorGeneric& editor, int id)
-{
-    q.ParamByName("ID", id);
-    q.ParamByName("COD_FORMULAR", editor.CodFormular);
-    q.ParamByName("COD_PAGINA", editor.CodPagina);
-    q.ParamByName("COD_CAMP", editor.CodCamp);
-}
-
-bool ExistaRand(TInterogare& q, const TEditorGeneric& editor, const QString& tabel, int id)
-{
-    TInchideLaFinal inchide(q);
-    q.SQL(SelectValoare.arg(tabel));
-    LeagaRandul(q, editor, id);
-    q.Open();
-    return !q.Eof();
-}
-
-// The update clears the id columns of every other entity table: a stored value belongs to
-// exactly one record of one table.
-QString ComandaActualizare(const QString& tabel)
-{
-    QString sql = QStringLiteral("UPDATE \"DATE\" SET VALOARE_TEXT=:VAL, VALOARE_NUM=0");
-    TInterogare& q = DM().Q2();
-    TInchideLaFinal inchide(q);
-    q.SQL(QStringLiteral("SELECT NUME_TABEL FROM TABELE WHERE NUME_TABEL <> :TAB"));
-    q.ParamByName("TAB", tabel);
-    for (q.Open(); !q.Eof(); q.Next())
-        sql += QStringLiteral(", ID_") + NumeTabelVerificat(q.FieldByName(QStringLiteral("NUME_TABEL")).AsString())
-            + QStringLiteral(" = NULL");
-    return sql + QStringLiteral(" WHERE (ID_%1=:ID) AND (COD_FORMULAR=:COD_FORMULAR) AND (COD_PAGINA=:COD_PAGINA) "
-                                "AND (COD_CAMP=:COD_CAMP)")
-                     .arg(tabel);
-}
-
-} // namespace
 
 TEditorGeneric::TEditorGeneric(QWidget* parent) : QFrame(parent), m_eticheta(new QLabel(this))
 {
@@ -95,33 +52,18 @@ bool TEditorGeneric::PotSalva()
 
 void TEditorGeneric::Salveaza(int, int, const QString&) {}
 
+TReferintaCamp TEditorGeneric::Referinta() const
+{
+    return {CodFormular, CodPagina, CodCamp};
+}
+
 QString TEditorGeneric::ValoareStocata() const
 {
-    TInterogare& q = DM().Q1();
-    TInchideLaFinal inchide(q);
-    q.SQL(SelectValoare.arg(NumeTabelVerificat(Tabel)));
-    LeagaRandul(q, *this, Id);
-    q.Open();
-    return q.Eof() ? QString() : q.FieldByName(QStringLiteral("VALOARE_TEXT")).AsString();
+    return ::ValoareStocata(Referinta(), Tabel, Id);
 }
 
 void TEditorGeneric::ScrieValoare(int idElev, int idInregistrare, const QString& tabel, const QString& text,
                                   int lungime) const
 {
-    const QString& t = NumeTabelVerificat(tabel);
-    const int id = IdAles(t, idElev, idInregistrare);
-    const QString valoare = text.trimmed().left(lungime);
-    TInterogare& q = DM().Q1();
-    TInchideLaFinal inchide(q);
-    if (!ExistaRand(q, *this, t, id)) {
-        q.SQL(QStringLiteral("INSERT INTO \"DATE\" (COD_FORMULAR, COD_PAGINA, COD_CAMP, ID_%1, VALOARE_TEXT, "
-                             "VALOARE_NUM) VALUES (:COD_FORMULAR, :COD_PAGINA, :COD_CAMP, :ID, :VALOARE_TEXT, 0)")
-                  .arg(t));
-        q.ParamByName("VALOARE_TEXT", valoare);
-    } else {
-        q.SQL(ComandaActualizare(t));
-        q.ParamByName("VAL", valoare);
-    }
-    LeagaRandul(q, *this, id);
-    q.ExecSQL();
+    ScrieValoareStocata(Referinta(), tabel, IdAles(tabel, idElev, idInregistrare), text.trimmed().left(lungime));
 }

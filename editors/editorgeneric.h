@@ -1,5 +1,7 @@
 #pragma once
 
+#include "db/valoarecamp.h"
+
 #include <QFrame>
 #include <QList>
 #include <QString>
@@ -16,6 +18,7 @@ public:
     explicit TEditorGeneric(QWidget* parent = nullptr);
 
     QString CodFormular, CodPagina, CodCamp, Tabel;
+    TReferintaCamp Referinta() const;
     int IdElev = -1;
     int IdInregistrare = -1;
     int Id = -1;

@@ -16,11 +16,6 @@
 #include <functional>
 #include <vector>
 
-struct TEditorGenericComplex::TLinie {
-    QString CodFormular, CodPagina, CodCamp, SimilarCu, OnorezSimilar, Eticheta, TipDeDate, CodLinie;
-    int LatimeSugerata = 0;
-};
-
 namespace {
 
 const QColor Fundal(0xF7, 0xF6, 0xF5);
@@ -145,25 +140,7 @@ void TEditorGenericComplex::Construieste(int idElev, int idInregistrare, const Q
     m_linii.clear();
     {
         TGardaTranzactie tr(DM().Tr());
-        std::vector<TLinie> linii;
-        {
-            TInterogare& q = DM().Q4();
-            TInchideLaFinal inchide(q);
-            // Profile order, so that the editors always come in the same order.
-            q.SQL(QStringLiteral("select    COD_FORMULAR, COD_PAGINA, COD_CAMP, SIMILAR_CU, ONOREZ_SIMILAR,    "
-                                 "ETICHETA_EDITOR, FORMULA, VIZIBIL, TIP_DE_DATE, ASOCIAT_CU, GRUP, LATIME_SUGERATA, "
-                                 "COD_LINIE from    PROFIL_DIPLOMA where    ASOCIAT_CU = :ASOCIAT_CU order by ORDINE"));
-            q.ParamByName("ASOCIAT_CU", tabel);
-            for (q.Open(); !q.Eof(); q.Next()) {
-                auto camp = [&q](const char* nume) { return q.FieldByName(QLatin1String(nume)); };
-                linii.push_back({camp("COD_FORMULAR").AsString(), camp("COD_PAGINA").AsString(),
-                                 camp("COD_CAMP").AsString(), camp("SIMILAR_CU").AsString(),
-                                 camp("ONOREZ_SIMILAR").AsString(), camp("ETICHETA_EDITOR").AsString(),
-                                 camp("TIP_DE_DATE").AsString(), camp("COD_LINIE").AsString(),
-                                 camp("LATIME_SUGERATA").AsInteger()});
-            }
-        }
-        for (const TLinie& linie : linii)
+        for (const TCampEditor& linie : CampuriEditorTabel(tabel))
             if (linie.SimilarCu.isEmpty() || linie.OnorezSimilar != QLatin1String("DA"))
                 AdaugaEditor(linie, idElev, idInregistrare, tabel);
     }
@@ -175,7 +152,7 @@ void TEditorGenericComplex::Construieste(int idElev, int idInregistrare, const Q
         m_pc->setCurrentIndex(0);
 }
 
-void TEditorGenericComplex::AdaugaEditor(const TLinie& linie, int idElev, int idInregistrare, const QString& tabel)
+void TEditorGenericComplex::AdaugaEditor(const TCampEditor& linie, int idElev, int idInregistrare, const QString& tabel)
 {
     const TEticheta eticheta = DesparteEticheta(linie.Eticheta);
     TEditorGeneric* editor = CreeazaEditor(linie.TipDeDate, this);

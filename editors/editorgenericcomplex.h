@@ -1,5 +1,7 @@
 #pragma once
 
+#include "db/depozit.h"
+
 #include "editors/editorgeneric.h"
 #include "editors/frmgrup.h"
 
@@ -44,11 +46,10 @@ public:
     void LaPrimaAfisare();
 
 private:
-    struct TLinie;
     QWidget* Container(const QString& codFormular, const QString& grup, const QString& codLinie);
     QWidget* ContainerTab(const QString& codFormular);
     QWidget* ContainerGrup(const QString& codFormular, const QString& grup);
-    void AdaugaEditor(const TLinie& linie, int idElev, int idInregistrare, const QString& tabel);
+    void AdaugaEditor(const TCampEditor& linie, int idElev, int idInregistrare, const QString& tabel);
 
     QTabWidget* m_pc;
     TListaEditorGeneric m_editoare;

@@ -1,7 +1,6 @@
 #include "editors/listacomuna.h"
 
 #include "base/userprompt.h"
-#include "db/tdm.h"
 #include "profile/inregistrare.h"
 
 #include <QHeaderView>
@@ -69,11 +68,17 @@ QWidget* BaraButoane(int inaltime, QWidget* parinte)
     return bara;
 }
 
-void StergeInregistrare(const QString& sql, const QString& parametru, int id)
+QWidget* BaraAdaugaModificaSterge(int inaltime, int x, int y, const TActiuniLista& actiuni, QWidget* parinte)
 {
-    TGardaTranzactie tr(DM().Tr());
-    DM().Q1().SQL(sql);
-    DM().Q1().ParamByName(parametru, id);
-    DM().Q1().ExecSQL();
-    tr.Commit();
+    QWidget* bara = BaraButoane(inaltime, parinte);
+    const std::pair<QString, std::function<void()>> butoane[] = {
+        {QStringLiteral("Adauga"), actiuni.Adauga},
+        {QStringLiteral("Modifica"), actiuni.Modifica},
+        {QStringLiteral("Sterge"), actiuni.Sterge}};
+    for (const auto& [text, actiune] : butoane) {
+        QObject::connect(ButonLa(text, x, y, bara), &QPushButton::clicked, bara,
+                         [actiune] { RuleazaCuEroare(actiune); });
+        x += 80;
+    }
+    return bara;
 }

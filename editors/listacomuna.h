@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <optional>
 
 class QPushButton;
@@ -23,5 +24,11 @@ QPushButton* ButonLa(const QString& text, int x, int y, QWidget* bara);
 // A bar of fixed height for buttons placed by hand.
 QWidget* BaraButoane(int inaltime, QWidget* parinte);
 
-// Runs a delete statement with the record's id in a transaction of its own.
-void StergeInregistrare(const QString& sql, const QString& parametru, int id);
+// What the Adauga, Modifica and Sterge buttons of a record list do.
+struct TActiuniLista {
+    std::function<void()> Adauga, Modifica, Sterge;
+};
+// A bar with the three buttons 80 pixels apart from (x, y); a failure of an action is shown
+// in the error box.
+QWidget* BaraAdaugaModificaSterge(int inaltime, int x, int y, const TActiuniLista& actiuni, QWidget* parinte);
+

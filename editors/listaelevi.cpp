@@ -1,7 +1,6 @@
 #include "editors/listaelevi.h"
 
 #include "base/userprompt.h"
-#include "db/tdm.h"
 #include "editors/adaugaelev.h"
 #include "editors/listacomuna.h"
 #include "profile/inregistrare.h"
@@ -57,14 +56,8 @@ QWidget* TListaElevi::CreeazaBaraSus()
 
 QWidget* TListaElevi::CreeazaBaraJos()
 {
-    QWidget* bara = BaraButoane(30, this);
-    connect(ButonLa(QStringLiteral("Adauga"), 4, 3, bara), &QPushButton::clicked, this,
-            [this] { RuleazaCuEroare([this] { Adauga(); }); });
-    connect(ButonLa(QStringLiteral("Modifica"), 84, 3, bara), &QPushButton::clicked, this,
-            [this] { RuleazaCuEroare([this] { Modifica(); }); });
-    connect(ButonLa(QStringLiteral("Sterge"), 164, 3, bara), &QPushButton::clicked, this,
-            [this] { RuleazaCuEroare([this] { Sterge(); }); });
-    return bara;
+    return BaraAdaugaModificaSterge(30, 4, 3, {[this] { Adauga(); }, [this] { Modifica(); }, [this] { Sterge(); }},
+                                    this);
 }
 
 void TListaElevi::CreeazaButoaneFormular()
@@ -134,6 +127,6 @@ void TListaElevi::Sterge()
         return;
     if (!Prompt().Confirma(QStringLiteral("Doriti sa stergeti elevul: ")))
         return;
-    StergeInregistrare(QStringLiteral("delete from ELEVI where ID_ELEVI = :ID_ELEVI"), QStringLiteral("ID_ELEVI"), *id);
+    StergeInregistrare(QStringLiteral("ELEVI"), *id);
     Reincarca();
 }

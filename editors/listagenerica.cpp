@@ -3,7 +3,6 @@
 #include "base/centreazafereastra.h"
 #include "base/userprompt.h"
 #include "db/identificator.h"
-#include "db/tdm.h"
 #include "editors/editeaza.h"
 #include "editors/listacomuna.h"
 #include "profile/inregistrare.h"
@@ -23,13 +22,8 @@ TListaGenerica::TListaGenerica(QWidget* parent)
 {
     setWindowTitle(QStringLiteral("Lista generica"));
     resize(540, 360);
-    QWidget* bara = BaraButoane(33, this);
-    connect(ButonLa(QStringLiteral("Adauga"), 8, 4, bara), &QPushButton::clicked, this,
-            [this] { RuleazaCuEroare([this] { Adauga(); }); });
-    connect(ButonLa(QStringLiteral("Modifica"), 88, 4, bara), &QPushButton::clicked, this,
-            [this] { RuleazaCuEroare([this] { Modifica(); }); });
-    connect(ButonLa(QStringLiteral("Sterge"), 168, 4, bara), &QPushButton::clicked, this,
-            [this] { RuleazaCuEroare([this] { Sterge(); }); });
+    QWidget* bara = BaraAdaugaModificaSterge(
+        33, 8, 4, {[this] { Adauga(); }, [this] { Modifica(); }, [this] { Sterge(); }}, this);
     auto* asezare = new QVBoxLayout(this);
     asezare->setContentsMargins(0, 0, 0, 0);
     asezare->setSpacing(0);
@@ -73,6 +67,6 @@ void TListaGenerica::Sterge()
     if (!Prompt().Confirma(QStringLiteral("Doriti sa stergeti linia: ")))
         return;
     const QString& t = NumeTabelVerificat(NumeTabel);
-    StergeInregistrare(QStringLiteral("delete from %1 where ID_%1 = :ID").arg(t), QStringLiteral("ID"), *id);
+    StergeInregistrare(t, *id);
     Reincarca();
 }

@@ -2,7 +2,7 @@
 
 #include "base/centreazafereastra.h"
 #include "base/userprompt.h"
-#include "db/tdm.h"
+#include "db/depozit.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -36,45 +36,20 @@ TModificaLinieProfil::TModificaLinieProfil(QWidget* parent)
     CentreazaFereastra(this);
 }
 
-void TModificaLinieProfil::LeagaCheia(TInterogare& q) const
-{
-    q.ParamByName("COD_FORMULAR", m_codFormular);
-    q.ParamByName("COD_PAGINA", m_codPagina);
-    q.ParamByName("COD_CAMP", m_codCamp);
-}
-
 void TModificaLinieProfil::Pregateste(const QString& codFormular, const QString& codPagina, const QString& codCamp)
 {
-    m_codFormular = codFormular;
-    m_codPagina = codPagina;
-    m_codCamp = codCamp;
-    TGardaTranzactie tr(DM().Tr());
-    TInterogare& q = DM().Q1();
-    TInchideLaFinal inchide(q);
-    q.SQL(QStringLiteral("select    ONOREZ_SIMILAR, ASOCIAT_CU from    PROFIL_DIPLOMA where    (COD_FORMULAR = "
-                         ":COD_FORMULAR) and (COD_PAGINA = :COD_PAGINA) and (COD_CAMP = :COD_CAMP)"));
-    LeagaCheia(q);
-    q.Open();
-    const QString onorez = q.Eof() ? QString() : q.FieldByName(QStringLiteral("ONOREZ_SIMILAR")).AsString();
-    const int index = Optiuni.indexOf(onorez);
+    m_camp = {codFormular, codPagina, codCamp};
+    const std::optional<TLegaturaCamp> legatura = LegaturaCamp(m_camp);
+    const int index = legatura ? Optiuni.indexOf(legatura->OnorezSimilar) : -1;
     // Any value but DA and SELECTIV shows as NU.
     m_onorez->setCurrentIndex(index < 0 ? 2 : index);
-    m_asociatCu->setText(q.Eof() ? QString() : q.FieldByName(QStringLiteral("ASOCIAT_CU")).AsString());
+    m_asociatCu->setText(legatura ? legatura->AsociatCu : QString());
 }
 
 void TModificaLinieProfil::Ok()
 {
     const bool salvat = RuleazaCuEroare([this] {
-        TGardaTranzactie tr(DM().Tr());
-        TInterogare& q = DM().Q1();
-        q.SQL(QStringLiteral("update    PROFIL_DIPLOMA set    ONOREZ_SIMILAR = :ONOREZ_SIMILAR, ASOCIAT_CU = "
-                             ":ASOCIAT_CU where    (COD_FORMULAR = :COD_FORMULAR)    and    (COD_PAGINA = "
-                             ":COD_PAGINA)    and    (COD_CAMP = :COD_CAMP)"));
-        q.ParamByName("ONOREZ_SIMILAR", Optiuni.value(m_onorez->currentIndex(), QStringLiteral("NU")));
-        q.ParamByName("ASOCIAT_CU", m_asociatCu->text());
-        LeagaCheia(q);
-        q.ExecSQL();
-        tr.Commit();
+        ScrieLegaturaCamp(m_camp, {Optiuni.value(m_onorez->currentIndex(), QStringLiteral("NU")), m_asociatCu->text()});
     });
     if (salvat)
         accept();

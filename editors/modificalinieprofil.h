@@ -1,10 +1,11 @@
 #pragma once
 
+#include "db/valoarecamp.h"
+
 #include <QDialog>
 
 class QComboBox;
 class QLineEdit;
-class TInterogare;
 
 // Changes whether a profile line takes its similar field's value and which table owns it.
 class TModificaLinieProfil : public QDialog {
@@ -20,9 +21,7 @@ public:
     void Renunt() { reject(); }
 
 private:
-    void LeagaCheia(TInterogare& q) const;
-
-    QString m_codFormular, m_codPagina, m_codCamp;
+    TReferintaCamp m_camp;
     QComboBox* m_onorez;
     QLineEdit* m_asociatCu;
 };

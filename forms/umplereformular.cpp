@@ -2,6 +2,7 @@
 
 #include "base/eroare.h"
 #include "base/multimi.h"
+#include "db/depozit.h"
 #include "db/tdm.h"
 #include "db/valoarecamp.h"
 #include "base/citestenota.h"
@@ -31,20 +32,11 @@ QString TipDeDate(const TFormularTextArea& arie, const TReferintaCamp& ref)
 {
     if (ReferintaGoala(ref))
         return QStringLiteral("X");
-    TDM& dm = DM();
-    TTranzactieImprumutata tr(dm.Tr());
-    TInterogare& q = dm.Q4();
-    TInchideLaFinal inchide(q);
-    q.SQL(QStringLiteral("SELECT TIP_DE_DATE FROM PROFIL_DIPLOMA WHERE (COD_FORMULAR=:COD_FORMULAR) AND "
-                         "(COD_PAGINA=:COD_PAGINA) AND (COD_CAMP=:COD_CAMP)"));
-    q.ParamByName(QStringLiteral("COD_FORMULAR"), ref.Formular);
-    q.ParamByName(QStringLiteral("COD_PAGINA"), ref.Pagina);
-    q.ParamByName(QStringLiteral("COD_CAMP"), ref.Camp);
-    q.Open();
-    if (q.Eof())
+    const std::optional<QString> tip = TipDeDateCamp(ref);
+    if (!tip)
         throw EEroare(QStringLiteral("%1 face referire la campul inexistent %2.%3.%4")
                           .arg(NumeArie(arie), ref.Formular, ref.Pagina, ref.Camp));
-    return q.Fields(0).AsString();
+    return *tip;
 }
 
 // An empty reference number is none; anything else must be an integer.
