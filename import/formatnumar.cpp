@@ -655,9 +655,23 @@ QString TFormatNumar::Aplica(double valoare, bool sistem1904) const
     return valoare < 0 && !faraSemn ? u'-' + text : text;
 }
 
+namespace {
+void CifreRotunjitePana30(double valoare, int zecimale, QString& intregi, QString& fractie);
+} // namespace
+
 void CifreRotunjite(double valoare, int zecimale, QString& intregi, QString& fractie)
 {
-    zecimale = std::clamp(zecimale, 0, 30);
+    // Past 30 decimals a double has only zeros to give: they are written, not computed.
+    const int cerute = std::max(zecimale, 0);
+    zecimale = std::min(cerute, 30);
+    CifreRotunjitePana30(valoare, zecimale, intregi, fractie);
+    fractie = fractie.leftJustified(cerute, u'0');
+}
+
+namespace {
+
+void CifreRotunjitePana30(double valoare, int zecimale, QString& intregi, QString& fractie)
+{
     if (!(valoare > 0) || !std::isfinite(valoare)) {
         intregi.clear();
         fractie = QString(zecimale, u'0');
@@ -724,6 +738,8 @@ void CifreRotunjite(double valoare, int zecimale, QString& intregi, QString& fra
         ++zerouri;
     intregi.remove(0, zerouri);
 }
+
+} // namespace
 
 QString FormatGeneral(double valoare)
 {

@@ -42,6 +42,7 @@ void TestFormatNumar::aplica_data()
     QTest::newRow("0.00 6,455") << "0.00" << 6.455 << "6,46";
     QTest::newRow("0.0 6,45") << "0.0" << 6.45 << "6,5";
     QTest::newRow("000000") << "000000" << 123.0 << "000123";
+    QTest::newRow("40 de zecimale") << QString("0." + QString(40, u'0')) << 0.5 << QString("0," + QString(39, u'0')).insert(2, u'5');
     QTest::newRow("#.## intreg") << "#.##" << 5.0 << "5,";
     QTest::newRow("#.## subunitar") << "#.##" << 0.5 << ",5";
     QTest::newRow("0.0# o zecimala") << "0.0#" << 1.5 << "1,5";
