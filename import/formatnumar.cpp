@@ -472,6 +472,9 @@ QString TSectiune::AplicaNumar(double v) const
         v *= 100;
     for (int k = 0; k < Scalare; ++k)
         v /= 1000;
+    // Enough "%" signs take the largest numbers past what a double holds.
+    if (!std::isfinite(v))
+        return QStringLiteral("#NUM!");
     if (Intregi + Zecimale == 0) {
         QString rezultat;
         for (const TElement& e : Elemente)

@@ -52,6 +52,7 @@ void TestFormatNumar::aplica_data()
     QTest::newRow("scalare") << "0," << 12345.0 << "12";
     QTest::newRow("scalare milioane") << "#,##0,,\" mil\"" << 1234567890.0 << "1.235 mil";
     QTest::newRow("procent") << "0%" << 0.96 << "96%";
+    QTest::newRow("procent peste double") << "0.0E+0%%%" << 1e305 << "#NUM!";
     QTest::newRow("procent zecimale") << "0.00%" << 0.12345 << "12,35%";
     QTest::newRow("exponent") << "0.00E+00" << 12345.0 << "1,23E+04";
     QTest::newRow("exponent negativ") << "0.00E+00" << 0.00012 << "1,20E-04";
