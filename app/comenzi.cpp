@@ -2,11 +2,14 @@
 
 #include "base/comenzilinie.h"
 #include "base/eroare.h"
+#include "base/textunrand.h"
+#include "base/versiune.h"
 #include "db/depozit.h"
 #include "db/pornirefaraferestre.h"
 #include "import/comenziregistru.h"
 #include "profile/inregistrare.h"
 #include "print/tiparirepdf.h"
+#include "print/verificareelevi.h"
 
 #include <QTextStream>
 
@@ -22,10 +25,17 @@ const QCommandLineOption Filtru(QStringLiteral("filter"),
                                 QStringLiteral("TEXT"));
 
 const QCommandLineOption TiparesteInPdf(QStringLiteral("print-pdf"),
-                                        QStringLiteral("Tipareste certificatul unui elev in fisierul PDF dat si iese."),
+                                        QStringLiteral("Tipareste certificatele elevilor in fisierul PDF dat si iese."),
                                         QStringLiteral("FILE"));
-const QCommandLineOption Elev(QStringLiteral("pupil"), QStringLiteral("Numarul elevului (ID_ELEVI)."),
-                              QStringLiteral("ID"));
+const QCommandLineOption Elev(QStringLiteral("pupil"),
+                              QStringLiteral("Numarul elevului (ID_ELEVI) sau numerele mai multor elevi, cu virgula."),
+                              QStringLiteral("ID[,ID...]"));
+const QCommandLineOption TotiElevii(QStringLiteral("all"), QStringLiteral("Toti elevii, in ordinea listei."));
+
+const QCommandLineOption VerificareElevi(
+    QStringLiteral("check-pupils"),
+    QStringLiteral("Verifica datele elevilor pentru certificat, afiseaza cate o linie pentru fiecare problema si iese "
+                   "(cu codul 1 cand exista probleme)."));
 const QCommandLineOption Pagina(QStringLiteral("page"), QStringLiteral("Pagina: fata, spate sau ambele."),
                                 QStringLiteral("fata|spate|ambele"), QStringLiteral("ambele"));
 
@@ -37,6 +47,14 @@ const QCommandLineOption CitesteFoaia_(QStringLiteral("read-sheet"),
                                        QStringLiteral("FILE"));
 const QCommandLineOption Foaia(QStringLiteral("sheet"), QStringLiteral("Foaia de calcul (implicit prima)."),
                                QStringLiteral("NAME"));
+
+const QCommandLineOption Versiune(QStringLiteral("version"), QStringLiteral("Afiseaza numele si versiunea programului."));
+
+int AfiseazaVersiunea(const QCommandLineParser&)
+{
+    QTextStream(stdout) << NumeSiVersiuneProgram() << Qt::endl;
+    return 0;
+}
 
 int InitializeazaBazaDeDate(const QCommandLineParser&)
 {
@@ -51,17 +69,32 @@ int ListeazaLiniile(const QCommandLineParser& parser)
     const TLiniiAfisate linii = CitesteLiniiAfisate(QStringLiteral("ELEVI"), ProfilCerut().ListaCampuriElev());
     QTextStream iesire(stdout);
     for (const TLinieAfisata& linie : LiniiFiltrate(linii, parser.value(Filtru)))
-        iesire << linie.Denumire << '\n';
+        iesire << EscapeazaPeUnRand(linie.Denumire) << '\n';
     return 0;
 }
 
-int IdElev(const QCommandLineParser& parser)
+QList<int> IdElevi(const QString& lista)
 {
-    bool ok = false;
-    const int id = parser.value(Elev).toInt(&ok);
-    if (!ok)
-        throw EEroare(QStringLiteral("--pupil trebuie sa fie numarul unui elev, nu \"%1\".").arg(parser.value(Elev)));
-    return id;
+    QList<int> elevi;
+    for (const QString& parte : lista.split(u',')) {
+        bool ok = false;
+        const int id = parte.trimmed().toInt(&ok);
+        if (!ok)
+            throw EEroare(QStringLiteral("--pupil trebuie sa fie numarul unui elev, nu \"%1\".").arg(parte));
+        elevi.append(id);
+    }
+    return elevi;
+}
+
+// Every pupil in the order the pupil list shows them.
+QList<int> TotiEleviiDinLista()
+{
+    QList<int> elevi;
+    for (const TLinieAfisata& linie : CitesteLiniiAfisate(QStringLiteral("ELEVI"), ProfilCerut().ListaCampuriElev()))
+        elevi.append(linie.Id);
+    if (elevi.isEmpty())
+        throw EEroare(QStringLiteral("Nu exista niciun elev."));
+    return elevi;
 }
 
 TPaginiCertificat Pagini(const QCommandLineParser& parser)
@@ -74,10 +107,13 @@ TPaginiCertificat Pagini(const QCommandLineParser& parser)
 
 int TiparesteCertificatul(const QCommandLineParser& parser)
 {
-    const int idElev = IdElev(parser);
+    const bool toti = parser.isSet(TotiElevii);
+    if (toti == parser.isSet(Elev))
+        throw EEroare(QStringLiteral("--print-pdf cere fie --pupil ID[,ID...], fie --all."));
+    const QList<int> alesi = toti ? QList<int>() : IdElevi(parser.value(Elev));
     const TPaginiCertificat pagini = Pagini(parser);
     const std::unique_ptr<TDM> dm = PornesteModululDeDateFaraFerestre();
-    TiparesteCertificatInPdf(parser.value(TiparesteInPdf), idElev, pagini);
+    TiparesteCertificateInPdf(parser.value(TiparesteInPdf), toti ? TotiEleviiDinLista() : alesi, pagini);
     return 0;
 }
 
@@ -95,6 +131,13 @@ int AfiseazaFoaiaRegistrului(const QCommandLineParser& parser)
     return 0;
 }
 
+int VerificaDateleElevilor(const QCommandLineParser&)
+{
+    const std::unique_ptr<TDM> dm = PornesteModululDeDateFaraFerestre();
+    QTextStream iesire(stdout);
+    return ScrieConstatarileElevilor(iesire) > 0 ? 1 : 0;
+}
+
 // Every mode runs through the console wrapper: a failure on standard error, exit code 2.
 void Inregistreaza(QList<QCommandLineOption> optiuni, int (*mod)(const QCommandLineParser&))
 {
@@ -107,9 +150,11 @@ void Inregistreaza(QList<QCommandLineOption> optiuni, int (*mod)(const QCommandL
 
 void InregistreazaComenzile()
 {
+    Inregistreaza({Versiune}, AfiseazaVersiunea);
     Inregistreaza({InitializeazaBaza}, InitializeazaBazaDeDate);
     Inregistreaza({ListeazaElevii, Filtru}, ListeazaLiniile);
-    Inregistreaza({TiparesteInPdf, Elev, Pagina}, TiparesteCertificatul);
+    Inregistreaza({TiparesteInPdf, Elev, TotiElevii, Pagina}, TiparesteCertificatul);
+    Inregistreaza({VerificareElevi}, VerificaDateleElevilor);
     Inregistreaza({ListeazaFoile_}, ListeazaFoileRegistrului);
     Inregistreaza({CitesteFoaia_, Foaia}, AfiseazaFoaiaRegistrului);
 }

@@ -51,11 +51,12 @@ QString OptiuneSauImplicit(const QString& valoare, const QString& implicit)
     return valoare.isEmpty() ? implicit : valoare;
 }
 
-// The selected layout of a list; a list without a selection fails like any bad list index.
-QString ModSelectat(const QComboBox* lista)
+// The selected layout of a list; a list without a selection (its stored value was none of
+// the layouts) fails naming the list, so that the user knows which one to choose.
+QString ModSelectat(const QComboBox* lista, const QString& nume)
 {
     if (lista->currentIndex() < 0)
-        throw EEroare(QStringLiteral("List index out of bounds (-1)"));
+        throw EEroare(QStringLiteral("Alegeti modul de scriere pentru \"%1\".").arg(nume));
     return lista->currentText();
 }
 
@@ -113,6 +114,9 @@ void TListaModuriNota::paintEvent(QPaintEvent*)
     optiune.currentText.clear();
     painter.drawComplexControl(QStyle::CC_ComboBox, optiune);
     const QRect camp = style()->subControlRect(QStyle::CC_ComboBox, &optiune, QStyle::SC_ComboBoxEditField, this);
+    // No layout chosen: no sample, so that the list that needs a choice stands out.
+    if (currentIndex() < 0)
+        return;
     painter.setPen(palette().text().color());
     TDesenatorModNota::DeseneazaExemplu(&painter, camp.adjusted(0, (camp.height() - 32) / 2, 0, 0), currentText());
 }
@@ -254,10 +258,10 @@ void TEditorConfigGlobal::Ok()
         TInfoGlobal2005 optiuni;
         optiuni.setSufixFete(m_sufixFete->currentText());
         optiuni.setSufixBaieti(m_sufixBaieti->currentText());
-        optiuni.setNotaDiploma(ModSelectat(m_notaDiploma));
-        optiuni.setMedieDiploma(ModSelectat(m_medieDiploma));
-        optiuni.setNotaCotor(ModSelectat(m_notaCotor));
-        optiuni.setMedieCotor(ModSelectat(m_medieCotor));
+        optiuni.setNotaDiploma(ModSelectat(m_notaDiploma, QStringLiteral("Nota diploma")));
+        optiuni.setMedieDiploma(ModSelectat(m_medieDiploma, QStringLiteral("Medie diploma")));
+        optiuni.setNotaCotor(ModSelectat(m_notaCotor, QStringLiteral("Nota cotor")));
+        optiuni.setMedieCotor(ModSelectat(m_medieCotor, QStringLiteral("Medie cotor")));
         optiuni.setScriuCuLitereMari(m_litereMari->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
     });
     if (salvat)

@@ -1,8 +1,10 @@
 #include "app/comenzi.h"
+#include "app/pictograma.h"
 #include "base/comenzilinie.h"
 #include "app/praventmain.h"
 #include "app/splash.h"
 #include "base/userprompt.h"
+#include "base/versiune.h"
 #include "db/tdm.h"
 
 #include <QApplication>
@@ -28,7 +30,10 @@ int main(int argc, char* argv[])
     FaraAfisajPentruLiniaDeComanda(argc, argv);
     QApplication aplicatie(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Brenvolt"));
-    QApplication::setApplicationName(QStringLiteral("Pravent 2006"));
+    QApplication::setApplicationName(NumeProgram());
+    // The desktop entry's name: the desktop matches the windows to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("ro.brenvolt.pravent"));
+    QApplication::setWindowIcon(PictogramaProgram());
 
     InregistreazaComenzile();
     QCommandLineParser parser;

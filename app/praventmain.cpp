@@ -1,13 +1,16 @@
 #include "app/praventmain.h"
 
 #include "base/centreazafereastra.h"
+#include "app/despre.h"
 #include "app/editorconfigglobal.h"
 #include "base/userprompt.h"
+#include "base/versiune.h"
 #include "db/tdm.h"
 #include "editors/configurarediploma.h"
 #include "editors/listaelevi.h"
 #include "editors/listagenerica.h"
 #include "print/printwiz.h"
+#include "print/tiparireinserie.h"
 
 #include <QCursor>
 #include <QGuiApplication>
@@ -32,10 +35,22 @@ TPraventMain::TPraventMain(QWidget* parent) : QMainWindow(parent)
     m_configurare->addSeparator()->setObjectName(QStringLiteral("N2"));
     m_importdinExcel1 = AdaugaArticol(QStringLiteral("ImportdinExcel1"), QStringLiteral("Import din Excel"));
 
+    // Printing a class sits beside the configuration rather than among the form buttons:
+    // those are one per printable form, and this prints the certificate for many pupils.
+    m_tiparire = menuBar()->addMenu(QStringLiteral("Tiparire"));
+    m_tiparireInSerie1 = m_tiparire->addAction(QStringLiteral("Tiparire in serie"));
+    m_tiparireInSerie1->setObjectName(QStringLiteral("TiparireInSerie1"));
+    connect(m_tiparireInSerie1, &QAction::triggered, this, &TPraventMain::TiparireInSerie1Click);
+
+    m_ajutor = menuBar()->addMenu(QStringLiteral("Ajutor"));
+    m_despre1 = m_ajutor->addAction(QStringLiteral("Despre ") + NumeProgram());
+    m_despre1->setObjectName(QStringLiteral("Despre1"));
+
     connect(m_configurareimprimanta2, &QAction::triggered, this, &TPraventMain::Configurareimprimanta2Click);
     connect(m_formatnote1, &QAction::triggered, this, &TPraventMain::Formatnote1Click);
     connect(m_configurarediploma1, &QAction::triggered, this, &TPraventMain::Configurarediploma1Click);
     connect(m_configurarescoala1, &QAction::triggered, this, &TPraventMain::Configurarescoala1Click);
+    connect(m_despre1, &QAction::triggered, this, &TPraventMain::Despre1Click);
     // The import is not part of this build yet: its item stays visible but cannot be chosen.
     m_importdinExcel1->setEnabled(false);
 
@@ -99,6 +114,22 @@ void TPraventMain::Configurarescoala1Click()
         dialog.setWindowTitle(QStringLiteral("Configurare scoala"));
         dialog.NumeTabel = QStringLiteral("SCOALA");
         dialog.Reincarca();
+        dialog.exec();
+    });
+}
+
+void TPraventMain::TiparireInSerie1Click()
+{
+    RuleazaCuEroare([this] {
+        TTiparireInSerie dialog(m_listaElevi->LiniiVizibile(), this);
+        dialog.exec();
+    });
+}
+
+void TPraventMain::Despre1Click()
+{
+    RuleazaCuEroare([this] {
+        TDespre dialog(this);
         dialog.exec();
     });
 }

@@ -6,7 +6,7 @@ class QAction;
 class QMenu;
 class TListaElevi;
 
-// The main window: the menu "Configurare" and, filling the client area, the pupil list.
+// The main window: the menus "Configurare" and "Ajutor" and, filling the client area, the pupil list.
 class TPraventMain : public QMainWindow {
     Q_OBJECT
 public:
@@ -18,6 +18,10 @@ public:
     QAction* Configurarediploma1() const { return m_configurarediploma1; }
     QAction* Configurarescoala1() const { return m_configurarescoala1; }
     QAction* ImportdinExcel1() const { return m_importdinExcel1; }
+    QMenu* MeniuTiparire() const { return m_tiparire; }
+    QAction* TiparireInSerie1() const { return m_tiparireInSerie1; }
+    QMenu* MeniuAjutor() const { return m_ajutor; }
+    QAction* Despre1() const { return m_despre1; }
 
     // Maximises the window on a monitor less than 1200 pixels high, with a restored size
     // 30 pixels smaller than the work area.
@@ -29,6 +33,9 @@ public:
     void Formatnote1Click();
     void Configurarediploma1Click();
     void Configurarescoala1Click();
+    // Opens the class print job on the pupils the list shows.
+    void TiparireInSerie1Click();
+    void Despre1Click();
 
 private:
     QAction* AdaugaArticol(const QString& nume, const QString& text);
@@ -39,5 +46,9 @@ private:
     QAction* m_configurarediploma1;
     QAction* m_configurarescoala1;
     QAction* m_importdinExcel1;
+    QMenu* m_tiparire;
+    QAction* m_tiparireInSerie1;
+    QMenu* m_ajutor;
+    QAction* m_despre1;
     TListaElevi* m_listaElevi;
 };

@@ -1,5 +1,14 @@
 #include "base/citestenota.h"
 
+#include <limits>
+
+namespace {
+
+// The most integer digits whose value times 10000 still fits into 64 bits.
+constexpr int CifreIntregiMaxime = 14;
+
+} // namespace
+
 qint64 CitesteNota(const QString& text)
 {
     QString intregi, zecimale;
@@ -10,6 +19,12 @@ qint64 CitesteNota(const QString& text)
         else if (c >= QLatin1Char('0') && c <= QLatin1Char('9') && parte <= 2)
             (parte == 1 ? intregi : zecimale).append(c);
     }
+    // More integer digits than a fixed-point value can hold reads as the largest value: it
+    // must never wrap round into something that passes for a mark.
+    while (intregi.startsWith(QLatin1Char('0')))
+        intregi.remove(0, 1);
+    if (intregi.size() > CifreIntregiMaxime)
+        return std::numeric_limits<qint64>::max();
     const qint64 parteIntreaga = intregi.isEmpty() ? 0 : intregi.toLongLong();
     const qint64 sutimi = zecimale.isEmpty() ? 0 : zecimale.left(2).leftJustified(2, QLatin1Char('0')).toLongLong();
     return parteIntreaga * 10000 + sutimi * 100;

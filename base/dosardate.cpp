@@ -14,31 +14,56 @@ QString DosarExecutabil()
     return QCoreApplication::applicationDirPath();
 }
 
+QString InDosar(const QString& dosar, const QString& nume)
+{
+    return dosar + QLatin1Char('/') + nume;
+}
+
 } // namespace
 
-QString DosarDate()
+QString DosarPartajatPentru(const QString& dosarExecutabil)
+{
+    return QDir::cleanPath(InDosar(dosarExecutabil, QStringLiteral(PRAVENT_DOSAR_PARTAJAT_RELATIV)));
+}
+
+bool EsteCopieInstalata(const QString& dosarExecutabil)
+{
+    return QFileInfo(DosarPartajatPentru(dosarExecutabil)).isDir();
+}
+
+QString DosarDatePentru(const QString& dosarExecutabil)
 {
     const QString dinMediu = qEnvironmentVariable("PRAVENT_HOME");
     if (!dinMediu.isEmpty())
         return QDir::cleanPath(QDir(dinMediu).absolutePath());
-    const QFileInfo executabil(DosarExecutabil());
-    if (executabil.isDir() && executabil.isWritable())
+    const QFileInfo executabil(dosarExecutabil);
+    if (executabil.isDir() && executabil.isWritable() && !EsteCopieInstalata(dosarExecutabil))
         return QDir::cleanPath(executabil.absoluteFilePath());
     return QDir::cleanPath(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
 }
 
-QString CaleInDosarDate(const QString& nume)
+QString CaleSablonBazaDeDatePentru(const QString& dosarExecutabil)
 {
-    return DosarDate() + QLatin1Char('/') + nume;
-}
-
-QString CaleSablonBazaDeDate()
-{
-    const QString inDosarDate = CaleInDosarDate(NumeSablon);
-    const QStringList candidati = {inDosarDate, DosarExecutabil() + QLatin1Char('/') + NumeSablon,
-                                   QStringLiteral(PRAVENT_SHARE_DIR) + QLatin1Char('/') + NumeSablon};
+    const QString inDosarDate = InDosar(DosarDatePentru(dosarExecutabil), NumeSablon);
+    const QStringList candidati = {inDosarDate, InDosar(dosarExecutabil, NumeSablon),
+                                   InDosar(DosarPartajatPentru(dosarExecutabil), NumeSablon)};
     for (const QString& cale : candidati)
         if (QFileInfo::exists(cale))
             return QDir::cleanPath(cale);
     return inDosarDate;
+}
+
+QString DosarDate()
+{
+    return DosarDatePentru(DosarExecutabil());
+}
+
+QString CaleInDosarDate(const QString& nume)
+{
+    return InDosar(DosarDate(), nume);
+}
+
+QString CaleSablonBazaDeDate()
+{
+    return CaleSablonBazaDeDatePentru(DosarExecutabil());
 }

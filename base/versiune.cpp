@@ -27,3 +27,13 @@ QString VersiuneProgram()
 {
     return ParseazaVersiune(QStringLiteral(PRAVENT_VERSION)).Text();
 }
+
+QString NumeProgram()
+{
+    return QStringLiteral("Pravent 2006");
+}
+
+QString NumeSiVersiuneProgram()
+{
+    return NumeProgram() + QLatin1Char(' ') + VersiuneProgram();
+}

@@ -15,3 +15,8 @@ TVersiune ParseazaVersiune(const QString& versiuneFisier);
 
 // The running program's version, as compiled in by the build.
 QString VersiuneProgram();
+
+// The application title, "Pravent 2006".
+QString NumeProgram();
+// The title and the version, as "--version" prints them: "Pravent 2006 2006.9.2.188".
+QString NumeSiVersiuneProgram();

@@ -55,6 +55,7 @@ QString ComandaActualizare(const QString& tabel)
 // | LiniiProfil           | Q1    | reads into a list, nothing nested                      |
 // | LegaturaCamp          | Q1    | a single lookup                                        |
 // | ScrieLegaturaCamp     | Q1    | a single statement                                     |
+// | NumeleTabelelor       | Q1    | reads into a list, nothing nested                      |
 // | TipDeDateCamp         | Q4    | called by the filling between value lookups on Q1-Q3  |
 // | ValoareStocata        | Q1    | a single lookup; editors load one after the other      |
 // | ScrieValoareStocata   | Q1    | its update lists the other tables on Q2 while built    |
@@ -133,6 +134,18 @@ std::vector<TLinieProfil> LiniiProfil()
         linii.push_back({text(0), text(1), text(2), text(5), text(4), text(3)});
     }
     return linii;
+}
+
+QStringList NumeleTabelelor()
+{
+    QStringList tabele;
+    TGardaTranzactie tr(DM().Tr());
+    TInterogare& q = DM().Q1();
+    TInchideLaFinal inchide(q);
+    q.SQL(QStringLiteral("select NUME_TABEL from TABELE order by NUME_TABEL"));
+    for (q.Open(); !q.Eof(); q.Next())
+        tabele.append(q.Fields(0).AsString());
+    return tabele;
 }
 
 std::optional<TLegaturaCamp> LegaturaCamp(const TReferintaCamp& camp)

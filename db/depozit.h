@@ -41,6 +41,9 @@ struct TLinieProfil {
 // Every profile line, in profile order then by key, in a read transaction of its own.
 std::vector<TLinieProfil> LiniiProfil();
 
+// The names of the entity tables (TABELE), sorted; a read transaction of its own.
+QStringList NumeleTabelelor();
+
 // Whether a field takes its similar field's value, and the table that owns it.
 struct TLegaturaCamp {
     QString OnorezSimilar, AsociatCu;

@@ -4,10 +4,12 @@
 #include "base/eroare.h"
 #include "base/iesireproces.h"
 #include "base/userprompt.h"
+#include "db/blocarefirebird.h"
 #include "db/identificator.h"
 #include "profile/inregistrare.h"
 
 #include <QDir>
+#include <QHash>
 #include <QFile>
 #include <QSqlError>
 
@@ -58,6 +60,42 @@ void InsereazaSauActualizeaza(TInterogare& q, const QString& cautare, const QStr
     leagaCheia(q);
     leagaValorile(q);
     q.ExecSQL();
+}
+
+QSet<QString> NumeTabele(TInterogare& q)
+{
+    QSet<QString> tabele;
+    TInchideLaFinal inchide(q);
+    q.SQL(QStringLiteral("select NUME_TABEL from TABELE"));
+    for (q.Open(); !q.Eof(); q.Next())
+        tabele.insert(q.Fields(0).AsString());
+    return tabele;
+}
+
+QString CheieCamp(const QString& formular, const QString& pagina, const QString& camp)
+{
+    return formular + QLatin1Char('.') + pagina + QLatin1Char('.') + camp;
+}
+
+// The table each stored profile row belongs to now, by its codes.
+QHash<QString, QString> AsociatCuStocate(TInterogare& q)
+{
+    QHash<QString, QString> stocate;
+    TInchideLaFinal inchide(q);
+    q.SQL(QStringLiteral("select COD_FORMULAR, COD_PAGINA, COD_CAMP, ASOCIAT_CU from PROFIL_DIPLOMA"));
+    for (q.Open(); !q.Eof(); q.Next())
+        stocate.insert(CheieCamp(q.Fields(0).AsString(), q.Fields(1).AsString(), q.Fields(2).AsString()),
+                       q.Fields(3).AsString());
+    return stocate;
+}
+
+// The user's choice of table stays, as the choice of ONOREZ_SIMILAR does; a new row, or a
+// name that is none of the tables (typed by hand before), gets the profile's.
+QString AsociatCuPastrat(const QHash<QString, QString>& stocate, const QSet<QString>& tabele,
+                         const TLinieProfilDiploma& linie)
+{
+    const QString stocat = stocate.value(CheieCamp(linie.COD_FORMULAR, linie.COD_PAGINA, linie.COD_CAMP));
+    return tabele.contains(stocat) ? stocat : linie.ASOCIAT_CU;
 }
 
 bool AcelasiCod(const TLinieProfilDiploma& linie, const QString& formular, const QString& pagina,
@@ -151,6 +189,7 @@ void TDM::GasesteSauCreeazaBazaDeDate()
 
 void TDM::Conecteaza()
 {
+    AlegeDosarulDeBlocareFirebird();
     QSqlDatabase baza = QSqlDatabase::contains(m_numeConexiune)
         ? QSqlDatabase::database(m_numeConexiune, false)
         : QSqlDatabase::addDatabase(QStringLiteral("QIBASE"), m_numeConexiune);
@@ -337,8 +376,11 @@ void TDM::SincronizeazaProfil()
 void TDM::SincronizeazaProfil(const TListaLiniiProfilDiploma& profil)
 {
     TGardaTranzactie tr(m_tr);
+    const QSet<QString> tabele = NumeTabele(Q1());
+    const QHash<QString, QString> asociatCuStocate = AsociatCuStocate(Q1());
     for (int i = 0; i < profil.Count(); ++i) {
         const TLinieProfilDiploma& linie = profil.Linie(i);
+        const QString asociatCu = AsociatCuPastrat(asociatCuStocate, tabele, linie);
         InsereazaSauActualizeaza(
             Q1(),
             QStringLiteral("select    * from    PROFIL_DIPLOMA where    (COD_FORMULAR = :COD_FORMULAR) and "
@@ -357,13 +399,13 @@ void TDM::SincronizeazaProfil(const TListaLiniiProfilDiploma& profil)
                 ":SIMILAR_CU, 'DA',    :ETICHETA_EDITOR, :FORMULA, :VIZIBIL, :TIP_DE_DATE, :ASOCIAT_CU, "
                 ":GRUP, :LATIME_SUGERATA, :COD_LINIE, :ORDINE)"),
             [&linie](TInterogare& q) { LeagaCoduri(q, linie.COD_FORMULAR, linie.COD_PAGINA, linie.COD_CAMP); },
-            [&linie](TInterogare& q) {
+            [&linie, &asociatCu](TInterogare& q) {
                 q.ParamByName("SIMILAR_CU", linie.SIMILAR_CU);
                 q.ParamByName("ETICHETA_EDITOR", linie.ETICHETA_EDITOR);
                 q.ParamByName("FORMULA", linie.FORMULA);
                 q.ParamByName("VIZIBIL", linie.VIZIBIL);
                 q.ParamByName("TIP_DE_DATE", linie.TIP_DE_DATE);
-                q.ParamByName("ASOCIAT_CU", linie.ASOCIAT_CU);
+                q.ParamByName("ASOCIAT_CU", asociatCu);
                 q.ParamByName("GRUP", linie.GRUP);
                 q.ParamByName("LATIME_SUGERATA", linie.LATIME_SUGERATA);
                 q.ParamByName("COD_LINIE", linie.COD_LINIE);

@@ -33,6 +33,16 @@ void LeagaReferinta(TInterogare& q, const TReferintaCamp& ref)
     q.ParamByName("COD_CAMP", ref.Camp);
 }
 
+// Whether the name is one of TABELE, letter case included.
+bool EsteTabelInregistrat(TInterogare& q, const QString& tabel)
+{
+    TInchideLaFinal inchide(q);
+    q.SQL(QStringLiteral("SELECT NUME_TABEL FROM TABELE WHERE NUME_TABEL = :NUME_TABEL"));
+    q.ParamByName("NUME_TABEL", tabel);
+    q.Open();
+    return !q.Eof();
+}
+
 QString ValoareDinRand(TInterogare& q, const QString& sql, const TReferintaCamp& ref, const QVariant& id)
 {
     TInchideLaFinal inchide(q);
@@ -67,6 +77,10 @@ QString ValoareProprie(const TReferintaCamp& ref, const QString& asociatCu, int 
         return ValoareDinRand(DM().Q3(), SelectRandValoare.arg(a), ref, legatura.AsInteger());
     // Nothing writes such links: without one, the value is the one stored by the first
     // record of A (the school), so the school entered once shows on every certificate.
+    // Only for a table that is one of TABELE exactly: "elevi" names the pupils' own table
+    // to SQL and would show the first pupil's value for every pupil.
+    if (!EsteTabelInregistrat(DM().Q3(), a))
+        return {};
     return ValoareDinRand(DM().Q3(), SelectRandPrimaInregistrare.arg(a), ref, QVariant());
 }
 

@@ -23,19 +23,21 @@ void TEditorCampNota::Incarca(const QString& codFormular, const QString& codPagi
 {
     TEditorGeneric::Incarca(codFormular, codPagina, codCamp, tabel, idElev, idInregistrare);
     const QString stocata = ValoareStocata();
-    if (stocata.isNull())
-        return;
-    const qint64 valoare = CitesteNota(stocata);
-    // A stored 0 or 0,00 is no mark.
-    if (valoare / 100 == 0)
-        m_edit->clear();
-    else
-        m_edit->SeteazaValoare(valoare);
+    if (!stocata.isNull()) {
+        const qint64 valoare = CitesteNota(stocata);
+        // A stored 0 or 0,00 is no mark.
+        if (valoare / 100 == 0)
+            m_edit->clear();
+        else
+            m_edit->SeteazaValoare(valoare);
+    }
+    RetineIncarcarea(stocata, *m_edit);
 }
 
 bool TEditorCampNota::PotSalva()
 {
-    if (m_edit->text().trimmed().isEmpty())
+    // A mark the user did not touch is saved as it was stored, so only a typed one is checked.
+    if (m_edit->text().trimmed().isEmpty() || Neatins(*m_edit))
         return true;
     const qint64 valoare = m_edit->Valoare();
     if (valoare < NotaMinima) {
@@ -51,5 +53,5 @@ bool TEditorCampNota::PotSalva()
 
 void TEditorCampNota::Salveaza(int idElev, int idInregistrare, const QString& tabel)
 {
-    ScrieValoare(idElev, idInregistrare, tabel, m_edit->text(), LungimeNota);
+    ScrieValoare(idElev, idInregistrare, tabel, *m_edit, LungimeNota);
 }

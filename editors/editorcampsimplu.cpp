@@ -1,6 +1,7 @@
 #include "editors/editorcampsimplu.h"
 
 #include "base/userprompt.h"
+#include "editors/editorcamprand.h"
 
 #include <QDate>
 #include <QLineEdit>
@@ -24,6 +25,7 @@ int Numar2(const QString& text, int pozitie)
 TEditorCampSimplu::TEditorCampSimplu(QWidget* parent) : TEditorGeneric(parent), m_edit(new QLineEdit(this))
 {
     m_edit->setObjectName(QStringLiteral("RzEdit1"));
+    m_edit->setValidator(new TValidatorRand(LungimeScurta, m_edit));
     AsazaControl(m_edit);
 }
 
@@ -31,12 +33,14 @@ void TEditorCampSimplu::Incarca(const QString& codFormular, const QString& codPa
                                 const QString& tabel, int idElev, int idInregistrare)
 {
     TEditorGeneric::Incarca(codFormular, codPagina, codCamp, tabel, idElev, idInregistrare);
-    m_edit->setText(ValoareStocata());
+    const QString stocata = ValoareStocata();
+    m_edit->setText(stocata);
+    RetineIncarcarea(stocata, *m_edit);
 }
 
 void TEditorCampSimplu::Salveaza(int idElev, int idInregistrare, const QString& tabel)
 {
-    ScrieValoare(idElev, idInregistrare, tabel, m_edit->text(), LungimeScurta);
+    ScrieValoare(idElev, idInregistrare, tabel, *m_edit, LungimeScurta);
 }
 
 bool TEditorCampCNP::PotSalva()

@@ -1,9 +1,11 @@
 #include "editors/editorgeneric.h"
 
+#include "base/textunrand.h"
 #include "base/userprompt.h"
 #include "db/depozit.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QVBoxLayout>
 
 TEditorGeneric::TEditorGeneric(QWidget* parent) : QFrame(parent), m_eticheta(new QLabel(this))
@@ -62,8 +64,21 @@ QString TEditorGeneric::ValoareStocata() const
     return ::ValoareStocata(Referinta(), Tabel, Id);
 }
 
-void TEditorGeneric::ScrieValoare(int idElev, int idInregistrare, const QString& tabel, const QString& text,
+void TEditorGeneric::RetineIncarcarea(const QString& stocata, const QLineEdit& control)
+{
+    m_stocata = stocata;
+    m_afisata = control.text();
+}
+
+bool TEditorGeneric::Neatins(const QLineEdit& control) const
+{
+    return !m_stocata.isNull() && !control.isModified() && control.text() == m_afisata;
+}
+
+void TEditorGeneric::ScrieValoare(int idElev, int idInregistrare, const QString& tabel, const QLineEdit& control,
                                   int lungime) const
 {
-    ScrieValoareStocata(Referinta(), tabel, IdAles(tabel, idElev, idInregistrare), text.trimmed().left(lungime));
+    const QString valoare =
+        Neatins(control) ? m_stocata : TaieLaCaractere(control.text().trimmed(), lungime).trimmed();
+    ScrieValoareStocata(Referinta(), tabel, IdAles(tabel, idElev, idInregistrare), valoare);
 }

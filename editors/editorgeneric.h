@@ -7,6 +7,7 @@
 #include <QString>
 
 class QLabel;
+class QLineEdit;
 
 // One field of one record: shows its caption above one input control, loads the stored
 // value, says whether it may be saved and writes it back. The cycle is fixed: Incarca once,
@@ -40,11 +41,20 @@ protected:
     void AsazaControl(QWidget* control);
     // The stored text of this field for the record; null when there is no row or no value.
     QString ValoareStocata() const;
-    // Writes the text, trimmed and cut to `lungime`, under the record chosen from the ids.
-    void ScrieValoare(int idElev, int idInregistrare, const QString& tabel, const QString& text, int lungime) const;
+    // Remembers what was loaded and the text the control shows for it, so that a value
+    // the user did not edit is saved exactly as it was stored.
+    void RetineIncarcarea(const QString& stocata, const QLineEdit& control);
+    // Whether the control still shows the stored value as it was loaded, untouched by the user.
+    bool Neatins(const QLineEdit& control) const;
+    // Writes the control's text, trimmed and cut to `lungime` characters, under the record
+    // chosen from the ids; the stored text unchanged when the control is untouched.
+    void ScrieValoare(int idElev, int idInregistrare, const QString& tabel, const QLineEdit& control,
+                      int lungime) const;
 
 private:
     QLabel* m_eticheta;
+    QString m_stocata;
+    QString m_afisata;
 };
 
 // The editors of a page or of one line of a page; the list does not own them.

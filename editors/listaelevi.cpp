@@ -85,9 +85,14 @@ void TListaElevi::Filtreaza()
 {
     m_vt->clear();
     QList<QTreeWidgetItem*> noduri;
-    for (const TLinieElev& linie : LiniiFiltrate(m_linii, m_cauta->text()))
+    for (const TLinieElev& linie : LiniiVizibile())
         noduri.append(NodNou(linie.Denumire, linie.Id));
     m_vt->addTopLevelItems(noduri);
+}
+
+TListaLiniiElevi TListaElevi::LiniiVizibile() const
+{
+    return LiniiFiltrate(m_linii, m_cauta->text());
 }
 
 QStringList TListaElevi::LiniiAfisate() const

@@ -35,6 +35,8 @@ public:
     void Filtreaza();
     // The texts of the shown lines, in list order.
     QStringList LiniiAfisate() const;
+    // The lines the search lets through, in list order.
+    TListaLiniiElevi LiniiVizibile() const;
 
     void Adauga();
     void Modifica();

@@ -5,7 +5,7 @@
 #include <QDialog>
 
 class QComboBox;
-class QLineEdit;
+class QLabel;
 
 // Changes whether a profile line takes its similar field's value and which table owns it.
 class TModificaLinieProfil : public QDialog {
@@ -14,7 +14,10 @@ public:
     explicit TModificaLinieProfil(QWidget* parent = nullptr);
 
     QComboBox* RzComboBox1() const { return m_onorez; }
-    QLineEdit* RzEdit2() const { return m_asociatCu; }
+    // The tables of TABELE; nothing else can be chosen.
+    QComboBox* RzComboBox2() const { return m_asociatCu; }
+    // The table the built-in profile gives the line, the way back to it.
+    QLabel* EtichetaProfil() const { return m_dinProfil; }
 
     void Pregateste(const QString& codFormular, const QString& codPagina, const QString& codCamp);
     void Ok();
@@ -23,5 +26,6 @@ public:
 private:
     TReferintaCamp m_camp;
     QComboBox* m_onorez;
-    QLineEdit* m_asociatCu;
+    QComboBox* m_asociatCu;
+    QLabel* m_dinProfil;
 };

@@ -1,11 +1,14 @@
 #include "forms/umplereformular.h"
 
+#include "base/citestenota.h"
 #include "base/eroare.h"
 #include "base/multimi.h"
+#include "base/textunrand.h"
+#include "base/userprompt.h"
 #include "db/depozit.h"
 #include "db/tdm.h"
 #include "db/valoarecamp.h"
-#include "base/citestenota.h"
+#include "profile/inregistrare.h"
 #include "forms/formulardeprintat.h"
 #include "forms/formulartextarea.h"
 
@@ -100,12 +103,6 @@ TPerecheNota PerecheaNotei(const TFormularDePrintat& pagina, const TFormularText
     return pereche;
 }
 
-std::optional<qint32> NotaInSutimi(const QString& valoare)
-{
-    if (valoare.isEmpty())
-        return std::nullopt;
-    return static_cast<qint32>(CitesteNota(valoare) / 100);
-}
 
 // What one filling has read. Values and data types cannot change while it runs, and the
 // per-character areas of a code name the same field over and over.
@@ -116,7 +113,24 @@ public:
         QString Tip;
     };
 
+    // A stored mark text that is not a mark, named by its field.
+    struct TNotaGresita {
+        QString Camp;
+        QString Text;
+    };
+
     explicit TCampuriCitite(int idElev) : m_idElev(idElev) {}
+
+    int IdElev() const { return m_idElev; }
+    // Each field once, however many areas show it.
+    void NoteazaNotaGresita(const TFormularTextArea& arie, const QString& text)
+    {
+        for (const TNotaGresita& gresita : std::as_const(m_noteGresite))
+            if (gresita.Camp == arie.Denumire1())
+                return;
+        m_noteGresite.push_back({arie.Denumire1(), text});
+    }
+    const QList<TNotaGresita>& NoteGresite() const { return m_noteGresite; }
 
     const TCampCitit& Citeste(const TFormularTextArea& arie)
     {
@@ -132,6 +146,7 @@ public:
 private:
     int m_idElev;
     QHash<QString, TCampCitit> m_citite;
+    QList<TNotaGresita> m_noteGresite;
 };
 
 void UmpleArie(const TFormularDePrintat& pagina, TFormularTextArea& arie, TCampuriCitite& campuri,
@@ -144,9 +159,29 @@ void UmpleArie(const TFormularDePrintat& pagina, TFormularTextArea& arie, TCampu
         return;
     }
     const int tip = TipulNotei(arie);
+    const TNotaStocata nota = CitesteNotaStocata(camp.Valoare);
+    // A text that is no mark must not print as a believable one: its areas stay empty.
+    if (nota.Stare == TNotaStocata::NuEsteNota) {
+        campuri.NoteazaNotaGresita(arie, camp.Valoare);
+        return;
+    }
     const TPerecheNota pereche = PerecheaNotei(pagina, arie);
+    const std::optional<qint32> sutimi =
+        nota.Stare == TNotaStocata::Nota ? std::optional<qint32>(qint32(nota.Valoare / 100)) : std::nullopt;
     if (scrieNota)
-        scrieNota(pereche.Sus, pereche.Jos, NotaInSutimi(camp.Valoare), tip);
+        scrieNota(pereche.Sus, pereche.Jos, sutimi, tip);
+}
+
+QString MesajNoteGresite(const TCampuriCitite& campuri)
+{
+    const QString elev = ParseExp(ProfilCerut().ListaCampuriElev(), campuri.IdElev()).trimmed();
+    QString mesaj = QStringLiteral("Elevul %1 (numarul %2) are in campurile de nota de mai jos un text care nu este o "
+                                   "nota intre 5,00 si 10,00; pe formular aceste note raman goale:")
+                        .arg(elev)
+                        .arg(campuri.IdElev());
+    for (const TCampuriCitite::TNotaGresita& gresita : campuri.NoteGresite())
+        mesaj += QStringLiteral("\n%1: \"%2\"").arg(gresita.Camp, EscapeazaPeUnRand(gresita.Text));
+    return mesaj;
 }
 
 // The pages in the order they were placed on the form, which their numbered names keep:
@@ -177,11 +212,19 @@ void ReseteazaPagina(TFormularDePrintat& pagina)
 
 void UmpleFormular(QWidget& formular, int idElev, const TScriitorNota& scrieNota)
 {
-    TGardaTranzactie tr(DM().Tr());
-    TCampuriCitite campuri(idElev);
-    for (TFormularDePrintat* pagina : PaginileFormularului(formular)) {
-        ReseteazaPagina(*pagina);
-        for (TFormularTextArea* arie : pagina->Arii())
-            UmpleArie(*pagina, *arie, campuri, scrieNota);
+    QString mesaj;
+    {
+        TGardaTranzactie tr(DM().Tr());
+        TCampuriCitite campuri(idElev);
+        for (TFormularDePrintat* pagina : PaginileFormularului(formular)) {
+            ReseteazaPagina(*pagina);
+            for (TFormularTextArea* arie : pagina->Arii())
+                UmpleArie(*pagina, *arie, campuri, scrieNota);
+        }
+        if (!campuri.NoteGresite().isEmpty())
+            mesaj = MesajNoteGresite(campuri);
     }
+    // Told once per filling, after the transaction, so that no box waits with it open.
+    if (!mesaj.isEmpty())
+        Prompt().Avertisment(mesaj);
 }

@@ -18,7 +18,9 @@ using TScriitorNota =
 void ReseteazaPagina(TFormularDePrintat& pagina);
 
 // Resets and fills every page of the form, in order, with the values of one pupil: each
-// area shows its field, a slice of it, or a mark written by `scrieNota`. Only reads
-// the database, in a transaction that is always rolled back. A failure is raised as it
-// comes: the pages filled so far keep their new texts.
+// area shows its field, a slice of it, or a mark written by `scrieNota`. A stored mark
+// text that is no mark from 5,00 to 10,00 leaves its areas empty, and one warning per
+// filling names the pupil, each such field and its text. Only reads the database, in a
+// transaction that is always rolled back. A failure is raised as it comes: the pages
+// filled so far keep their new texts.
 void UmpleFormular(QWidget& formular, int idElev, const TScriitorNota& scrieNota);

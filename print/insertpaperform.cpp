@@ -63,7 +63,10 @@ TInsertPaperForm::TInsertPaperForm()
     auto* asezare = new QHBoxLayout(this);
     asezare->addWidget(Imagini());
     asezare->addWidget(Comenzi(), 1);
+    // Room for the line of a class job, which only such a job shows.
+    ArataNumarulDeDiplome(999);
     setFixedSize(sizeHint().expandedTo(QSize(520, 290)));
+    ArataNumarulDeDiplome(0);
     CentreazaFereastra(this);
 }
 
@@ -88,6 +91,13 @@ QWidget* TInsertPaperForm::Comenzi()
         new QLabel(QStringLiteral("Va rog sa introduceti diploma in imprimanta, asa cum apare in imaginea din stanga."));
     instructiune->setWordWrap(true);
     asezare->addWidget(instructiune);
+    m_numarDiplome = new QLabel;
+    m_numarDiplome->setObjectName(QStringLiteral("NumarDiplome"));
+    QFont ingrosat = m_numarDiplome->font();
+    ingrosat.setBold(true);
+    m_numarDiplome->setFont(ingrosat);
+    m_numarDiplome->hide();
+    asezare->addWidget(m_numarDiplome);
     m_margineStanga = new QLineEdit;
     m_margineSus = new QLineEdit;
     asezare->addWidget(new QLabel(QStringLiteral("Margine stanga, in milimetri.")));
@@ -133,6 +143,12 @@ void TInsertPaperForm::Pregateste(int pagina, double stanga, double sus, const T
     ArataImaginea();
 }
 
+void TInsertPaperForm::ArataNumarulDeDiplome(int diplome)
+{
+    m_numarDiplome->setText(QStringLiteral("Puneti in imprimanta %1.").arg(NumarDeDiplome(diplome)));
+    m_numarDiplome->setVisible(diplome > 0);
+}
+
 void TInsertPaperForm::ArataImaginea()
 {
     const int aratata = m_oglinda->isChecked() ? m_imagineBifat : m_imagineNebifat;
@@ -169,7 +185,18 @@ void TInsertPaperForm::Ok()
     });
 }
 
-int AskForPaper(int pagina, double& stanga, double& sus, bool& oglindaFata, bool& oglindaVerso)
+QString NumarDeDiplome(int diplome)
+{
+    if (diplome == 1)
+        return QStringLiteral("1 diploma");
+    // From twenty on, Romanian puts "de" between a number and its noun, unless the number
+    // ends in 01 to 19.
+    const int ultimele = diplome % 100;
+    const bool cuDe = diplome >= 20 && (ultimele == 0 || ultimele >= 20);
+    return QStringLiteral("%1 %2diplome").arg(diplome).arg(cuDe ? QStringLiteral("de ") : QString());
+}
+
+int AskForPaper(int pagina, double& stanga, double& sus, bool& oglindaFata, bool& oglindaVerso, int diplome)
 {
     // Outside a print job the prompt holds the settings itself for the time it is shown.
     std::optional<TAllStuffReg> propriu;
@@ -178,6 +205,7 @@ int AskForPaper(int pagina, double& stanga, double& sus, bool& oglindaFata, bool
     TAllStuffReg& setari = *TAllStuffReg::Curent();
     TInsertPaperForm& prompt = TInsertPaperForm::Instanta();
     prompt.Pregateste(pagina, stanga, sus, setari);
+    prompt.ArataNumarulDeDiplome(diplome);
     const int rezultat = prompt.exec();
     const bool oglinda = prompt.Oglinda()->isChecked();
     setari.SeteazaOglinda(PaginaDinIndex(pagina), oglinda ? TOglinda::Da : TOglinda::Nu);

@@ -19,6 +19,8 @@ public:
     // Sets the prompt up for a page (0 front, 1 back) with its margins, as the settings
     // say the printer takes the sheet.
     void Pregateste(int pagina, double stanga, double sus, const TAllStuffReg& setari);
+    // A job of several cards says how many to put in; 0 for a single card says nothing.
+    void ArataNumarulDeDiplome(int diplome);
 
     // Closes with OK once both margins read as numbers; otherwise shows why and stays.
     void Ok();
@@ -35,6 +37,7 @@ public:
     QCheckBox* Oglinda() const { return m_oglinda; }
     QLineEdit* MargineStanga() const { return m_margineStanga; }
     QLineEdit* MargineSus() const { return m_margineSus; }
+    QLabel* NumarDiplome() const { return m_numarDiplome; }
 
 private:
     TInsertPaperForm();
@@ -45,6 +48,7 @@ private:
     std::array<QLabel*, 4> m_imagini{};
     QLabel* m_sageataJos;
     QLabel* m_sageataSus;
+    QLabel* m_numarDiplome;
     QCheckBox* m_oglinda;
     QLineEdit* m_margineStanga;
     QLineEdit* m_margineSus;
@@ -57,5 +61,9 @@ private:
 // Asks the user to insert the sheet of a page (0 front, 1 back), showing its margins and
 // taking them back on OK. Whatever the answer, the page's mirror choice in the current
 // settings object follows the check box, and both mirror outputs get its state.
-// Returns QDialog::Accepted or QDialog::Rejected.
-int AskForPaper(int pagina, double& stanga, double& sus, bool& oglindaFata, bool& oglindaVerso);
+// `diplome` above 0 adds how many cards to put in. Returns QDialog::Accepted or
+// QDialog::Rejected.
+int AskForPaper(int pagina, double& stanga, double& sus, bool& oglindaFata, bool& oglindaVerso, int diplome = 0);
+
+// "1 diploma", "17 diplome", "60 de diplome".
+QString NumarDeDiplome(int diplome);

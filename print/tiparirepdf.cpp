@@ -2,66 +2,57 @@
 
 #include "base/eroare.h"
 #include "db/depozit.h"
-#include "forms/formulardeprintat.h"
-#include "forms/imprimantaqt.h"
-#include "forms/umplereformular.h"
 #include "print/allstuffreg.h"
 #include "print/documenttiparit.h"
-#include "print/printpraventform.h"
-#include "print/scrienotainformular.h"
+#include "print/tiparireserie.h"
 
 #include <QFile>
 
 namespace {
 
-struct TPaginaDeTiparit {
-    TFormularDePrintat* Pagina;
-    double Stanga;
-    double Sus;
-    bool Oglinda;
-};
-
-void VerificaElevul(int idElev)
+void RefuzaEleviiNecunoscuti(const QList<int>& elevi)
 {
-    if (!ExistaElevul(idElev))
-        throw EEroare(QStringLiteral("Elevul %1 nu exista.").arg(idElev));
+    for (const int idElev : elevi)
+        if (!ExistaElevul(idElev))
+            throw EEroare(QStringLiteral("Elevul %1 nu exista.").arg(idElev));
 }
 
-QList<TPaginaDeTiparit> PaginiDeTiparit(const TPrintPraventForm& formular, const QList<TPaginaCertificat>& parti)
+QList<TPaginaDeTiparit> PaginiDeTiparit(const QList<TPaginaCertificat>& parti)
 {
     TAllStuffReg setari;
     QList<TPaginaDeTiparit> alese;
     for (const TPaginaCertificat parte : parti)
-        alese.append({parte == TPaginaCertificat::Fata ? formular.Fata() : formular.Spate(), setari.MargineStanga(parte),
-                      setari.MargineSus(parte), PaginaOglindita(parte, setari)});
+        alese.append({parte, setari.MargineStanga(parte), setari.MargineSus(parte), PaginaOglindita(parte, setari)});
     return alese;
 }
 
-void Tipareste(const QString& fisier, const QList<TPaginaDeTiparit>& pagini, const QString& titlu)
+void TiparesteElevii(TDocumentTiparit& document, const QList<TPaginaCertificat>& parti, const QList<int>& elevi)
 {
-    try {
-        const std::unique_ptr<TDocumentTiparit> document = TDocumentTiparit::InPdf(fisier, titlu, false);
-        TImprimantaQt imprimanta(document->Imprimanta(), document->Pictor());
-        for (int i = 0; i < pagini.size(); ++i) {
-            if (i > 0)
-                document->Imprimanta().newPage();
-            const TPaginaDeTiparit& p = pagini.at(i);
-            p.Pagina->PrintAllAreas(imprimanta, p.Oglinda, p.Stanga, p.Sus);
+    TTiparitorCertificate tiparitor(PaginiDeTiparit(parti));
+    for (const int idElev : elevi) {
+        try {
+            tiparitor.Umple(idElev);
+        } catch (const EEroare& e) {
+            if (elevi.size() == 1)
+                throw;
+            throw EEroare(QStringLiteral("Elevul %1: %2").arg(idElev).arg(e.Mesaj()));
         }
-    } catch (...) {
-        // A half-printed certificate is no use to anyone.
-        QFile::remove(fisier);
-        throw;
+        tiparitor.Tipareste(document.Imprimanta(), document.Pictor());
     }
 }
 
 } // namespace
 
-void TiparesteCertificatInPdf(const QString& fisier, int idElev, TPaginiCertificat pagini)
+void TiparesteCertificateInPdf(const QString& fisier, const QList<int>& elevi, TPaginiCertificat pagini)
 {
-    VerificaElevul(idElev);
-    TPrintPraventForm formular;
-    UmpleFormular(formular, idElev, ScrieNotaInFormular);
+    RefuzaEleviiNecunoscuti(elevi);
     const QList<TPaginaCertificat> parti = PaginileAlese(pagini);
-    Tipareste(fisier, PaginiDeTiparit(formular, parti), TitluDocument(parti));
+    try {
+        const std::unique_ptr<TDocumentTiparit> document = TDocumentTiparit::InPdf(fisier, TitluDocument(parti), false);
+        TiparesteElevii(*document, parti, elevi);
+    } catch (...) {
+        // A half-printed class is no use to anyone.
+        QFile::remove(fisier);
+        throw;
+    }
 }

@@ -2,9 +2,12 @@
 
 #include "base/multimi.h"
 
+#include <QList>
 #include <QString>
 
-// Fills a pupil's certificate as its "Pravent" button does and prints the chosen sides into
-// a PDF file, one page a side, each with its margin corrections and mirror choice from the
-// print settings. An unknown pupil or a filling error is raised before the file is written.
-void TiparesteCertificatInPdf(const QString& fisier, int idElev, TPaginiCertificat pagini);
+// Fills each pupil's certificate as its "Pravent" button does and prints the chosen sides
+// into a PDF file, one page a side, each with its margin corrections and mirror choice from
+// the print settings; each pupil's pages follow the previous pupil's, one form filled at a
+// time. Unknown pupils are refused before the file is begun; a failure (naming the pupil
+// when there are several) leaves no file behind.
+void TiparesteCertificateInPdf(const QString& fisier, const QList<int>& elevi, TPaginiCertificat pagini);

@@ -66,6 +66,7 @@ private slots:
     void dialogulPeCheieGoalaScrieValorileImpliciteLaDeschidere();
     void okScrieAlegerileUtilizatorului();
     void listaFaraSelectieOpresteOkDarPastreazaCeeaCeAFostAtribuit();
+    void listaStricataNuArataExemplulSiEsteNumita();
 };
 
 void TestSetari::proprietatiSortateFaraDubluri()
@@ -182,6 +183,35 @@ void TestSetari::listaFaraSelectieOpresteOkDarPastreazaCeeaCeAFostAtribuit()
     QCOMPARE(optiuni.NotaDiploma(), QString("NOTA"));
     QCOMPARE(optiuni.SufixFete(), QString("doamna"));
     QCOMPARE(optiuni.NotaCotor(), QString("NECUNOSCUT"));
+}
+
+void TestSetari::listaStricataNuArataExemplulSiEsteNumita()
+{
+    TMediuTest mediu;
+    {
+        TInfoGlobal2005 optiuni;
+        optiuni.setMedieCotor("NOTA LITERE");
+    }
+    TPromptTest prompt;
+    TEditorConfigGlobal dialog;
+    dialog.show();
+    QComboBox* stricata = dialog.RzComboBox6();
+    QCOMPARE(stricata->currentIndex(), -1);
+    // The "NOTA" sample is the one a list without a choice used to show.
+    const QImage faraAlegere = stricata->grab().toImage();
+    stricata->setCurrentIndex(0);
+    const QImage cuNota = stricata->grab().toImage();
+    QVERIFY(faraAlegere != cuNota);
+    stricata->setCurrentIndex(-1);
+    QCOMPARE(stricata->grab().toImage(), faraAlegere);
+    dialog.Ok();
+    QCOMPARE(prompt.Texte(TPromptTest::Fel::Eroare), QStringList{"Alegeti modul de scriere pentru \"Medie cotor\"."});
+    QVERIFY(dialog.result() != int(QDialog::Accepted));
+    QVERIFY(dialog.isVisible());
+    stricata->setCurrentIndex(3);
+    dialog.Ok();
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(TInfoGlobal2005().MedieCotor(), QString("NOTA/LITERE"));
 }
 
 QTEST_MAIN(TestSetari)

@@ -111,7 +111,8 @@ void TestPornire::aDouaPornireNuSchimbaNimicSiPastreazaAlegereaUtilizatorului()
 {
     TMediuTest mediu;
     TDM& prima = mediu.PornesteDM();
-    ExecutaSql(prima, "UPDATE PROFIL_DIPLOMA SET ONOREZ_SIMILAR = 'NU', ETICHETA_EDITOR = 'x', ASOCIAT_CU = 'SCOALA' "
+    // A table name that is none of the tables is not kept (a chosen table is: tst_asociatcu).
+    ExecutaSql(prima, "UPDATE PROFIL_DIPLOMA SET ONOREZ_SIMILAR = 'NU', ETICHETA_EDITOR = 'x', ASOCIAT_CU = 'scoala' "
                       "WHERE COD_CAMP = 'D_CNP'");
     mediu.OpresteDM();
     QFile::remove(mediu.CaleSablon()); // a second start does not need the template

@@ -23,7 +23,7 @@ private slots:
     void cleanup();
     void listaLiniilor();
     void valoareNecunoscutaDevineNU();
-    void asociatCuPastreazaBlancurile();
+    void asociatCuMutaLiniaPeAltaPagina();
     void schimbareaAratEditorul();
     void fereastraPrincipala();
 
@@ -71,7 +71,7 @@ void TestConfigurare::valoareNecunoscutaDevineNU()
     TModificaLinieProfil dialog;
     dialog.Pregateste("PV", "FATA", "D_CNP");
     QCOMPARE(dialog.RzComboBox1()->currentText(), QString("NU"));
-    QCOMPARE(dialog.RzEdit2()->text(), QString("ELEVI"));
+    QCOMPARE(dialog.RzComboBox2()->currentText(), QString("ELEVI"));
     dialog.Ok();
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QCOMPARE(Onorez("D_CNP"), QString("NU"));
@@ -83,16 +83,17 @@ void TestConfigurare::valoareNecunoscutaDevineNU()
     QVERIFY(!m_dm->Tr().Active());
 }
 
-void TestConfigurare::asociatCuPastreazaBlancurile()
+void TestConfigurare::asociatCuMutaLiniaPeAltaPagina()
 {
     TModificaLinieProfil dialog;
     dialog.Pregateste("PV", "FATA", "C_SESIUNEA");
-    dialog.RzEdit2()->setText(" ELEVI ");
+    // Only a table can be chosen, so no blank can come around its name.
+    dialog.RzComboBox2()->setCurrentText("ELEVI");
     dialog.Ok();
     QCOMPARE(ColoanaSql(*m_dm, "SELECT '<' || ASOCIAT_CU || '>' FROM PROFIL_DIPLOMA WHERE COD_PAGINA='FATA' AND "
                                "COD_CAMP='C_SESIUNEA'"),
-             QStringList{"< ELEVI >"});
-    // Such a line stands on no record editor page.
+             QStringList{"<ELEVI>"});
+    // The line has left the school's page.
     TEditorGenericComplex pagina;
     pagina.Construieste(-1, -1, "SCOALA");
     QCOMPARE(pagina.Editoare().size(), 8);

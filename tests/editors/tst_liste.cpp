@@ -9,6 +9,7 @@
 #include "editors/listaelevi.h"
 #include "editors/listagenerica.h"
 #include "support/datetest.h"
+#include "support/editorpentru.h"
 #include "support/mediutest.h"
 #include "support/prompttest.h"
 
@@ -38,15 +39,6 @@ void LaDialogulModal(std::function<void(T&)> actiune)
         }
     });
     ceas->start(10);
-}
-
-template <typename T>
-T* EditorPentru(const TEditorGenericComplex& pagina, const QString& camp)
-{
-    for (TEditorGeneric* editor : pagina.Editoare())
-        if (editor->CodCamp == camp)
-            return qobject_cast<T*>(editor);
-    return nullptr;
 }
 
 void Selecteaza(QTreeWidget* vt, int rand)

@@ -8,6 +8,7 @@
 #include "support/datetest.h"
 #include "support/elevcomplet.h"
 #include "support/mediutest.h"
+#include "support/prompttest.h"
 
 #include <QtTest>
 
@@ -22,6 +23,8 @@ private slots:
     void eroriLasaFormularulCumAFost();
     void notaCuDenumire3LaLitereMici();
     void faraNota();
+    void textCareNuEsteNotaLasaZoneleGoale_data();
+    void textCareNuEsteNotaLasaZoneleGoale();
 
 private:
     QString Fata(int n) const { return m_formular->Fata()->FindAreaByNumber(n)->Text(); }
@@ -199,6 +202,43 @@ void TestUmplereFormular::faraNota()
     QCOMPARE(Spate(75), QString(" "));
     QCOMPARE(Spate(8), QString("----"));
     QCOMPARE(Spate(108), QString("----"));
+}
+
+void TestUmplereFormular::textCareNuEsteNotaLasaZoneleGoale_data()
+{
+    QTest::addColumn<QString>("text");
+    for (const char* text : {"-3", "12", "1e5", "10,50", ",75", "abc", "1844674407370963"})
+        QTest::newRow(text) << text;
+}
+
+void TestUmplereFormular::textCareNuEsteNotaLasaZoneleGoale()
+{
+    QFETCH(QString, text);
+    ExecutaSql(m_mediu->DM(), QStringLiteral("UPDATE \"DATE\" SET VALOARE_TEXT='%1' WHERE COD_CAMP='C_MATEMATICA'").arg(text));
+    ExecutaSql(m_mediu->DM(), "UPDATE \"DATE\" SET VALOARE_TEXT='' WHERE COD_CAMP='C_OPT_NOTA'");
+    TPromptTest prompt;
+    UmpleFormular(*m_formular, m_idElev, ScrieNotaInFormular);
+    int goale = 0;
+    for (const TFormularTextArea* arie : m_formular->Spate()->Arii()) {
+        if (!arie->Denumire1().endsWith("_MATEMATICA", Qt::CaseInsensitive))
+            continue;
+        QVERIFY2(arie->Text().isEmpty(), qPrintable(arie->objectName() + ": " + arie->Text()));
+        ++goale;
+    }
+    QVERIFY(goale >= 2);
+    // The other marks are written as always, and an empty mark stays an empty mark, silently.
+    QVERIFY2(Spate(70).startsWith("9,50"), qPrintable(Spate(70)));
+    QCOMPARE(Spate(76), QString("----"));
+    const QStringList mesaje = prompt.Texte(TPromptTest::Fel::Avertisment);
+    QCOMPARE(mesaje.size(), 1);
+    QVERIFY2(mesaje.at(0).startsWith("Elevul POPESCU ANA MARIA"), qPrintable(mesaje.at(0)));
+    QVERIFY2(mesaje.at(0).contains("PV.SPATE.C_MATEMATICA: \"" + text + "\""), qPrintable(mesaje.at(0)));
+    QVERIFY(!mesaje.at(0).contains("C_OPT_NOTA"));
+    QVERIFY(prompt.Mesaje().size() == 1);
+    QVERIFY(!m_mediu->DM().Tr().Active());
+    // Told again at the next filling, once.
+    UmpleFormular(*m_formular, m_idElev, ScrieNotaInFormular);
+    QCOMPARE(prompt.Texte(TPromptTest::Fel::Avertisment).size(), 2);
 }
 
 QTEST_MAIN(TestUmplereFormular)

@@ -2,18 +2,16 @@
 
 #include <QProcess>
 
-TRezultatProces RuleazaProgramul(const QStringList& argumente, const QString& dosarDate, const QString& program)
+TRezultatProces RuleazaProces(const QString& program, const QStringList& argumente, const QProcessEnvironment& mediu,
+                              const QString& dosarLucru, int milisecunde)
 {
     QProcess proces;
-    QProcessEnvironment mediu = QProcessEnvironment::systemEnvironment();
-    mediu.insert(QStringLiteral("PRAVENT_HOME"), dosarDate);
-    // The settings store TMediuTest keeps in the same folder.
-    mediu.insert(QStringLiteral("XDG_CONFIG_HOME"), dosarDate + QStringLiteral("/setari"));
-    mediu.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     proces.setProcessEnvironment(mediu);
+    if (!dosarLucru.isEmpty())
+        proces.setWorkingDirectory(dosarLucru);
     proces.start(program, argumente);
     TRezultatProces rezultat;
-    if (!proces.waitForFinished(120000)) {
+    if (!proces.waitForFinished(milisecunde)) {
         proces.kill();
         proces.waitForFinished();
         rezultat.Erori = QStringLiteral("the program did not end in time");
@@ -23,4 +21,14 @@ TRezultatProces RuleazaProgramul(const QStringList& argumente, const QString& do
     rezultat.Iesire = QString::fromLocal8Bit(proces.readAllStandardOutput());
     rezultat.Erori += QString::fromLocal8Bit(proces.readAllStandardError());
     return rezultat;
+}
+
+TRezultatProces RuleazaProgramul(const QStringList& argumente, const QString& dosarDate, const QString& program)
+{
+    QProcessEnvironment mediu = QProcessEnvironment::systemEnvironment();
+    mediu.insert(QStringLiteral("PRAVENT_HOME"), dosarDate);
+    // The settings store TMediuTest keeps in the same folder.
+    mediu.insert(QStringLiteral("XDG_CONFIG_HOME"), dosarDate + QStringLiteral("/setari"));
+    mediu.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    return RuleazaProces(program, argumente, mediu);
 }

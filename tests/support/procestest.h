@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 
@@ -15,3 +16,8 @@ struct TRezultatProces {
 // and waits for it to end.
 TRezultatProces RuleazaProgramul(const QStringList& argumente, const QString& dosarDate,
                                  const QString& program = QStringLiteral(PRAVENT_EXECUTABLE));
+
+// Runs any program with exactly the given environment (in dosarLucru when given) and waits
+// for it to end, at most the given time.
+TRezultatProces RuleazaProces(const QString& program, const QStringList& argumente, const QProcessEnvironment& mediu,
+                              const QString& dosarLucru = QString(), int milisecunde = 120000);

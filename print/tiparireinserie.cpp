@@ -1,0 +1,144 @@
+#include "print/tiparireinserie.h"
+
+#include "base/centreazafereastra.h"
+#include "base/userprompt.h"
+#include "print/progresserie.h"
+#include "print/tiparireserie.h"
+#include "print/verificareelevi.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QSet>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace {
+
+enum TColoana { ColoanaElev, ColoanaProbleme };
+// The pupil's place in the list it came from: printing follows that order.
+const int RolPozitie = Qt::UserRole;
+
+} // namespace
+
+TTiparireInSerie::TTiparireInSerie(const TLiniiAfisate& elevi, QWidget* parent)
+    : QDialog(parent), m_elevi(elevi), m_lista(new QTreeWidget)
+{
+    setObjectName(QStringLiteral("TTiparireInSerie"));
+    setWindowTitle(QStringLiteral("Tiparire in serie"));
+    resize(1000, 520);
+    m_lista->setHeaderLabels({QStringLiteral("Nume si prenume"), QStringLiteral("Ce nu este in regula")});
+    m_lista->setRootIsDecorated(false);
+    m_lista->setColumnWidth(ColoanaElev, 400);
+    m_lista->header()->setStretchLastSection(true);
+    m_lista->setSelectionMode(QAbstractItemView::NoSelection);
+    auto* asezare = new QVBoxLayout(this);
+    asezare->addWidget(new QLabel(QStringLiteral("Bifati elevii ale caror diplome le tipariti.")));
+    asezare->addWidget(m_lista, 1);
+    asezare->addWidget(Optiuni());
+    AdaugaElevii(elevi);
+    connect(m_lista, &QTreeWidget::itemChanged, this, &TTiparireInSerie::ArataBifati);
+    ArataBifati();
+    CentreazaFereastra(this);
+}
+
+QWidget* TTiparireInSerie::Optiuni()
+{
+    auto* bara = new QWidget;
+    auto* asezare = new QGridLayout(bara);
+    asezare->setContentsMargins(0, 0, 0, 0);
+    m_pagina = new QComboBox;
+    m_pagina->addItems({QStringLiteral("Fata"), QStringLiteral("Spate")});
+    m_ordine = new QComboBox;
+    m_ordine->addItems({QStringLiteral("in ordinea listei"), QStringLiteral("in ordine inversa")});
+    m_bifati = new QLabel;
+    m_tipareste = new QPushButton(QStringLiteral("Tipareste"));
+    auto* renunt = new QPushButton(QStringLiteral("Renunt"));
+    connect(m_tipareste, &QPushButton::clicked, this, &TTiparireInSerie::Tipareste);
+    connect(renunt, &QPushButton::clicked, this, &TTiparireInSerie::Renunt);
+    asezare->addWidget(new QLabel(QStringLiteral("Pagina:")), 0, 0);
+    asezare->addWidget(m_pagina, 0, 1);
+    asezare->addWidget(new QLabel(QStringLiteral("Ordinea:")), 1, 0);
+    asezare->addWidget(m_ordine, 1, 1);
+    asezare->addWidget(m_bifati, 0, 2, 2, 1, Qt::AlignCenter);
+    asezare->addWidget(m_tipareste, 0, 3);
+    asezare->addWidget(renunt, 1, 3);
+    asezare->setColumnStretch(2, 1);
+    return bara;
+}
+
+void TTiparireInSerie::AdaugaElevii(const TLiniiAfisate& elevi)
+{
+    QList<QTreeWidgetItem*> cuProbleme;
+    QList<QTreeWidgetItem*> fara;
+    int pozitie = 0;
+    for (const TElevVerificat& elev : VerificaElevii(elevi)) {
+        QTreeWidgetItem* rand = Rand(elev.Linie, pozitie++, elev.Constatari);
+        (elev.Constatari.isEmpty() ? fara : cuProbleme).append(rand);
+    }
+    m_lista->addTopLevelItems(cuProbleme + fara);
+}
+
+QTreeWidgetItem* TTiparireInSerie::Rand(const TLinieAfisata& linie, int pozitie, const QStringList& constatari)
+{
+    // One finding a line, so that none is cut off.
+    auto* rand = new QTreeWidgetItem({linie.Denumire, constatari.join(u'\n')});
+    rand->setData(ColoanaElev, RolPozitie, pozitie);
+    rand->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
+    rand->setCheckState(ColoanaElev, constatari.isEmpty() ? Qt::Checked : Qt::Unchecked);
+    if (!constatari.isEmpty())
+        rand->setForeground(ColoanaProbleme, QColor(0xB0, 0x00, 0x00));
+    return rand;
+}
+
+void TTiparireInSerie::ArataBifati()
+{
+    m_bifati->setText(QStringLiteral("Bifati: %1 din %2").arg(DeTiparit().size()).arg(m_elevi.size()));
+}
+
+TLiniiAfisate TTiparireInSerie::DeTiparit() const
+{
+    std::vector<int> pozitii;
+    for (int i = 0; i < m_lista->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* rand = m_lista->topLevelItem(i);
+        if (rand->checkState(ColoanaElev) == Qt::Checked)
+            pozitii.push_back(rand->data(ColoanaElev, RolPozitie).toInt());
+    }
+    std::sort(pozitii.begin(), pozitii.end());
+    if (m_ordine->currentIndex() == 1)
+        std::reverse(pozitii.begin(), pozitii.end());
+    TLiniiAfisate alesi;
+    for (const int pozitie : pozitii)
+        alesi.push_back(m_elevi.at(pozitie));
+    return alesi;
+}
+
+void TTiparireInSerie::Debifeaza(const TLiniiAfisate& tiparite)
+{
+    QSet<int> iesite;
+    for (const TLinieAfisata& linie : tiparite)
+        iesite.insert(linie.Id);
+    for (int i = 0; i < m_lista->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* rand = m_lista->topLevelItem(i);
+        if (iesite.contains(m_elevi.at(rand->data(ColoanaElev, RolPozitie).toInt()).Id))
+            rand->setCheckState(ColoanaElev, Qt::Unchecked);
+    }
+}
+
+void TTiparireInSerie::Tipareste()
+{
+    const TLiniiAfisate alesi = DeTiparit();
+    if (alesi.empty()) {
+        Prompt().Informatie(QStringLiteral("Va rog bifati cel putin un elev!"));
+        return;
+    }
+    TProgresFereastra progres(this);
+    const TRezultatSerie rezultat = TiparesteSeria(alesi, PaginaDinIndex(m_pagina->currentIndex()), progres);
+    Debifeaza(TLiniiAfisate(alesi.cbegin(), alesi.cbegin() + rezultat.Tiparite));
+    if (rezultat.Incheiata)
+        accept();
+}

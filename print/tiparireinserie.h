@@ -1,0 +1,52 @@
+#pragma once
+
+#include "db/depozit.h"
+
+#include <QDialog>
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+// "Tiparire in serie": one side of the certificate for many pupils in one print job. Lists
+// the pupils it is given, each with a tick and what the data check found; a pupil with
+// findings comes first and unticked, so that no card is spent on it unless the user wants.
+class TTiparireInSerie : public QDialog {
+    Q_OBJECT
+public:
+    // `elevi`: the pupils the pupil list shows, in its order.
+    explicit TTiparireInSerie(const TLiniiAfisate& elevi, QWidget* parent = nullptr);
+
+    QTreeWidget* Lista() const { return m_lista; }
+    // "Fata" or "Spate".
+    QComboBox* Pagina() const { return m_pagina; }
+    // "in ordinea listei" or "in ordine inversa".
+    QComboBox* Ordine() const { return m_ordine; }
+    QLabel* Bifati() const { return m_bifati; }
+    QPushButton* ButonTipareste() const { return m_tipareste; }
+
+    // The ticked pupils in the order they are printed.
+    TLiniiAfisate DeTiparit() const;
+
+    // Prints the chosen side for the ticked pupils. Pupils whose card went out are unticked,
+    // so that after a stop the next press goes on from where the job ended; the dialog
+    // closes when every card went out.
+    void Tipareste();
+    void Renunt() { reject(); }
+
+private:
+    QWidget* Optiuni();
+    void AdaugaElevii(const TLiniiAfisate& elevi);
+    QTreeWidgetItem* Rand(const TLinieAfisata& linie, int pozitie, const QStringList& constatari);
+    void ArataBifati();
+    void Debifeaza(const TLiniiAfisate& tiparite);
+
+    TLiniiAfisate m_elevi;
+    QTreeWidget* m_lista;
+    QComboBox* m_pagina;
+    QComboBox* m_ordine;
+    QLabel* m_bifati;
+    QPushButton* m_tipareste;
+};
