@@ -15,7 +15,8 @@ const QString SelectRandValoare = QStringLiteral(
 
 const QString SelectRandPrimaInregistrare = QStringLiteral(
     "SELECT * FROM \"DATE\" WHERE (COD_FORMULAR=:COD_FORMULAR) AND (COD_PAGINA=:COD_PAGINA) AND "
-    "(COD_CAMP=:COD_CAMP) AND (ID_%1=(SELECT MIN(ID_%1) FROM %1))");
+    "(COD_CAMP=:COD_CAMP) AND (ID_%1=(SELECT MIN(ID_%1) FROM %1)) AND "
+    "EXISTS (SELECT NUME_TABEL FROM TABELE WHERE NUME_TABEL = :NUME_TABEL)");
 
 // A link made only of blanks and control characters is no link.
 bool FaraLegatura(const QString& similarCu)
@@ -33,23 +34,13 @@ void LeagaReferinta(TInterogare& q, const TReferintaCamp& ref)
     q.ParamByName("COD_CAMP", ref.Camp);
 }
 
-// Whether the name is one of TABELE, letter case included.
-bool EsteTabelInregistrat(TInterogare& q, const QString& tabel)
-{
-    TInchideLaFinal inchide(q);
-    q.SQL(QStringLiteral("SELECT NUME_TABEL FROM TABELE WHERE NUME_TABEL = :NUME_TABEL"));
-    q.ParamByName("NUME_TABEL", tabel);
-    q.Open();
-    return !q.Eof();
-}
-
-QString ValoareDinRand(TInterogare& q, const QString& sql, const TReferintaCamp& ref, const QVariant& id)
+QString ValoareDinRand(TInterogare& q, const QString& sql, const TReferintaCamp& ref, const QString& parametru,
+                       const QVariant& valoare)
 {
     TInchideLaFinal inchide(q);
     q.SQL(sql);
     LeagaReferinta(q, ref);
-    if (id.isValid())
-        q.ParamByName("ID", id);
+    q.ParamByName(parametru, valoare);
     q.Open();
     return q.Eof() ? QString() : q.FieldByName(QStringLiteral("VALOARE_TEXT")).AsString();
 }
@@ -58,7 +49,7 @@ QString ValoareProprie(const TReferintaCamp& ref, const QString& asociatCu, int 
 {
     const QString& t = NumeTabelVerificat(tabel);
     if (asociatCu == t)
-        return ValoareDinRand(DM().Q2(), SelectRandValoare.arg(t), ref, id);
+        return ValoareDinRand(DM().Q2(), SelectRandValoare.arg(t), ref, QStringLiteral("ID"), id);
 
     // The field belongs to another table A: follow the IDF_<A> link of the record's own row.
     const QString& a = NumeTabelVerificat(asociatCu);
@@ -74,14 +65,13 @@ QString ValoareProprie(const TReferintaCamp& ref, const QString& asociatCu, int 
             legatura = q.FieldByName(QStringLiteral("IDF_") + a);
     }
     if (!legatura.IsNull())
-        return ValoareDinRand(DM().Q3(), SelectRandValoare.arg(a), ref, legatura.AsInteger());
+        return ValoareDinRand(DM().Q3(), SelectRandValoare.arg(a), ref, QStringLiteral("ID"), legatura.AsInteger());
     // Nothing writes such links: without one, the value is the one stored by the first
     // record of A (the school), so the school entered once shows on every certificate.
-    // Only for a table that is one of TABELE exactly: "elevi" names the pupils' own table
-    // to SQL and would show the first pupil's value for every pupil.
-    if (!EsteTabelInregistrat(DM().Q3(), a))
-        return {};
-    return ValoareDinRand(DM().Q3(), SelectRandPrimaInregistrare.arg(a), ref, QVariant());
+    // Only for a table that is one of TABELE exactly (checked in the same statement, so the
+    // lookup stays one prepared statement): "elevi" names the pupils' own table to SQL and
+    // would show the first pupil's value for every pupil.
+    return ValoareDinRand(DM().Q3(), SelectRandPrimaInregistrare.arg(a), ref, QStringLiteral("NUME_TABEL"), a);
 }
 
 QString ValoareCampVizitat(const TReferintaCamp& ref, int id, const QString& tabel, QSet<QString>& vizitate)
