@@ -472,6 +472,9 @@ QString TSectiune::AplicaNumar(double v) const
         v *= 100;
     for (int k = 0; k < Scalare; ++k)
         v /= 1000;
+    // Enough "%" signs take the largest numbers past what a double holds.
+    if (!std::isfinite(v))
+        return QStringLiteral("#NUM!");
     if (Intregi + Zecimale == 0) {
         QString rezultat;
         for (const TElement& e : Elemente)
@@ -655,9 +658,23 @@ QString TFormatNumar::Aplica(double valoare, bool sistem1904) const
     return valoare < 0 && !faraSemn ? u'-' + text : text;
 }
 
+namespace {
+void CifreRotunjitePana30(double valoare, int zecimale, QString& intregi, QString& fractie);
+} // namespace
+
 void CifreRotunjite(double valoare, int zecimale, QString& intregi, QString& fractie)
 {
-    zecimale = std::clamp(zecimale, 0, 30);
+    // Past 30 decimals a double has only zeros to give: they are written, not computed.
+    const int cerute = std::max(zecimale, 0);
+    zecimale = std::min(cerute, 30);
+    CifreRotunjitePana30(valoare, zecimale, intregi, fractie);
+    fractie = fractie.leftJustified(cerute, u'0');
+}
+
+namespace {
+
+void CifreRotunjitePana30(double valoare, int zecimale, QString& intregi, QString& fractie)
+{
     if (!(valoare > 0) || !std::isfinite(valoare)) {
         intregi.clear();
         fractie = QString(zecimale, u'0');
@@ -724,6 +741,8 @@ void CifreRotunjite(double valoare, int zecimale, QString& intregi, QString& fra
         ++zerouri;
     intregi.remove(0, zerouri);
 }
+
+} // namespace
 
 QString FormatGeneral(double valoare)
 {

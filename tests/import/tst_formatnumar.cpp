@@ -42,6 +42,7 @@ void TestFormatNumar::aplica_data()
     QTest::newRow("0.00 6,455") << "0.00" << 6.455 << "6,46";
     QTest::newRow("0.0 6,45") << "0.0" << 6.45 << "6,5";
     QTest::newRow("000000") << "000000" << 123.0 << "000123";
+    QTest::newRow("40 de zecimale") << QString("0." + QString(40, u'0')) << 0.5 << QString("0," + QString(39, u'0')).insert(2, u'5');
     QTest::newRow("#.## intreg") << "#.##" << 5.0 << "5,";
     QTest::newRow("#.## subunitar") << "#.##" << 0.5 << ",5";
     QTest::newRow("0.0# o zecimala") << "0.0#" << 1.5 << "1,5";
@@ -51,6 +52,7 @@ void TestFormatNumar::aplica_data()
     QTest::newRow("scalare") << "0," << 12345.0 << "12";
     QTest::newRow("scalare milioane") << "#,##0,,\" mil\"" << 1234567890.0 << "1.235 mil";
     QTest::newRow("procent") << "0%" << 0.96 << "96%";
+    QTest::newRow("procent peste double") << "0.0E+0%%%" << 1e305 << "#NUM!";
     QTest::newRow("procent zecimale") << "0.00%" << 0.12345 << "12,35%";
     QTest::newRow("exponent") << "0.00E+00" << 12345.0 << "1,23E+04";
     QTest::newRow("exponent negativ") << "0.00E+00" << 0.00012 << "1,20E-04";
