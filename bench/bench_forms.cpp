@@ -4,6 +4,7 @@
 #include "print/printpraventform.h"
 #include "support/mediutest.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPixmap>
 #include <QPrinter>
@@ -11,6 +12,9 @@
 #include <memory>
 
 namespace {
+
+struct TMediuBench;
+TMediuBench& Mediu();
 
 // One preview for every benchmark, in a data folder of its own.
 struct TMediuBench {
@@ -26,6 +30,8 @@ struct TMediuBench {
             Fata().SetBkImage(scan);
         }
         Umple(QStringLiteral("Popescu"));
+        // The preview must go before the application does, not with the other statics.
+        qAddPostRoutine([] { Mediu().formular.reset(); });
     }
     TFormularDePrintat& Fata() { return *formular->Fata(); }
     void Umple(const QString& text)
