@@ -1,6 +1,7 @@
 #include "import/formatnumar.h"
 
 #include <QDate>
+#include <QRegularExpression>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -64,9 +65,17 @@ struct TFormatNumar::TSectiune {
     bool ArePunct = false;
     int ZecimaleSecunda = 0;
     bool CuOre = false;
+    // "# ?/?", "?/8", "??/??": the fraction's form, when the section is one.
+    struct TFractie {
+        bool CuIntregi = false;
+        int CifreNumitor = 1;
+        int NumitorFix = 0;
+    };
+    std::optional<TFractie> Fractie;
 
     QString Aplica(double valoare, bool sistem1904) const;
     QString AplicaNumar(double v) const;
+    QString AplicaFractie(double v) const;
     QString AplicaExponent(double v) const;
     QString AplicaData(double v, bool sistem1904) const;
 };
@@ -466,8 +475,72 @@ QString TSectiune::Aplica(double valoare, bool sistem1904) const
     return Data ? AplicaData(valoare, sistem1904) : AplicaNumar(valoare);
 }
 
+namespace {
+
+// A section of the form "[# ]num/den", where den is placeholders or a fixed number; brackets
+// (colour, condition) are read as for any number.
+std::optional<TSectiune::TFractie> FormaFractie(const QString& sectiune)
+{
+    static const QRegularExpression forma(
+        QStringLiteral("^\\s*(?:([#0?]+)\\s+)?[#0?]+\\s*/\\s*([#0?]{1,4}|[1-9][0-9]{0,3})\\s*$"));
+    QString fara = sectiune;
+    fara.remove(QRegularExpression(QStringLiteral("\\[[^\\]]*\\]")));
+    const QRegularExpressionMatch m = forma.match(fara);
+    if (!m.hasMatch())
+        return std::nullopt;
+    TSectiune::TFractie fractie;
+    fractie.CuIntregi = m.capturedLength(1) > 0;
+    const QString numitor = m.captured(2);
+    if (numitor.at(0).isDigit())
+        fractie.NumitorFix = numitor.toInt();
+    else
+        fractie.CifreNumitor = int(numitor.size());
+    return fractie;
+}
+
+} // namespace
+
+// The closest fraction with a denominator the format allows; the smallest denominator wins a tie.
+QString TSectiune::AplicaFractie(double v) const
+{
+    if (v >= 1e15)
+        return FormatGeneral(v);
+    qint64 intregi = Fractie->CuIntregi ? qint64(std::floor(v)) : 0;
+    const double rest = v - double(intregi);
+    qint64 numarator = 0;
+    qint64 numitor = 1;
+    if (Fractie->NumitorFix > 0) {
+        numitor = Fractie->NumitorFix;
+        numarator = std::llround(rest * double(numitor));
+    } else {
+        double eroare = 2;
+        const int maxim = int(std::pow(10, Fractie->CifreNumitor)) - 1;
+        for (int d = 1; d <= maxim; ++d) {
+            const qint64 n = std::llround(rest * d);
+            const double e = std::abs(rest - double(n) / d);
+            if (e < eroare) {
+                eroare = e;
+                numarator = n;
+                numitor = d;
+            }
+        }
+    }
+    if (Fractie->CuIntregi && numarator == numitor) {
+        ++intregi;
+        numarator = 0;
+    }
+    const QString fractie = QStringLiteral("%1/%2").arg(numarator).arg(numitor);
+    if (!Fractie->CuIntregi)
+        return fractie;
+    if (numarator == 0)
+        return QString::number(intregi);
+    return intregi == 0 ? fractie : QStringLiteral("%1 %2").arg(intregi).arg(fractie);
+}
+
 QString TSectiune::AplicaNumar(double v) const
 {
+    if (Fractie)
+        return AplicaFractie(v);
     for (int k = 0; k < Procente; ++k)
         v *= 100;
     for (int k = 0; k < Scalare; ++k)
@@ -613,10 +686,12 @@ TFormatNumar::TFormatNumar(const QString& format)
     const QStringList sectiuni = ImparteInSectiuni(format.left(1024));
     for (const QString& text : sectiuni.mid(0, 4)) {
         TSectiune s;
-        if (EsteData(text))
+        if (EsteData(text)) {
             CompileazaData(text, s);
-        else
+        } else {
             CompileazaNumar(text, s);
+            s.Fractie = FormaFractie(text);
+        }
         compilate->Lista.push_back(std::move(s));
     }
     m_sectiuni = std::move(compilate);

@@ -83,6 +83,17 @@ void TestFormatNumar::aplica_data()
     QTest::newRow("29.02.1900") << "dd.mm.yyyy" << 60.0 << "29.02.1900";
     QTest::newRow("01.01.1900") << "dd.mm.yyyy" << 1.0 << "01.01.1900";
     QTest::newRow("01.03.1900") << "dd.mm.yyyy" << 61.0 << "01.03.1900";
+    // Fractions: the closest one the denominator's digits allow, the integer part apart.
+    QTest::newRow("fractie o jumatate") << "# ?/?" << 0.5 << "1/2";
+    QTest::newRow("fractie cu intregi") << "# ?/?" << 1.25 << "1 1/4";
+    QTest::newRow("fractie negativa") << "# ?/?" << -2.75 << "-2 3/4";
+    QTest::newRow("fractie intreaga") << "# ?/?" << 3.0 << "3";
+    QTest::newRow("fractie rotunjita in sus") << "# ?/?" << 1.99 << "2";
+    QTest::newRow("fractie o treime cu doua cifre") << "# ?" "?/?" "?" << 0.3333 << "1/3";
+    QTest::newRow("fractie pi") << "# ?" "?/?" "?" << 3.14159265 << "3 14/99";
+    QTest::newRow("fractie improprie") << "?/?" << 1.5 << "3/2";
+    QTest::newRow("fractie cu numitor fix") << "# ?/8" << 0.3 << "2/8";
+    QTest::newRow("fractie zero") << "# ?/?" << 0.0 << "0";
 }
 
 void TestFormatNumar::aplica()
@@ -105,6 +116,8 @@ void TestFormatNumar::incorporate()
     QCOMPARE(TFormatNumar(FormatIncorporat(14)).Aplica(40772), QStringLiteral("17.08.2011"));
     QCOMPARE(TFormatNumar(FormatIncorporat(2)).Aplica(9.5), QStringLiteral("9,50"));
     QCOMPARE(TFormatNumar(FormatIncorporat(10)).Aplica(0.5), QStringLiteral("50,00%"));
+    QCOMPARE(TFormatNumar(FormatIncorporat(12)).Aplica(2.5), QStringLiteral("2 1/2"));
+    QCOMPARE(TFormatNumar(FormatIncorporat(13)).Aplica(0.16), QStringLiteral("4/25"));
     QCOMPARE(TFormatNumar(FormatIncorporat(15)).Aplica(40772), QStringLiteral("17-aug.-11"));
     QCOMPARE(TFormatNumar(FormatIncorporat(46)).Aplica(1.25), QStringLiteral("30:00:00"));
     QCOMPARE(TFormatNumar(FormatIncorporat(0)).Aplica(2.5), QStringLiteral("2,5"));
