@@ -1,19 +1,11 @@
 #include "print/tiparirepdf.h"
 
 #include "base/eroare.h"
-#include "db/depozit.h"
 #include "print/allstuffreg.h"
 #include "print/documenttiparit.h"
 #include "print/tiparireserie.h"
 
 namespace {
-
-void RefuzaEleviiNecunoscuti(const QList<int>& elevi)
-{
-    for (const int idElev : elevi)
-        if (!ExistaElevul(idElev))
-            throw EEroare(QStringLiteral("Elevul %1 nu exista.").arg(idElev));
-}
 
 QList<TPaginaDeTiparit> PaginiDeTiparit(const QList<TPaginaCertificat>& parti)
 {
@@ -43,7 +35,9 @@ void TiparesteElevii(TDocumentTiparit& document, const QList<TPaginaCertificat>&
 
 void TiparesteCertificateInPdf(const QString& fisier, const QList<int>& elevi, TPaginiCertificat pagini)
 {
-    RefuzaEleviiNecunoscuti(elevi);
+    // Every pupil is asked for before anything is written.
+    for (const int idElev : elevi)
+        CereElevul(idElev);
     const QList<TPaginaCertificat> parti = PaginileAlese(pagini);
     // A failure drops the document's temporary file and leaves the target as it was: a
     // half-printed class is no use to anyone.

@@ -12,6 +12,12 @@
 
 #include <QPrinter>
 
+void CereElevul(int idElev)
+{
+    if (!ExistaElevul(idElev))
+        throw EEroare(QStringLiteral("Elevul %1 nu exista.").arg(idElev));
+}
+
 TTiparitorCertificate::TTiparitorCertificate(QList<TPaginaDeTiparit> pagini)
     : m_alese(std::move(pagini)), m_formular(std::make_unique<TPrintPraventForm>())
 {
@@ -22,8 +28,7 @@ TTiparitorCertificate::~TTiparitorCertificate() = default;
 void TTiparitorCertificate::Umple(int idElev)
 {
     // A pupil deleted meanwhile would come out as an empty card.
-    if (!ExistaElevul(idElev))
-        throw EEroare(QStringLiteral("Elevul %1 nu exista.").arg(idElev));
+    CereElevul(idElev);
     UmpleFormular(*m_formular, idElev, ScrieNotaInFormular);
 }
 

@@ -11,6 +11,9 @@ class QPrinter;
 class TPrintPraventForm;
 class TProgresSerie;
 
+// Fails with "Elevul N nu exista." when no pupil has this identifier.
+void CereElevul(int idElev);
+
 // Prints certificates one after another: for each pupil the one form is filled as the
 // "Pravent" button fills it, then each chosen side becomes a page of the document. Nothing
 // of a pupil stays once its pages are out, so a class costs what one pupil costs.
