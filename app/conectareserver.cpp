@@ -25,6 +25,7 @@ TConectareServer::TConectareServer(QWidget* parent)
 {
     setObjectName(QStringLiteral("TConectareServer"));
     setWindowTitle(QStringLiteral("Conectare la server"));
+    setMinimumWidth(460);
     m_server->setPlaceholderText(QStringLiteral("secretariat sau secretariat/3050"));
     m_bazaDeDate->setPlaceholderText(QStringLiteral("pravent sau /var/lib/firebird/3.0/data/pravent.fdb"));
     m_parola->setEchoMode(QLineEdit::Password);
