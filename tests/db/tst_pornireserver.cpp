@@ -238,6 +238,19 @@ void TestPornireServer::liniaDeComandaFolosesteServerul()
 
     TDM& dm = mediu.PornesteDM();
     QCOMPARE(AbateriDupaPrimaPornire(dm), QStringList());
+    mediu.OpresteDM();
+
+    // A daily copy restored while the data is on the server would change nothing anyone sees.
+    TMediuTest local;
+    const TRezultatProces localInit = RuleazaProgramul({QStringLiteral("--init-db")}, local.Dosar());
+    QCOMPARE(localInit.CodIesire, 0);
+    QVERIFY(!QFile::exists(local.CaleBazaDeDate()));
+    QVERIFY(QFile::copy(local.CaleSablon(), local.Dosar() + QStringLiteral("/copie.FDB")));
+    const TRezultatProces restaurare
+        = RuleazaProgramul({QStringLiteral("--restore"), local.Dosar() + QStringLiteral("/copie.FDB")}, local.Dosar());
+    QCOMPARE(restaurare.CodIesire, 2);
+    QVERIFY2(restaurare.Erori.contains(QStringLiteral("restaurati o copie facuta cu gbak")), qPrintable(restaurare.Erori));
+    QVERIFY(!QFile::exists(local.CaleBazaDeDate()));
 }
 
 QTEST_MAIN(TestPornireServer)
