@@ -11,7 +11,6 @@
 
 #include <QDirIterator>
 #include <QInputDialog>
-#include <QTcpServer>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -217,12 +216,8 @@ void TestConectareServer::parolaCerutaLaPornire()
 // local database is chosen there, starts again on it; declined, the start stays without data.
 void TestConectareServer::serverulDinSetariDeNeatinsLaPornire()
 {
-    quint16 portLiber = 0;
-    {
-        QTcpServer proba;
-        QVERIFY(proba.listen(QHostAddress::LocalHost, 0));
-        portLiber = proba.serverPort();
-    }
+    const quint16 portLiber = PortLiber();
+    QVERIFY(portLiber != 0);
     TMediuTest mediu;
     QVERIFY((TSetariServer{QStringLiteral("127.0.0.1/%1").arg(portLiber), QStringLiteral("pravent"),
                            QStringLiteral("SECRETARA")}

@@ -12,7 +12,6 @@
 #include <QDir>
 #include <QFile>
 #include <QSqlQuery>
-#include <QTcpServer>
 #include <QtTest>
 
 namespace {
@@ -204,12 +203,8 @@ void TestPornireServer::eroriDeConexiuneInRomana()
     QVERIFY(EroarePornire(mediu).startsWith(QStringLiteral("Baza de date \"%1\" nu exista.").arg(lipsa)));
     QVERIFY(!QFile::exists(m_server->DosarDate() + QStringLiteral("/lipsa.fdb")));
 
-    quint16 portLiber = 0;
-    {
-        QTcpServer proba;
-        QVERIFY(proba.listen(QHostAddress::LocalHost, 0));
-        portLiber = proba.serverPort();
-    }
+    const quint16 portLiber = PortLiber();
+    QVERIFY(portLiber != 0);
     const QString faraServer = QStringLiteral("127.0.0.1/%1:/x.fdb").arg(portLiber);
     m_mediu.Seteaza("PRAVENT_DB", faraServer);
     QVERIFY(EroarePornire(mediu).startsWith(

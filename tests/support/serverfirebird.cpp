@@ -19,16 +19,6 @@ const QString ProgramServer = QStringLiteral("/usr/sbin/firebird");
 const QString JurnalSistem = QStringLiteral("/var/log/firebird/firebird3.0.log");
 constexpr int MilisecundePornire = 20000;
 
-// A port nobody listens on now; the server may still lose it to another process before it
-// binds, which Porneste answers by trying again.
-quint16 PortLiber()
-{
-    QTcpServer proba;
-    if (!proba.listen(QHostAddress::LocalHost, 0))
-        return 0;
-    return proba.serverPort();
-}
-
 QString Coada(const QString& cale, qsizetype caractere)
 {
     QFile f(cale);
@@ -38,6 +28,14 @@ QString Coada(const QString& cale, qsizetype caractere)
 }
 
 } // namespace
+
+quint16 PortLiber()
+{
+    QTcpServer proba;
+    if (!proba.listen(QHostAddress::LocalHost, 0))
+        return 0;
+    return proba.serverPort();
+}
 
 TServerFirebird::TServerFirebird()
 {
@@ -55,6 +53,7 @@ bool TServerFirebird::Porneste()
     if (!m_radacina.isValid() || !PregatesteRadacina() || !CreeazaBazaDeSecuritate())
         return false;
     for (int incercare = 0; incercare < 3; ++incercare) {
+        // The server may lose the port to another process before it binds: then it tries again.
         m_port = PortLiber();
         if (m_port == 0 || !ScrieConfiguratia()) {
             m_eroare = QStringLiteral("no free port or cannot write firebird.conf");

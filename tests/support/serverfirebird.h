@@ -53,6 +53,9 @@ private:
     QString m_eroare;
 };
 
+// A TCP port of 127.0.0.1 nobody listens on now.
+quint16 PortLiber();
+
 // Skips the calling test function, with the reason, where the server package is absent.
 #define SARI_FARA_SERVER_FIREBIRD()                                                                \
     do {                                                                                           \
