@@ -125,7 +125,7 @@ void TestFereastra::meniulConfigurare()
     QCOMPARE(articole, (QStringList{"Configurare imprimanta", "Format note", "-", "Configurare sablon diploma",
                                     "Configurare scoala", "-", "Import din Excel"}));
     QVERIFY(fereastra.Formatnote1()->isEnabled());
-    QVERIFY(!fereastra.ImportdinExcel1()->isEnabled());
+    QVERIFY(fereastra.ImportdinExcel1()->isEnabled());
 }
 
 void TestFereastra::fereastraPeEcranMic()
