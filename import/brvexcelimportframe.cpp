@@ -64,7 +64,7 @@ TBrvExcelImportFrame::TBrvExcelImportFrame(const TCampImportabil& camp, TAlegere
                         QStringLiteral("Preiau prima parte a numelui din coloana Excel"),
                         QStringLiteral("Preiau a doua parte a numelui din coloana Excel")});
     m_moduri->setCurrentRow(0);
-    m_moduri->setFixedHeight(m_moduri->sizeHintForRow(0) * m_moduri->count() + 2 * m_moduri->frameWidth() + 4);
+    m_moduri->setFixedHeight(m_moduri->sizeHintForRow(0) * (m_moduri->count() + 1) + 2 * m_moduri->frameWidth());
     m_subPagini->addWidget(SubPaginaColoana(std::move(dialog)));
     m_subPagini->addWidget(SubPaginaConstanta());
     m_subPagini->addWidget(SubPaginaCnp());

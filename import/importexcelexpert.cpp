@@ -382,10 +382,6 @@ void TImportExcelExpert::Importa()
         Prompt().Informatie(QStringLiteral("Preluarea a fost oprita. ") + Numaratoare(rezultat));
         return;
     }
-    if (rezultat.Creati + rezultat.Actualizati == 0) {
-        Prompt().Informatie(QStringLiteral("Nu am gasit niciun elev de preluat in foaia de calcul"));
-        return;
-    }
     Prompt().InformatieCuDetalii(QStringLiteral("Am finalizat preluarea din Excel cu succes"), Numaratoare(rezultat));
     accept();
 }
