@@ -3,12 +3,15 @@
 #include "app/praventmain.h"
 #include "editors/listaelevi.h"
 #include "import/alegerecoloana.h"
+#include "import/comandaimport.h"
 #include "import/brvexcelimportframe.h"
 #include "import/excelselectiecoloana.h"
+#include "import/foaie.h"
 #include "import/importexcelexpert.h"
 #include "support/datetest.h"
 #include "support/dialogmodal.h"
 #include "support/mediutest.h"
+#include "support/procestest.h"
 #include "support/prompttest.h"
 #include "widgets/brvvirtualgrid.h"
 
@@ -22,6 +25,8 @@
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QToolButton>
+#include <QProgressDialog>
+#include <QScopeGuard>
 #include <QtTest>
 
 namespace {
@@ -72,6 +77,66 @@ void PanaLaColoanaCnp(TImportExcelExpert& asistent, const QStringList& bifate)
     asistent.Inainte();
 }
 
+// A class register for the import: five pupils in B (names) and C (CNPs of pupils born from
+// 2000), marks in D and E; its sheet "Lungi" has a remark in H too long for the database.
+const QString CatalogImport = QStringLiteral("catalog_import.xlsx");
+
+// The choices a secretary makes for it, as the command line writes them.
+const QStringList AlegeriClasa = {"PV.FATA.C_NUME=prima:B",       "PV.FATA.C_PRENUME=adoua:B",
+                                  "PV.FATA.C_ABREVIERE=cnp:dra/dl", "PV.FATA.C_ARTICOL=cnp:a/ul",
+                                  "PV.SPATE.C_LB_ROMANA=coloana:D", "PV.SPATE.C_MATEMATICA=coloana:E",
+                                  "PV.SPATE.C_OPTIUNEA=constanta:Istorie"};
+
+// Sets a field page to a source as a user would: its column clicked in the dialog.
+void AplicaSursa(TBrvExcelImportFrame& pagina, const TSursaCamp& sursa)
+{
+    pagina.NuImport()->setChecked(sursa.NuImport);
+    pagina.Moduri()->setCurrentRow(int(sursa.Mod));
+    if (!sursa.Coloana.isEmpty())
+        AlegeColoana(*pagina.Coloana(), IndiceColoana(sursa.Coloana));
+    pagina.Constanta()->setText(sursa.Constanta);
+    pagina.TextFete()->setText(sursa.TextFete);
+    pagina.TextBaieti()->setText(sursa.TextBaieti);
+}
+
+// Every page from 0 to 3 with form PV, the sheet, column C for the CNP and these choices.
+void Parcurge(TImportExcelExpert& asistent, const QString& foaie, const QStringList& alegeri)
+{
+    asistent.Inainte();
+    Bifeaza(asistent, "PV");
+    asistent.Inainte();
+    asistent.DeschideFisier(Fixtura(CatalogImport));
+    asistent.Foi()->setCurrentIndex(asistent.Foi()->findText(foaie));
+    asistent.Inainte();
+    AlegeColoana(*asistent.ColoanaCnp(), 2);
+    asistent.Inainte();
+    TComandaImport comanda;
+    comanda.Campuri = alegeri;
+    const std::vector<TSursaCamp> surse = SurseDinComanda(comanda, CampuriImportabile());
+    QCOMPARE(surse.size(), asistent.Campuri().size());
+    while (asistent.PaginaCurenta() >= TImportExcelExpert::PrimaPaginaCamp) {
+        const size_t camp = size_t(asistent.PaginaCurenta() - TImportExcelExpert::PrimaPaginaCamp);
+        QCOMPARE(asistent.Campuri().at(camp)->IdCamp(), surse.at(camp).IdCamp);
+        AplicaSursa(*asistent.Campuri().at(camp), surse.at(camp));
+        asistent.Inainte();
+    }
+    QCOMPARE(asistent.PaginaCurenta(), int(TImportExcelExpert::PaginaGata));
+}
+
+// Runs the wizard from the main window's menu; `actiune` works it, and whatever it leaves
+// open is cancelled, so that a failed check cannot keep the modal wizard up.
+void DinMeniu(TPraventMain& fereastra, std::function<void(TImportExcelExpert&)> actiune)
+{
+    LaDialogulModal<TImportExcelExpert>([actiune](TImportExcelExpert& asistent) {
+        const auto inchide = qScopeGuard([&asistent] {
+            if (asistent.isVisible())
+                asistent.Renunt();
+        });
+        actiune(asistent);
+    });
+    fereastra.ImportdinExcel1()->trigger();
+}
+
 } // namespace
 
 class TestAsistentImport : public QObject {
@@ -87,6 +152,9 @@ private slots:
     void fisierulSeAlegeSiUnulNecitibilNuSchimbaNimic();
     void foaiaNecitibilaRedaCursorul();
     void listaSeReincarcaDupaRenunt();
+    void aceeasiBazaCaLiniaDeComanda();
+    void renuntInTimpulPreluarii();
+    void randEsuatLasaAsistentulPePagina();
 
 private:
     std::unique_ptr<TMediuTest> m_mediu;
@@ -351,8 +419,13 @@ void TestAsistentImport::fisierulSeAlegeSiUnulNecitibilNuSchimbaNimic()
         LaDialogulModal<QFileDialog>([&filtre, fisier](QFileDialog& d) {
             filtre = d.nameFilters();
             QCOMPARE(d.fileMode(), QFileDialog::ExistingFile);
+            // The dialog leaves the name box alone while the box has the focus.
+            if (QWidget* focus = d.focusWidget())
+                focus->clearFocus();
             d.selectFile(Fixtura(fisier));
             static_cast<QDialog&>(d).accept();
+            if (d.isVisible())
+                d.reject();
         });
         asistent.ButonCauta()->click();
     };
@@ -426,6 +499,93 @@ void TestAsistentImport::listaSeReincarcaDupaRenunt()
     QCOMPARE(lista.LiniiAfisate().size(), 1);
     QVERIFY(lista.LiniiAfisate().at(0).startsWith("Popa"));
     QVERIFY(prompt.Mesaje().isEmpty());
+}
+
+// The wizard walked twice from the menu with the choices of the command line gives the
+// database the command line gives, tells the counts, and the list shows the pupils.
+void TestAsistentImport::aceeasiBazaCaLiniaDeComanda()
+{
+    QStringList argumente{"--import", Fixtura(CatalogImport), "--cnp-column", "C", "--forms", "PV"};
+    for (const QString& alegere : AlegeriClasa)
+        argumente << "--field" << alegere;
+    m_mediu->OpresteDM();
+    for (int trecere = 0; trecere < 2; ++trecere) {
+        const TRezultatProces r = RuleazaProgramul(argumente, m_mediu->Dosar());
+        QVERIFY2(r.CodIesire == 0, qPrintable(r.Erori));
+    }
+    const QStringList dinComanda = ContinutBaza(m_mediu->PornesteDM());
+    cleanup();
+    init();
+
+    TPromptTest prompt;
+    TPraventMain fereastra;
+    QStringList detalii;
+    for (int trecere = 0; trecere < 2; ++trecere) {
+        int rezultat = -1;
+        DinMeniu(fereastra, [&](TImportExcelExpert& asistent) {
+            Parcurge(asistent, "Clasa a VIII-a B", AlegeriClasa);
+            asistent.Inainte();
+            rezultat = asistent.result();
+        });
+        QCOMPARE(rezultat, int(QDialog::Accepted));
+        QCOMPARE(prompt.Texte(TPromptTest::Fel::Informatie), QStringList{"Am finalizat preluarea din Excel cu succes"});
+        detalii << prompt.Mesaje().constLast().Detalii;
+        prompt.Goleste();
+    }
+    QCOMPARE(detalii, (QStringList{"Elevi noi: 5, elevi actualizati: 0", "Elevi noi: 0, elevi actualizati: 5"}));
+    QCOMPARE(ContinutBaza(*m_dm), dinComanda);
+    QVERIFY(dinComanda.contains("2 PV.FATA.C_ABREVIERE=dl 0.0000"));
+    QCOMPARE(fereastra.ListaElevi()->LiniiAfisate().size(), 5);
+}
+
+// "Renunt" in the progress window stops after the row in hand: the rows before stay, the
+// count is told, no success; the wizard stays, and the list shows them once it is closed.
+void TestAsistentImport::renuntInTimpulPreluarii()
+{
+    TPromptTest prompt;
+    TPraventMain fereastra;
+    QTimer opreste;
+    QObject::connect(&opreste, &QTimer::timeout, [] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* p = qobject_cast<QProgressDialog*>(w); p && p->value() >= 2)
+                p->cancel();
+    });
+    QString eticheta;
+    DinMeniu(fereastra, [&](TImportExcelExpert& asistent) {
+        Parcurge(asistent, "Clasa a VIII-a B", AlegeriClasa);
+        QObject::connect(&opreste, &QTimer::timeout, [&eticheta] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (auto* p = qobject_cast<QProgressDialog*>(w))
+                    eticheta = p->labelText();
+        });
+        opreste.start(0);
+        asistent.Inainte();
+        opreste.stop();
+        QVERIFY(asistent.isVisible());
+        QCOMPARE(asistent.PaginaCurenta(), int(TImportExcelExpert::PaginaGata));
+        asistent.ButonRenunt()->click();
+    });
+    QCOMPARE(eticheta, QString("Preiau elevul 3 din 5"));
+    QCOMPARE(prompt.Texte(TPromptTest::Fel::Informatie),
+             QStringList{"Preluarea a fost oprita. Elevi noi: 2, elevi actualizati: 0"});
+    QCOMPARE(ColoanaSql(*m_dm, "SELECT COUNT(*) FROM ELEVI"), QStringList{"2"});
+    QCOMPARE(fereastra.ListaElevi()->LiniiAfisate().size(), 2);
+}
+
+// A row that cannot be written shows why and where; the wizard stays on its page.
+void TestAsistentImport::randEsuatLasaAsistentulPePagina()
+{
+    TPromptTest prompt;
+    TImportExcelExpert asistent;
+    Parcurge(asistent, "Lungi", AlegeriClasa + QStringList{"PV.SPATE.C_LB_MATERNA=coloana:H"});
+    asistent.Inainte();
+    QCOMPARE(asistent.PaginaCurenta(), int(TImportExcelExpert::PaginaGata));
+    QVERIFY(asistent.result() != QDialog::Accepted);
+    QVERIFY(prompt.Texte(TPromptTest::Fel::Informatie).isEmpty());
+    const QStringList erori = prompt.Texte(TPromptTest::Fel::Eroare);
+    QCOMPARE(erori.size(), 1);
+    QVERIFY2(erori.first().startsWith("Randul 6 (CNP 6081224123457) nu a putut fi preluat"), qPrintable(erori.first()));
+    QCOMPARE(ColoanaSql(*m_dm, "SELECT COUNT(*) FROM ELEVI"), QStringList{"2"});
 }
 
 QTEST_MAIN(TestAsistentImport)

@@ -51,15 +51,6 @@ std::vector<TSursaCamp> SurseCaInExpert()
     return surse;
 }
 
-// Every pupil and every stored value, in a stable order.
-QStringList ContinutBaza(TDM& dm)
-{
-    return ColoanaSql(dm, "SELECT 'ELEV ' || ID_ELEVI FROM ELEVI ORDER BY ID_ELEVI")
-        + ColoanaSql(dm, "SELECT ID_ELEVI || ' ' || COD_FORMULAR || '.' || COD_PAGINA || '.' || COD_CAMP || '=' || "
-                         "COALESCE(VALOARE_TEXT, '<NULL>') || ' ' || VALOARE_NUM FROM \"DATE\" ORDER BY ID_ELEVI, "
-                         "COD_FORMULAR, COD_PAGINA, COD_CAMP");
-}
-
 } // namespace
 
 class TestComandaImport : public QObject {
