@@ -1,5 +1,6 @@
 #include "import/importexcelexpert.h"
 
+#include "base/cadruasistent.h"
 #include "base/centreazafereastra.h"
 #include "base/eroare.h"
 #include "base/userprompt.h"
@@ -86,14 +87,14 @@ TImportExcelExpert::TImportExcelExpert(const std::vector<TCampImportabil>& campu
     for (const TCampImportabil& camp : campuri)
         AdaugaCamp(camp);
 
-    auto* asezare = new QVBoxLayout(this);
-    asezare->setContentsMargins(0, 0, 0, 0);
-    asezare->addWidget(Antet());
-    auto* corp = new QVBoxLayout;
-    corp->setContentsMargins(16, 8, 16, 8);
-    corp->addWidget(m_pagini, 1);
-    corp->addWidget(Butoane());
-    asezare->addLayout(corp, 1);
+    const TButoaneAsistent butoane = AseazaAsistent(*this, m_pagini, Titlu, PictogramaFoaie(), QColor(0, 0, 128));
+    m_inapoi = butoane.Inapoi;
+    m_inainte = butoane.Inainte;
+    m_renunt = butoane.Renunt;
+    m_inapoi->setEnabled(false);
+    connect(m_inapoi, &QPushButton::clicked, this, &TImportExcelExpert::Inapoi);
+    connect(m_inainte, &QPushButton::clicked, this, &TImportExcelExpert::Inainte);
+    connect(m_renunt, &QPushButton::clicked, this, &TImportExcelExpert::Renunt);
     // Only once it sits in the dialog does the button become the dialog's own default (Enter).
     m_inainte->setDefault(true);
     Arata(PaginaIntroducere);
@@ -101,46 +102,6 @@ TImportExcelExpert::TImportExcelExpert(const std::vector<TCampImportabil>& campu
 }
 
 TImportExcelExpert::~TImportExcelExpert() = default;
-
-QWidget* TImportExcelExpert::Antet()
-{
-    auto* antet = new QWidget;
-    antet->setAutoFillBackground(true);
-    QPalette paleta = antet->palette();
-    paleta.setColor(QPalette::Window, Qt::white);
-    antet->setPalette(paleta);
-    auto* asezare = new QHBoxLayout(antet);
-    asezare->setContentsMargins(16, 8, 16, 8);
-    auto* pictograma = new QLabel;
-    pictograma->setPixmap(PictogramaFoaie());
-    asezare->addWidget(pictograma);
-    QLabel* titlu = TitluPagina(Titlu);
-    QPalette culori = titlu->palette();
-    culori.setColor(QPalette::WindowText, QColor(0, 0, 128));
-    titlu->setPalette(culori);
-    asezare->addWidget(titlu, 1);
-    return antet;
-}
-
-QWidget* TImportExcelExpert::Butoane()
-{
-    auto* butoane = new QWidget;
-    auto* asezare = new QHBoxLayout(butoane);
-    asezare->setContentsMargins(0, 0, 0, 0);
-    m_inapoi = new QPushButton(QStringLiteral("Inapoi"));
-    m_inainte = new QPushButton(QStringLiteral("Inainte"));
-    m_renunt = new QPushButton(QStringLiteral("Renunt"));
-    asezare->addStretch();
-    for (QPushButton* buton : {m_inapoi, m_inainte, m_renunt}) {
-        buton->setAutoDefault(false);
-        asezare->addWidget(buton);
-    }
-    m_inapoi->setEnabled(false);
-    connect(m_inapoi, &QPushButton::clicked, this, &TImportExcelExpert::Inapoi);
-    connect(m_inainte, &QPushButton::clicked, this, &TImportExcelExpert::Inainte);
-    connect(m_renunt, &QPushButton::clicked, this, &TImportExcelExpert::Renunt);
-    return butoane;
-}
 
 QWidget* TImportExcelExpert::PaginaIntroducereNoua()
 {

@@ -63,8 +63,6 @@ public:
     TExcelSelectieColoana* SelectieColoana() const { return m_selectie.get(); }
 
 private:
-    QWidget* Antet();
-    QWidget* Butoane();
     QWidget* PaginaIntroducereNoua();
     QWidget* PaginaFisierNoua();
     QWidget* PaginaCnpNoua();
