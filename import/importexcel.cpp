@@ -12,10 +12,9 @@ namespace {
 
 const QString Elevi = QStringLiteral("ELEVI");
 
-QString IdentificatorCamp(const TLinieImport& linie)
+QString IdentificatorCamp(const QString& formular, const QString& pagina, const QString& camp)
 {
-    return linie.CodFormular.trimmed() + QLatin1Char('.') + linie.CodPagina.trimmed() + QLatin1Char('.')
-        + linie.CodCamp.trimmed();
+    return formular + QLatin1Char('.') + pagina + QLatin1Char('.') + camp;
 }
 
 // The first digit of a CNP is odd for men and even for women, whatever the century (1/2,
@@ -122,10 +121,7 @@ private:
                           .arg(m_marime.Maxim));
     }
 
-    QString IdCampCnp() const
-    {
-        return m_campCnp.Formular + QLatin1Char('.') + m_campCnp.Pagina + QLatin1Char('.') + m_campCnp.Camp;
-    }
+    QString IdCampCnp() const { return IdentificatorCamp(m_campCnp.Formular, m_campCnp.Pagina, m_campCnp.Camp); }
 
     bool ScrieRandul(const QString& cnp, const std::vector<TValoareDeScris>& valori) const
     {
@@ -157,7 +153,9 @@ std::vector<TCampImportabil> CampuriImportabile()
     std::vector<TCampImportabil> campuri;
     for (const TLinieImport& linie : LiniiPaginiImport())
         if (linie.TipDeDate != QLatin1String("CNP"))
-            campuri.push_back({IdentificatorCamp(linie), linie.CodFormular.trimmed(), EtichetaCurata(linie.EtichetaEditor)});
+            campuri.push_back({IdentificatorCamp(linie.CodFormular.trimmed(), linie.CodPagina.trimmed(),
+                                                 linie.CodCamp.trimmed()),
+                               linie.CodFormular.trimmed(), EtichetaCurata(linie.EtichetaEditor)});
     return campuri;
 }
 
