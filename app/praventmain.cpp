@@ -10,6 +10,7 @@
 #include "editors/configurarediploma.h"
 #include "editors/listaelevi.h"
 #include "editors/listagenerica.h"
+#include "import/importexcelexpert.h"
 #include "print/printwiz.h"
 #include "print/tiparireinserie.h"
 
@@ -53,10 +54,9 @@ TPraventMain::TPraventMain(QWidget* parent) : QMainWindow(parent)
     connect(m_formatnote1, &QAction::triggered, this, &TPraventMain::Formatnote1Click);
     connect(m_configurarediploma1, &QAction::triggered, this, &TPraventMain::Configurarediploma1Click);
     connect(m_configurarescoala1, &QAction::triggered, this, &TPraventMain::Configurarescoala1Click);
+    connect(m_importdinExcel1, &QAction::triggered, this, &TPraventMain::ImportdinExcel1Click);
     connect(m_despre1, &QAction::triggered, this, &TPraventMain::Despre1Click);
     connect(m_conectareServer1, &QAction::triggered, this, [this] { ConecteazaLaServer(this); });
-    // The import is not part of this build yet: its item stays visible but cannot be chosen.
-    m_importdinExcel1->setEnabled(false);
 
     m_listaElevi = new TListaElevi(this);
     setCentralWidget(m_listaElevi);
@@ -120,6 +120,16 @@ void TPraventMain::Configurarescoala1Click()
         dialog.Reincarca();
         dialog.exec();
     });
+}
+
+void TPraventMain::ImportdinExcel1Click()
+{
+    RuleazaCuEroare([this] {
+        TImportExcelExpert wizard(this);
+        wizard.exec();
+    });
+    // Rows committed before a failure or a "Renunt" are in the database all the same.
+    RuleazaCuEroare([this] { m_listaElevi->Reincarca(); });
 }
 
 void TPraventMain::TiparireInSerie1Click()

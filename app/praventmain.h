@@ -34,6 +34,8 @@ public:
     void Formatnote1Click();
     void Configurarediploma1Click();
     void Configurarescoala1Click();
+    // The import wizard; the pupil list is read again whatever its result.
+    void ImportdinExcel1Click();
     // Opens the class print job on the pupils the list shows.
     void TiparireInSerie1Click();
     void Despre1Click();

@@ -12,6 +12,13 @@ public:
     {
         QMessageBox::information(QApplication::activeWindow(), QApplication::applicationName(), text);
     }
+    void InformatieCuDetalii(const QString& text, const QString& detalii) override
+    {
+        QMessageBox cutie(QMessageBox::Information, QApplication::applicationName(), text, QMessageBox::Ok,
+                          QApplication::activeWindow());
+        cutie.setInformativeText(detalii);
+        cutie.exec();
+    }
     void Avertisment(const QString& text) override
     {
         QMessageBox::warning(QApplication::activeWindow(), QApplication::applicationName(), text);
@@ -51,6 +58,11 @@ TUserPrompt* InstaleazaPrompt(TUserPrompt* prompt)
 }
 
 void TPromptConsola::Informatie(const QString& text) { ScrieLaConsola(text); }
+void TPromptConsola::InformatieCuDetalii(const QString& text, const QString& detalii)
+{
+    ScrieLaConsola(text);
+    ScrieLaConsola(detalii);
+}
 void TPromptConsola::Avertisment(const QString& text) { ScrieLaConsola(text); }
 void TPromptConsola::Eroare(const QString& text) { ScrieLaConsola(text); }
 bool TPromptConsola::Confirma(const QString& text)

@@ -12,6 +12,8 @@ public:
     virtual ~TUserPrompt() = default;
     // A plain message box with an OK button (a missing selection, a notice).
     virtual void Informatie(const QString& text) = 0;
+    // The same box with a second, smaller text under the message (counts, particulars).
+    virtual void InformatieCuDetalii(const QString& text, const QString& detalii) = 0;
     // A warning box with an OK button (a refused value).
     virtual void Avertisment(const QString& text) = 0;
     // The application's error box.
@@ -31,6 +33,7 @@ TUserPrompt* InstaleazaPrompt(TUserPrompt* prompt);
 class TPromptConsola : public TUserPrompt {
 public:
     void Informatie(const QString& text) override;
+    void InformatieCuDetalii(const QString& text, const QString& detalii) override;
     void Avertisment(const QString& text) override;
     void Eroare(const QString& text) override;
     bool Confirma(const QString& text) override;

@@ -1,5 +1,6 @@
 #include "print/printwiz.h"
 
+#include "base/cadruasistent.h"
 #include "base/centreazafereastra.h"
 #include "base/userprompt.h"
 #include "print/allstuffreg.h"
@@ -121,49 +122,17 @@ TPrintWiz::TPrintWiz(QWidget* parent) : QDialog(parent)
                                                    "tipari diplome."),
                                     QStringLiteral("Pentru a inchide acest formular apasati butonul \"Inainte\"")}));
 
-    auto* asezare = new QVBoxLayout(this);
-    asezare->setContentsMargins(0, 0, 0, 0);
-    asezare->addWidget(Antet());
-    auto* corp = new QVBoxLayout;
-    corp->setContentsMargins(16, 8, 16, 8);
-    corp->addWidget(m_pagini, 1);
-    corp->addWidget(Butoane());
-    asezare->addLayout(corp, 1);
-    Arata(0);
-    CentreazaFereastra(this);
-}
-
-QWidget* TPrintWiz::Antet()
-{
-    auto* antet = new QWidget;
-    antet->setAutoFillBackground(true);
-    QPalette paleta = antet->palette();
-    paleta.setColor(QPalette::Window, Qt::white);
-    antet->setPalette(paleta);
-    auto* asezare = new QHBoxLayout(antet);
-    asezare->setContentsMargins(16, 6, 16, 6);
-    asezare->addWidget(Titlu(QStringLiteral("Formular pentru configurarea imprimantei")), 1);
-    asezare->addWidget(Imagine(ImagineAntetCalibrare()));
-    return antet;
-}
-
-QWidget* TPrintWiz::Butoane()
-{
-    auto* butoane = new QWidget;
-    auto* asezare = new QHBoxLayout(butoane);
-    asezare->setContentsMargins(0, 0, 0, 0);
-    m_inapoi = new QPushButton(QStringLiteral("Inapoi"));
-    m_inainte = new QPushButton(QStringLiteral("Inainte"));
-    m_renunt = new QPushButton(QStringLiteral("Renunt"));
-    asezare->addStretch();
-    for (QPushButton* buton : {m_inapoi, m_inainte, m_renunt}) {
-        buton->setAutoDefault(false);
-        asezare->addWidget(buton);
-    }
+    const TButoaneAsistent butoane =
+        AseazaAsistent(*this, m_pagini, QStringLiteral("Formular pentru configurarea imprimantei"),
+                       ImagineAntetCalibrare());
+    m_inapoi = butoane.Inapoi;
+    m_inainte = butoane.Inainte;
+    m_renunt = butoane.Renunt;
     connect(m_inapoi, &QPushButton::clicked, this, &TPrintWiz::Inapoi);
     connect(m_inainte, &QPushButton::clicked, this, &TPrintWiz::Inainte);
     connect(m_renunt, &QPushButton::clicked, this, &TPrintWiz::Renunt);
-    return butoane;
+    Arata(0);
+    CentreazaFereastra(this);
 }
 
 void TPrintWiz::AdaugaPagina(int numar, QWidget* pagina)

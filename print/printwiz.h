@@ -50,8 +50,6 @@ public:
     bool PartiOpuse() const { return m_partiOpuse; }
 
 private:
-    QWidget* Antet();
-    QWidget* Butoane();
     void AdaugaPagina(int numar, QWidget* pagina);
     QWidget* PaginaImprimante();
     QWidget* PaginaCuAlegeri(int numar, const QStringList& texte, const QList<TAlegere>& alegeri);

@@ -126,7 +126,7 @@ void TestFereastra::meniulConfigurare()
                                     "Configurare scoala", "-", "Import din Excel", "-",
                                     "Conectare la server"}));
     QVERIFY(fereastra.Formatnote1()->isEnabled());
-    QVERIFY(!fereastra.ImportdinExcel1()->isEnabled());
+    QVERIFY(fereastra.ImportdinExcel1()->isEnabled());
 }
 
 void TestFereastra::fereastraPeEcranMic()

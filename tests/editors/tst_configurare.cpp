@@ -128,7 +128,7 @@ void TestConfigurare::fereastraPrincipala()
     QVERIFY(fereastra.Configurarediploma1()->isEnabled());
     QVERIFY(fereastra.Configurarescoala1()->isEnabled());
     QVERIFY(fereastra.Configurareimprimanta2()->isEnabled());
-    QVERIFY(!fereastra.ImportdinExcel1()->isEnabled());
+    QVERIFY(fereastra.ImportdinExcel1()->isEnabled());
     QCOMPARE(fereastra.centralWidget(), fereastra.ListaElevi());
     QCOMPARE(fereastra.ListaElevi()->LiniiAfisate(), QStringList{"Pop  / Pop  ()"});
     // The certificate is the one printable form.

@@ -9,6 +9,7 @@
 #include "editors/listaelevi.h"
 #include "editors/listagenerica.h"
 #include "support/datetest.h"
+#include "support/dialogmodal.h"
 #include "support/editorpentru.h"
 #include "support/mediutest.h"
 #include "support/prompttest.h"
@@ -21,25 +22,6 @@
 #include <QtTest>
 
 namespace {
-
-// Acts on the dialog of type T as soon as it is shown (modally, by the code under test).
-template <typename T>
-void LaDialogulModal(std::function<void(T&)> actiune)
-{
-    auto* ceas = new QTimer(qApp);
-    QObject::connect(ceas, &QTimer::timeout, ceas, [ceas, actiune] {
-        for (QWidget* fereastra : QApplication::topLevelWidgets()) {
-            auto* dialog = qobject_cast<T*>(fereastra);
-            if (dialog && dialog->isVisible()) {
-                ceas->deleteLater();
-                ceas->stop();
-                actiune(*dialog);
-                return;
-            }
-        }
-    });
-    ceas->start(10);
-}
 
 void Selecteaza(QTreeWidget* vt, int rand)
 {

@@ -1,5 +1,7 @@
 #include "datetest.h"
 
+#include "mediutest.h"
+
 int AdaugaInregistrare(TDM& dm, const QString& tabel)
 {
     TGardaTranzactie tr(dm.Tr());
@@ -41,4 +43,12 @@ void SeteazaOnorez(TDM& dm, const QString& referinta, const QString& onorez)
     dm.Q6().ParamByName("C", ref.Camp);
     dm.Q6().ExecSQL();
     tr.Commit();
+}
+
+QStringList ContinutBaza(TDM& dm)
+{
+    return ColoanaSql(dm, "SELECT 'ELEV ' || ID_ELEVI FROM ELEVI ORDER BY ID_ELEVI")
+        + ColoanaSql(dm, "SELECT ID_ELEVI || ' ' || COD_FORMULAR || '.' || COD_PAGINA || '.' || COD_CAMP || '=' || "
+                         "COALESCE(VALOARE_TEXT, '<NULL>') || ' ' || VALOARE_NUM FROM \"DATE\" ORDER BY ID_ELEVI, "
+                         "COD_FORMULAR, COD_PAGINA, COD_CAMP");
 }

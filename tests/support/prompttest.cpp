@@ -9,7 +9,7 @@ TPromptTest::~TPromptTest()
 
 bool TPromptTest::Confirma(const QString& text)
 {
-    m_mesaje.append({Fel::Confirmare, text});
+    m_mesaje.append({Fel::Confirmare, text, {}});
     return m_raspunsuri.isEmpty() ? true : m_raspunsuri.takeFirst();
 }
 

@@ -12,14 +12,19 @@ public:
     struct Mesaj {
         Fel Tip;
         QString Text;
+        QString Detalii;
     };
 
     TPromptTest();
     ~TPromptTest() override;
 
-    void Informatie(const QString& text) override { m_mesaje.append({Fel::Informatie, text}); }
-    void Avertisment(const QString& text) override { m_mesaje.append({Fel::Avertisment, text}); }
-    void Eroare(const QString& text) override { m_mesaje.append({Fel::Eroare, text}); }
+    void Informatie(const QString& text) override { m_mesaje.append({Fel::Informatie, text, {}}); }
+    void InformatieCuDetalii(const QString& text, const QString& detalii) override
+    {
+        m_mesaje.append({Fel::Informatie, text, detalii});
+    }
+    void Avertisment(const QString& text) override { m_mesaje.append({Fel::Avertisment, text, {}}); }
+    void Eroare(const QString& text) override { m_mesaje.append({Fel::Eroare, text, {}}); }
     // Answers with the next scripted answer; Yes when none is left.
     bool Confirma(const QString& text) override;
 
