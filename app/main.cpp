@@ -1,4 +1,5 @@
 #include "app/comenzi.h"
+#include "app/conectareserver.h"
 #include "app/pictograma.h"
 #include "base/comenzilinie.h"
 #include "app/praventmain.h"
@@ -6,6 +7,7 @@
 #include "base/semnale.h"
 #include "base/userprompt.h"
 #include "base/versiune.h"
+#include "db/parolaserver.h"
 #include "db/tdm.h"
 
 #include <QApplication>
@@ -56,18 +58,31 @@ int main(int argc, char* argv[])
     std::function<void()> primulPas;
     if (!parser.isSet(faraSplash))
         primulPas = [] { AfiseazaSplash(QStringLiteral("Absolventi Clasa a VIIIa")); };
-    TDM dm(primulPas);
+    InstaleazaCerereaParolei(CerereParolaPrinDialog);
+    std::unique_ptr<TDM> dm;
     // A start-up failure is shown and the program still opens its main window, unless going
     // on would share the data with another instance or write a newer program's database.
+    // A server of the settings that cannot be reached may be replaced, then the start runs again.
     bool oprita = false;
-    RuleazaCuEroare([&dm, &oprita] {
-        try {
-            dm.DataModuleCreate();
-        } catch (const EOprestePornirea&) {
-            oprita = true;
-            throw;
-        }
-    });
+    for (bool dinNou = true; dinNou;) {
+        dinNou = false;
+        dm = std::make_unique<TDM>(primulPas);
+        primulPas = {};
+        RuleazaCuEroare([&dm, &oprita, &dinNou] {
+            try {
+                dm->DataModuleCreate();
+            } catch (const EOprestePornirea&) {
+                oprita = true;
+                throw;
+            } catch (const EEroare& e) {
+                if (!ConectareaDeSchimbat(dm->Conectat()))
+                    throw;
+                dinNou = OferaConectareaLaServer(e.Mesaj());
+            }
+        });
+        if (dinNou)
+            dm.reset();
+    }
     if (oprita)
         return 1;
     if (OprireCeruta())

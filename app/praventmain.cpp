@@ -1,6 +1,7 @@
 #include "app/praventmain.h"
 
 #include "base/centreazafereastra.h"
+#include "app/conectareserver.h"
 #include "app/despre.h"
 #include "app/editorconfigglobal.h"
 #include "base/userprompt.h"
@@ -34,6 +35,8 @@ TPraventMain::TPraventMain(QWidget* parent) : QMainWindow(parent)
     m_configurarescoala1 = AdaugaArticol(QStringLiteral("Configurarescoala1"), QStringLiteral("Configurare scoala"));
     m_configurare->addSeparator()->setObjectName(QStringLiteral("N2"));
     m_importdinExcel1 = AdaugaArticol(QStringLiteral("ImportdinExcel1"), QStringLiteral("Import din Excel"));
+    m_configurare->addSeparator()->setObjectName(QStringLiteral("N3"));
+    m_conectareServer1 = AdaugaArticol(QStringLiteral("ConectareServer1"), QStringLiteral("Conectare la server"));
 
     // Printing a class sits beside the configuration rather than among the form buttons:
     // those are one per printable form, and this prints the certificate for many pupils.
@@ -51,6 +54,7 @@ TPraventMain::TPraventMain(QWidget* parent) : QMainWindow(parent)
     connect(m_configurarediploma1, &QAction::triggered, this, &TPraventMain::Configurarediploma1Click);
     connect(m_configurarescoala1, &QAction::triggered, this, &TPraventMain::Configurarescoala1Click);
     connect(m_despre1, &QAction::triggered, this, &TPraventMain::Despre1Click);
+    connect(m_conectareServer1, &QAction::triggered, this, [this] { ConecteazaLaServer(this); });
     // The import is not part of this build yet: its item stays visible but cannot be chosen.
     m_importdinExcel1->setEnabled(false);
 

@@ -18,6 +18,7 @@ public:
     QAction* Configurarediploma1() const { return m_configurarediploma1; }
     QAction* Configurarescoala1() const { return m_configurarescoala1; }
     QAction* ImportdinExcel1() const { return m_importdinExcel1; }
+    QAction* ConectareServer1() const { return m_conectareServer1; }
     QMenu* MeniuTiparire() const { return m_tiparire; }
     QAction* TiparireInSerie1() const { return m_tiparireInSerie1; }
     QMenu* MeniuAjutor() const { return m_ajutor; }
@@ -46,6 +47,7 @@ private:
     QAction* m_configurarediploma1;
     QAction* m_configurarescoala1;
     QAction* m_importdinExcel1;
+    QAction* m_conectareServer1;
     QMenu* m_tiparire;
     QAction* m_tiparireInSerie1;
     QMenu* m_ajutor;

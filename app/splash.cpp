@@ -1,6 +1,7 @@
 #include "app/splash.h"
 
 #include "base/centreazafereastra.h"
+#include "app/conectareserver.h"
 #include "app/errcodepage.h"
 #include "base/versiune.h"
 
@@ -8,6 +9,7 @@
 #include <QLabel>
 #include <QLinearGradient>
 #include <QPainter>
+#include <QPushButton>
 #include <QStringEncoder>
 #include <QTimer>
 
@@ -45,6 +47,7 @@ TSplashForm::TSplashForm(QWidget* parent)
     : QDialog(parent, Qt::FramelessWindowHint | Qt::Dialog),
       m_image1(new QLabel(this)),
       m_label1(new QLabel(this)),
+      m_conectareServer(new QPushButton(this)),
       m_timer1(new QTimer(this))
 {
     setObjectName(QStringLiteral("TSplashForm"));
@@ -62,6 +65,15 @@ TSplashForm::TSplashForm(QWidget* parent)
     m_label1->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
     m_label1->setAlignment(Qt::AlignRight | Qt::AlignTop);
 
+    // Where the data is must be choosable before the start looks for it.
+    m_conectareServer->setObjectName(QStringLiteral("ConectareServer"));
+    m_conectareServer->setText(QStringLiteral("Conectare la server..."));
+    m_conectareServer->setFlat(true);
+    m_conectareServer->setStyleSheet(QStringLiteral("color: white; text-decoration: underline;"));
+    m_conectareServer->adjustSize();
+    m_conectareServer->move(6, 248 - 6 - m_conectareServer->height());
+    connect(m_conectareServer, &QPushButton::clicked, this, &TSplashForm::ConectareServerClick);
+
     m_timer1->setObjectName(QStringLiteral("Timer1"));
     m_timer1->setInterval(100);
     connect(m_timer1, &QTimer::timeout, this, &TSplashForm::Timer1Timer);
@@ -75,6 +87,13 @@ void TSplashForm::SeteazaText(const QString& text)
     m_label1->adjustSize();
     // Right edge fixed at x 474, top at y 226: a longer text grows to the left.
     m_label1->move(474 - m_label1->width(), 226);
+}
+
+void TSplashForm::ConectareServerClick()
+{
+    m_timer1->stop();
+    ConecteazaLaServer(this);
+    accept();
 }
 
 void TSplashForm::Timer1Timer()

@@ -4,6 +4,7 @@
 #include <QString>
 
 class QLabel;
+class QPushButton;
 class QTimer;
 
 // The picture shown while the program starts; it closes itself on its 51st tick.
@@ -14,15 +15,20 @@ public:
 
     QLabel* Label1() const { return m_label1; }
     QTimer* Timer1() const { return m_timer1; }
+    QPushButton* ConectareServer() const { return m_conectareServer; }
     int Ticuri() const { return m_ticuri; }
 
     // Puts the text at the bottom right corner, growing to the left.
     void SeteazaText(const QString& text);
     void Timer1Timer();
+    // Stops the countdown, shows "Conectare la server", then lets the start go on with
+    // what was chosen.
+    void ConectareServerClick();
 
 private:
     QLabel* m_image1;
     QLabel* m_label1;
+    QPushButton* m_conectareServer;
     QTimer* m_timer1;
     int m_ticuri = 0;
 };

@@ -2,9 +2,8 @@
 
 #include "base/dosardate.h"
 #include "base/eroare.h"
-#include "base/semnale.h"
-#include "db/blocarefirebird.h"
 #include "db/blocareinstanta.h"
+#include "db/locbazadedate.h"
 #include "db/mesajefirebird.h"
 #include "profile/inregistrare.h"
 
@@ -18,43 +17,18 @@
 
 namespace {
 
-// A connection of its own, removed with this object, for a file that is not the open database.
-class TConexiuneVerificare {
-public:
-    explicit TConexiuneVerificare(const QString& cale)
-        : m_nume(QStringLiteral("verificare-%1").arg(++s_numar))
-    {
-        try {
-            DeschideBazaDeDate(QSqlDatabase::addDatabase(QStringLiteral("QIBASE"), m_nume), cale);
-        } catch (...) {
-            QSqlDatabase::removeDatabase(m_nume);
-            throw;
-        }
-    }
-    ~TConexiuneVerificare()
-    {
-        QSqlDatabase::database(m_nume, false).close();
-        QSqlDatabase::removeDatabase(m_nume);
-    }
-    TConexiuneVerificare(const TConexiuneVerificare&) = delete;
-    TConexiuneVerificare& operator=(const TConexiuneVerificare&) = delete;
-
-    int Versiune(const QString& cale) const
-    {
-        QSqlQuery q(QSqlDatabase::database(m_nume, false));
-        if (!q.exec(QStringLiteral("SELECT VERSIUNE FROM CONFID_DB")))
-            throw EEroare(MesajFirebird(cale, q.lastError().text()));
-        bool ok = false;
-        const int versiune = q.next() ? q.value(0).toInt(&ok) : 0;
-        if (!ok)
-            throw EEroare(QStringLiteral("Fisierul \"%1\" nu contine versiunea bazei de date.").arg(cale));
-        return versiune;
-    }
-
-private:
-    static inline int s_numar = 0;
-    QString m_nume;
-};
+// The schema version of a database that is not the open one.
+int VersiuneaBazei(const TConexiuneProprie& conexiune, const QString& cale)
+{
+    QSqlQuery q(conexiune.Baza());
+    if (!q.exec(QStringLiteral("SELECT VERSIUNE FROM CONFID_DB")))
+        throw EEroare(MesajFirebird(cale, q.lastError().text()));
+    bool ok = false;
+    const int versiune = q.next() ? q.value(0).toInt(&ok) : 0;
+    if (!ok)
+        throw EEroare(QStringLiteral("Fisierul \"%1\" nu contine versiunea bazei de date.").arg(cale));
+    return versiune;
+}
 
 // Copies through a temporary name beside the target, which appears only once it is whole.
 void CopiazaPrinTemporar(const QString& sursa, const QString& temporar)
@@ -78,16 +52,7 @@ void Redenumeste(const QString& din, const QString& in)
 
 void DeschideBazaDeDate(QSqlDatabase baza, const QString& cale)
 {
-    AlegeDosarulDeBlocareFirebird();
-    if (!baza.isValid())
-        throw EEroare(QStringLiteral("Driverul Firebird (QIBASE) al Qt nu este instalat."));
-    baza.setDatabaseName(cale);
-    baza.setUserName(QStringLiteral("sysdba"));
-    baza.setPassword(QStringLiteral("vintorael"));
-    baza.setConnectOptions(QStringLiteral("ISC_DPB_LC_CTYPE=UTF8"));
-    if (!baza.open())
-        throw EEroare(MesajFirebird(cale, baza.lastError().text()));
-    InstaleazaOprireaLaSemnal();
+    DeschideBazaDeDate(std::move(baza), TLocBazaDeDate::Fisier(cale));
 }
 
 QString CaleBazaDeDateProfil()
@@ -98,8 +63,8 @@ QString CaleBazaDeDateProfil()
 
 int VersiuneaFisierului(const QString& cale)
 {
-    const TConexiuneVerificare conexiune(cale);
-    return conexiune.Versiune(cale);
+    const TConexiuneProprie conexiune(TLocBazaDeDate::Fisier(cale));
+    return VersiuneaBazei(conexiune, cale);
 }
 
 void VerificaVersiuneaCunoscuta(const QString& cale, int versiune)

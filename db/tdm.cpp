@@ -6,6 +6,7 @@
 #include "base/userprompt.h"
 #include "db/copiibaza.h"
 #include "db/identificator.h"
+#include "db/locbazadedate.h"
 #include "profile/inregistrare.h"
 
 #include <QDir>
@@ -213,6 +214,11 @@ TDM::~TDM()
         g_dm = nullptr;
 }
 
+bool TDM::PeServer() const
+{
+    return m_loc && m_loc->PeServer();
+}
+
 bool TDM::Conectat() const
 {
     return QSqlDatabase::database(m_numeConexiune, false).isOpen();
@@ -225,7 +231,9 @@ void TDM::DataModuleCreate()
     GasesteSauCreeazaBazaDeDate();
     // Complete, or stopped by an error the user sees: either way no longer a start killed
     // half-way, and the user may enter data into the database from now on.
-    const TStergeLaFinal semn(CaleSemnPrimaPornire(m_caleBazaDeDate));
+    std::optional<TStergeLaFinal> semn;
+    if (!PeServer())
+        semn.emplace(CaleSemnPrimaPornire(m_caleBazaDeDate));
     Conecteaza();
     VerificaVersiunea();
     ActualizeazaSchema();
@@ -238,9 +246,13 @@ void TDM::DataModuleCreate()
 
 void TDM::GasesteSauCreeazaBazaDeDate()
 {
+    m_loc = LocBazaDeDate();
+    m_caleBazaDeDate = m_loc->Conexiune();
+    // The server arbitrates between its users itself; its backups are made with gbak.
+    if (m_loc->PeServer())
+        return;
     if (!m_blocare)
         m_blocare = std::make_unique<TBlocareInstanta>();
-    m_caleBazaDeDate = CaleBazaDeDateProfil();
     QDir().mkpath(QFileInfo(m_caleBazaDeDate).absolutePath());
     const QString semn = CaleSemnPrimaPornire(m_caleBazaDeDate);
     if (QFile::exists(semn))
@@ -323,7 +335,7 @@ void TDM::Conecteaza()
     DeschideBazaDeDate(QSqlDatabase::contains(m_numeConexiune)
                            ? QSqlDatabase::database(m_numeConexiune, false)
                            : QSqlDatabase::addDatabase(QStringLiteral("QIBASE"), m_numeConexiune),
-                       m_caleBazaDeDate);
+                       m_loc.value_or(TLocBazaDeDate::Fisier(m_caleBazaDeDate)));
 }
 
 void TDM::ActualizeazaSchema()

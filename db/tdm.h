@@ -2,6 +2,7 @@
 
 #include "db/blocareinstanta.h"
 #include "db/interogare.h"
+#include "db/locbazadedate.h"
 #include "db/tranzactie.h"
 #include "profile/listaliniiprofil.h"
 
@@ -9,6 +10,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 // The data module: the program's one database connection, its one transaction and the
 // six shared query objects. Created before any window; lives for the whole run.
@@ -25,7 +27,10 @@ public:
     // entity tables, the data types and the profile up to date.
     void DataModuleCreate();
 
+    // The database file, or the server's connection string.
     const QString& CaleBazaDeDate() const { return m_caleBazaDeDate; }
+    // Whether this run's database is on a server (known once the database was found).
+    bool PeServer() const;
     bool Conectat() const;
 
     TTranzactie& Tr() { return m_tr; }
@@ -37,8 +42,9 @@ public:
     TInterogare& Q6() { return *m_q[5]; }
 
     // Steps of DataModuleCreate, public so that each can be checked on its own.
-    // Takes the instance lock, makes the daily copy of an existing database, or creates the
-    // database from the template (again, when the first start before was killed half-way).
+    // Chooses where the data is (LocBazaDeDate). For the embedded file: takes the instance
+    // lock, makes the daily copy of an existing database, or creates the database from the
+    // template (again, when the first start before was killed half-way).
     void GasesteSauCreeazaBazaDeDate();
     void Conecteaza();
     // Refuses a database of a schema newer than this program knows, before anything is written.
@@ -69,6 +75,7 @@ private:
 
     std::function<void()> m_primulPas;
     std::unique_ptr<TBlocareInstanta> m_blocare;
+    std::optional<TLocBazaDeDate> m_loc;
     QString m_numeConexiune;
     QString m_caleBazaDeDate;
     TTranzactie m_tr;

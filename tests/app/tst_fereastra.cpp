@@ -123,7 +123,8 @@ void TestFereastra::meniulConfigurare()
     for (const QAction* articol : fereastra.MeniuConfigurare()->actions())
         articole << (articol->isSeparator() ? QString("-") : articol->text());
     QCOMPARE(articole, (QStringList{"Configurare imprimanta", "Format note", "-", "Configurare sablon diploma",
-                                    "Configurare scoala", "-", "Import din Excel"}));
+                                    "Configurare scoala", "-", "Import din Excel", "-",
+                                    "Conectare la server"}));
     QVERIFY(fereastra.Formatnote1()->isEnabled());
     QVERIFY(!fereastra.ImportdinExcel1()->isEnabled());
 }
