@@ -7,6 +7,7 @@
 #include "db/copiibaza.h"
 #include "db/depozit.h"
 #include "db/pornirefaraferestre.h"
+#include "import/comandaimport.h"
 #include "import/comenziregistru.h"
 #include "profile/inregistrare.h"
 #include "print/iesirepdf.h"
@@ -66,6 +67,38 @@ const QCommandLineOption CitesteFoaia_(QStringLiteral("read-sheet"),
                                        QStringLiteral("FILE"));
 const QCommandLineOption Foaia(QStringLiteral("sheet"), QStringLiteral("Foaia de calcul (implicit prima)."),
                                QStringLiteral("NAME"));
+
+const QCommandLineOption Importa_(
+    QStringLiteral("import"),
+    QStringLiteral("Preia elevii dintr-o foaie de calcul (ca \"Import din Excel\"), afiseaza cati sunt noi si cati "
+                   "actualizati si iese."),
+    QStringLiteral("FILE"));
+const QCommandLineOption ColoanaCnp(QStringLiteral("cnp-column"),
+                                    QStringLiteral("Coloana foii cu CNP-ul elevilor (de exemplu C)."),
+                                    QStringLiteral("LETTERS"));
+const QCommandLineOption Formulare(QStringLiteral("forms"),
+                                   QStringLiteral("Formularele pentru care se preiau date, cu virgula (implicit toate)."),
+                                   QStringLiteral("PV[,XX]"));
+const QCommandLineOption Camp(
+    QStringLiteral("field"),
+    QStringLiteral("Un camp preluat: ID=coloana:B, ID=constanta:TEXT, ID=cnp:TEXT_FETE/TEXT_BAIETI, ID=prima:B sau "
+                   "ID=adoua:B (se repeta; un camp nenumit nu se preia)."),
+    QStringLiteral("ID=MODE"));
+
+int ImportaDinFoaie(const QCommandLineParser& parser)
+{
+    TComandaImport comanda;
+    comanda.Fisier = parser.value(Importa_);
+    comanda.Foaie = parser.value(Foaia);
+    comanda.ColoanaCnp = parser.value(ColoanaCnp);
+    if (parser.isSet(Formulare))
+        for (const QString& formular : parser.value(Formulare).split(u',', Qt::SkipEmptyParts))
+            comanda.Formulare << formular.trimmed();
+    comanda.Campuri = parser.values(Camp);
+    QTextStream iesire(stdout);
+    RuleazaImportul(comanda, iesire);
+    return 0;
+}
 
 const QCommandLineOption Versiune(QStringLiteral("version"), QStringLiteral("Afiseaza numele si versiunea programului."));
 
@@ -179,4 +212,6 @@ void InregistreazaComenzile()
     Inregistreaza({Restaureaza}, RestaureazaBazaDeDate);
     Inregistreaza({ListeazaFoile_}, ListeazaFoileRegistrului);
     Inregistreaza({CitesteFoaia_, Foaia}, AfiseazaFoaiaRegistrului);
+    // --sheet comes with --read-sheet: an option is given to the parser once.
+    Inregistreaza({Importa_, ColoanaCnp, Formulare, Camp}, ImportaDinFoaie);
 }

@@ -1,5 +1,6 @@
 #include "db/depozit.h"
 
+#include "base/eroare.h"
 #include "db/identificator.h"
 #include "db/tdm.h"
 
@@ -66,6 +67,14 @@ QString ComandaActualizare(const QString& tabel)
 // | InregistrareNoua      | Q1    | the generator, then the insert, one after the other   |
 // | BlocheazaInregistrarea| Q1    | a single statement                                     |
 // | StergeInregistrare    | Q1    | a single statement                                     |
+// | LiniiPaginiImport     | Q1    | reads into a list, nothing nested                      |
+// | CampulCnp             | Q1    | a single lookup                                        |
+// | ElevulCuCnp           | Q1    | a single lookup                                        |
+// | CreeazaValoriGoale    | Q2    | the fields, then their inserts, off the import's other |
+// |                       |       | queries so that each statement stays prepared in a row |
+// | ScrieCnpElevNou       | Q3    | a single statement                                     |
+// | ScrieValoareElev      | Q4    | once per imported field of a row, prepared once        |
+// | MarimeValoareText     | Q1    | a single catalogue lookup                              |
 
 bool ExistaElevul(int idElev)
 {
@@ -298,4 +307,125 @@ void StergeInregistrare(const QString& tabel, int id)
     q.ParamByName("ID", id);
     q.ExecSQL();
     tr.Commit();
+}
+
+std::vector<TLinieImport> LiniiPaginiImport()
+{
+    std::vector<TLinieImport> linii;
+    TGardaTranzactie tr(DM().Tr());
+    TInterogare& q = DM().Q1();
+    TInchideLaFinal inchide(q);
+    q.SQL(QStringLiteral("SELECT * FROM PROFIL_DIPLOMA WHERE (ASOCIAT_CU = 'ELEVI') AND (SIMILAR_CU = '') ORDER BY "
+                         "ORDINE"));
+    for (q.Open(); !q.Eof(); q.Next()) {
+        auto text = [&q](const char* nume) { return q.FieldByName(QLatin1String(nume)).AsString(); };
+        linii.push_back({text("COD_FORMULAR"), text("COD_PAGINA"), text("COD_CAMP"), text("ETICHETA_EDITOR"),
+                         text("TIP_DE_DATE")});
+    }
+    return linii;
+}
+
+std::optional<TReferintaCamp> CampulCnp()
+{
+    TGardaTranzactie tr(DM().Tr());
+    TInterogare& q = DM().Q1();
+    TInchideLaFinal inchide(q);
+    q.SQL(QStringLiteral("SELECT * FROM PROFIL_DIPLOMA WHERE TIP_DE_DATE = 'CNP'"));
+    q.Open();
+    if (q.Eof())
+        return std::nullopt;
+    auto text = [&q](const char* nume) { return q.FieldByName(QLatin1String(nume)).AsString(); };
+    return TReferintaCamp{text("COD_FORMULAR"), text("COD_PAGINA"), text("COD_CAMP")};
+}
+
+namespace {
+
+void LeagaCampulElevului(TInterogare& q, const TReferintaCamp& camp, int idElev)
+{
+    q.ParamByName("ID_ELEVI", idElev);
+    q.ParamByName("FORMULAR", camp.Formular);
+    q.ParamByName("PAGINA", camp.Pagina);
+    q.ParamByName("CAMP", camp.Camp);
+}
+
+// The new CNP and every imported field: one statement, with the parameter each names its text.
+void ActualizeazaText(TInterogare& q, const QString& parametru, const TReferintaCamp& camp, int idElev,
+                      const QString& valoare)
+{
+    TInchideLaFinal inchide(q);
+    q.SQL(QStringLiteral("UPDATE \"DATE\" SET VALOARE_TEXT=:%1 WHERE (ID_ELEVI=:ID_ELEVI) AND (COD_FORMULAR=:FORMULAR) "
+                         "AND (COD_PAGINA=:PAGINA) AND (COD_CAMP=:CAMP)")
+              .arg(parametru));
+    q.ParamByName(parametru, valoare);
+    LeagaCampulElevului(q, camp, idElev);
+    q.ExecSQL();
+}
+
+} // namespace
+
+std::optional<int> ElevulCuCnp(const TReferintaCamp& campCnp, const QString& cnp)
+{
+    TInterogare& q = DM().Q1();
+    TInchideLaFinal inchide(q);
+    q.SQL(QStringLiteral("SELECT ID_ELEVI FROM \"DATE\" WHERE (VALOARE_TEXT=:CNP) AND (COD_FORMULAR=:FORMULAR) AND "
+                         "(COD_PAGINA=:PAGINA) AND (COD_CAMP=:CAMP)"));
+    q.ParamByName("CNP", cnp);
+    q.ParamByName("FORMULAR", campCnp.Formular);
+    q.ParamByName("PAGINA", campCnp.Pagina);
+    q.ParamByName("CAMP", campCnp.Camp);
+    q.Open();
+    if (q.Eof())
+        return std::nullopt;
+    return q.FieldByName(QStringLiteral("ID_ELEVI")).AsInteger();
+}
+
+void CreeazaValoriGoale(int idElev)
+{
+    std::vector<TReferintaCamp> campuri;
+    TInterogare& q = DM().Q2();
+    TInchideLaFinal inchide(q);
+    q.SQL(QStringLiteral("SELECT * FROM PROFIL_DIPLOMA WHERE ASOCIAT_CU = 'ELEVI'"));
+    for (q.Open(); !q.Eof(); q.Next())
+        campuri.push_back({q.FieldByName(QStringLiteral("COD_FORMULAR")).AsString(),
+                           q.FieldByName(QStringLiteral("COD_PAGINA")).AsString(),
+                           q.FieldByName(QStringLiteral("COD_CAMP")).AsString()});
+    q.SQL(QStringLiteral("INSERT INTO \"DATE\" (COD_FORMULAR, COD_PAGINA, COD_CAMP, VALOARE_TEXT, VALOARE_NUM, ID_ELEVI) "
+                         "VALUES (:COD_FORMULAR, :COD_PAGINA, :COD_CAMP, :VALOARE_TEXT, :VALOARE_NUM, :ID_ELEVI)"));
+    for (const TReferintaCamp& camp : campuri) {
+        LeagaCampul(q, camp);
+        q.ParamByName("VALOARE_TEXT", QString());
+        q.ParamByName("VALOARE_NUM", 0);
+        q.ParamByName("ID_ELEVI", idElev);
+        q.ExecSQL();
+    }
+}
+
+void ScrieCnpElevNou(const TReferintaCamp& campCnp, int idElev, const QString& cnp)
+{
+    ActualizeazaText(DM().Q3(), QStringLiteral("CNP"), campCnp, idElev, cnp);
+}
+
+void ScrieValoareElev(const TReferintaCamp& camp, int idElev, const QString& valoare)
+{
+    ActualizeazaText(DM().Q4(), QStringLiteral("VAL"), camp, idElev, valoare);
+}
+
+TMarimeValoareText MarimeValoareText()
+{
+    TTranzactieImprumutata tr(DM().Tr());
+    TInterogare& q = DM().Q1();
+    TInchideLaFinal inchide(q);
+    q.SQL(QStringLiteral(
+        "SELECT f.RDB$CHARACTER_LENGTH AS CARACTERE, f.RDB$FIELD_LENGTH AS OCTETI, TRIM(c.RDB$CHARACTER_SET_NAME) AS "
+        "SETUL FROM RDB$RELATION_FIELDS r JOIN RDB$FIELDS f ON f.RDB$FIELD_NAME = r.RDB$FIELD_SOURCE LEFT JOIN "
+        "RDB$CHARACTER_SETS c ON c.RDB$CHARACTER_SET_ID = f.RDB$CHARACTER_SET_ID WHERE r.RDB$RELATION_NAME = 'DATE' "
+        "AND r.RDB$FIELD_NAME = 'VALOARE_TEXT'"));
+    q.Open();
+    if (q.Eof())
+        throw EEroare(QStringLiteral("Tabela \"DATE\" nu are coloana VALOARE_TEXT."));
+    const QString setul = q.FieldByName(QStringLiteral("SETUL")).AsString();
+    // Without a character set the engine stores the bytes the connection sends.
+    if (setul.isEmpty() || setul == QLatin1String("NONE") || setul == QLatin1String("OCTETS"))
+        return {q.FieldByName(QStringLiteral("OCTETI")).AsInteger(), true};
+    return {q.FieldByName(QStringLiteral("CARACTERE")).AsInteger(), false};
 }

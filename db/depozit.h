@@ -84,3 +84,34 @@ int InregistrareNoua(const QString& tabel);
 bool BlocheazaInregistrarea(const QString& tabel, int id);
 // Deletes a record of `tabel` (its values go with it) and commits.
 void StergeInregistrare(const QString& tabel, int id);
+
+// --- The spreadsheet import ------------------------------------------------------------
+
+// A profile line of a pupil field that copies no other field, untrimmed as stored.
+struct TLinieImport {
+    QString CodFormular, CodPagina, CodCamp, EtichetaEditor, TipDeDate;
+};
+// Those lines, in profile order; a read transaction of its own.
+std::vector<TLinieImport> LiniiPaginiImport();
+
+// The first profile field of type "CNP", or none; a read transaction of its own.
+std::optional<TReferintaCamp> CampulCnp();
+
+// The first pupil whose CNP field holds exactly `cnp`, or none. Runs in the caller's transaction.
+std::optional<int> ElevulCuCnp(const TReferintaCamp& campCnp, const QString& cnp);
+// An empty value row of a new pupil for every profile field of the pupils, linked ones
+// included. Runs in the caller's transaction.
+void CreeazaValoriGoale(int idElev);
+// The text of a pupil's field in its value row; a field without a row stays without. Run in
+// the caller's transaction.
+void ScrieCnpElevNou(const TReferintaCamp& campCnp, int idElev, const QString& cnp);
+void ScrieValoareElev(const TReferintaCamp& camp, int idElev, const QString& valoare);
+
+// How long a text VALOARE_TEXT holds, in the unit of its character set: characters, or
+// bytes of the connection's UTF-8 for a column without one. Runs in the caller's transaction
+// when there is one.
+struct TMarimeValoareText {
+    int Maxim = 0;
+    bool InOcteti = false;
+};
+TMarimeValoareText MarimeValoareText();

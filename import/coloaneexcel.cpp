@@ -51,4 +51,8 @@ void CitesteFoaia(const TFoaie& foaie, TListaColoaneExcel& coloane)
             coloana.Adauga(foaie.Text(rand, c));
         coloane.Adauga(std::move(coloana));
     }
+    std::vector<int> randuriFoaie;
+    for (const int rand : pastrate)
+        randuriFoaie.push_back(rand + 1);
+    coloane.PuneRanduriFoaie(std::move(randuriFoaie));
 }

@@ -24,15 +24,28 @@ private:
 // every column from the same worksheet row.
 class TListaColoaneExcel {
 public:
-    void Goleste() { m_coloane.clear(); }
+    void Goleste()
+    {
+        m_coloane.clear();
+        m_randuriFoaie.clear();
+    }
     void Adauga(TColoanaExcel coloana) { m_coloane.push_back(std::move(coloana)); }
     const std::vector<TColoanaExcel>& Coloane() const { return m_coloane; }
     // The column with those letters, or nullptr.
     const TColoanaExcel* Coloana(const QString& litera) const;
     int NumarRanduri() const { return m_coloane.empty() ? 0 : int(m_coloane.front().Texte().size()); }
+    // The worksheet row number (1 for the first row) of each kept row, so that messages
+    // name the row the user sees.
+    void PuneRanduriFoaie(std::vector<int> randuri) { m_randuriFoaie = std::move(randuri); }
+    // Kept row `rand`'s worksheet row number; a list not read from a sheet counts from 1.
+    int RandFoaie(int rand) const
+    {
+        return rand >= 0 && rand < int(m_randuriFoaie.size()) ? m_randuriFoaie[rand] : rand + 1;
+    }
 
 private:
     std::vector<TColoanaExcel> m_coloane;
+    std::vector<int> m_randuriFoaie;
 };
 
 // Exactly 13 characters, every one a digit "0" to "9".

@@ -60,5 +60,8 @@ using TProgresImport = std::function<bool(int rand, int total)>;
 // CNP is the row's text in column `coloanaCnp` is updated, or a new pupil is created. A failing
 // row rolls back that row only and raises an error naming the row and how many were imported
 // before it.
+// Also an error, before anything is written: no CNP field in the profile, no column
+// `coloanaCnp`, no kept row, a stop asked before the first row. A row without a CNP text, or
+// with a text longer than the value column holds, fails before any of its statements runs.
 TRezultatImport Importa(const TListaColoaneExcel& coloane, const QString& coloanaCnp,
                         const std::vector<TSursaCamp>& surse, const TProgresImport& progres = {});

@@ -59,9 +59,14 @@ void TestColoaneExcel::randuriPastrate()
     QCOMPARE(coloane.Coloana(QStringLiteral("E"))->Texte(), QStringList({"", "", ""}));
     QCOMPARE(coloane.Coloana(QStringLiteral("F"))->Texte(), QStringList({"", "", "5010101123456"}));
     QVERIFY(!coloane.Coloana(QStringLiteral("G")));
+    // The row numbers the user sees in the spreadsheet.
+    QCOMPARE(coloane.RandFoaie(0), 4);
+    QCOMPARE(coloane.RandFoaie(1), 41);
+    QCOMPARE(coloane.RandFoaie(2), 1501);
     // Read again: the list starts over.
     CitesteFoaia(TFoaie(), coloane);
     QVERIFY(coloane.Coloane().empty());
+    QCOMPARE(coloane.RandFoaie(0), 1);
 }
 
 void TestColoaneExcel::coloanePanaLaZZ()
