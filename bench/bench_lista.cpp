@@ -1,9 +1,13 @@
 // Reloading the pupil list of 1,000 pupils with every pupil field filled, as the main window
-// does after each save; the counter "instructiuni" is what one reload runs, each a round
-// trip to the engine. Medians: --benchmark_repetitions=N --benchmark_report_aggregates_only.
+// does after each save: on the embedded database, and on a Firebird server of this machine
+// reached through TCP (started by the benchmark, as the tests start theirs); the counter
+// "instructiuni" is what one reload runs, each a round trip to the engine. Medians:
+// --benchmark_repetitions=N --benchmark_report_aggregates_only=true.
+#include "base/eroare.h"
 #include "db/interogare.h"
 #include "editors/listaelevi.h"
 #include "support/mediutest.h"
+#include "support/bazapeserver.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -30,12 +34,24 @@ void UmpleElevi(TDM& dm, int numar)
     tr.Commit();
 }
 
-enum class TLoc { Embedded };
+enum class TLoc { Embedded, Server };
+
+// A database on a server of the benchmark's own, reached through PRAVENT_DB.
+std::unique_ptr<TBazaPeServer> BazaPeServer()
+{
+    if (!TServerFirebird::Instalat())
+        throw EEroare(QStringLiteral("firebird3.0-server nu este instalat"));
+    auto server = std::make_unique<TBazaPeServer>();
+    if (!server->Porneste() || !server->BazaNoua(QStringLiteral("lista.fdb")))
+        throw EEroare(server->Eroare());
+    return server;
+}
 
 // The database the benchmarks of one place run on, filled once.
 class TBaza {
 public:
-    explicit TBaza(TLoc)
+    explicit TBaza(TLoc loc)
+        : m_server(loc == TLoc::Server ? BazaPeServer() : nullptr), m_mediu(loc == TLoc::Embedded)
     {
         UmpleElevi(m_mediu.PornesteDM(), NumarElevi);
         // The next start finds the pupils there and refreshes the index statistics.
@@ -44,26 +60,33 @@ public:
     }
 
 private:
+    std::unique_ptr<TBazaPeServer> m_server;
     TMediuTest m_mediu;
 };
 
 // One database at a time, the data module being the program's one: the benchmarks of a
 // place run one after the other, so each place's database is made once.
-TDM& Baza(TLoc loc)
+TDM* Baza(benchmark::State& stare, TLoc loc)
 {
     static std::unique_ptr<TBaza> baza;
     static TLoc locBaza = TLoc::Embedded;
     if (!baza || locBaza != loc) {
         baza.reset();
-        baza = std::make_unique<TBaza>(loc);
+        try {
+            baza = std::make_unique<TBaza>(loc);
+        } catch (const EEroare& e) {
+            stare.SkipWithError(e.Mesaj().toUtf8().constData());
+            return nullptr;
+        }
         locBaza = loc;
     }
-    return DM();
+    return &DM();
 }
 
 void Reincarca(benchmark::State& stare, TLoc loc)
 {
-    Baza(loc);
+    if (!Baza(stare, loc))
+        return;
     TListaElevi lista;
     long long instructiuni = 0;
     for (auto _ : stare) {
@@ -82,7 +105,10 @@ void Reincarca(benchmark::State& stare, TLoc loc)
 // and its value lookup. Only the statements, so the old loading costs at least this much.
 void ReincarcaCaInainte(benchmark::State& stare, TLoc loc)
 {
-    TDM& dm = Baza(loc);
+    TDM* baza = Baza(stare, loc);
+    if (!baza)
+        return;
+    TDM& dm = *baza;
     const char* const referinte[] = {"C_NUME", "C_PRENUME", "C_NUME", "C_PRENUME", "C_CNP"};
     auto ruleaza = [](TInterogare& q, const QString& sql, const char* camp, int id) {
         TInchideLaFinal inchide(q);
@@ -126,3 +152,5 @@ void ReincarcaCaInainte(benchmark::State& stare, TLoc loc)
 
 BENCHMARK_CAPTURE(Reincarca, embedded, TLoc::Embedded)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(ReincarcaCaInainte, embedded, TLoc::Embedded)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Reincarca, server, TLoc::Server)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ReincarcaCaInainte, server, TLoc::Server)->Unit(benchmark::kMillisecond)->Iterations(1);

@@ -66,6 +66,7 @@ QString ComandaActualizare(const QString& tabel)
 // | ValoriDistincte       | Q1    | reads into a list, nothing nested                      |
 // | InregistrareNoua      | Q1    | the generator, then the insert, one after the other   |
 // | BlocheazaInregistrarea| Q1    | a single statement                                     |
+// | BlocheazaInregistrariNoi | Q1 | a single statement                                     |
 // | StergeInregistrare    | Q1    | a single statement                                     |
 // | LiniiPaginiImport     | Q1    | reads into a list, nothing nested                      |
 // | CampulCnp             | Q1    | a single lookup                                        |
@@ -295,6 +296,17 @@ bool BlocheazaInregistrarea(const QString& tabel, int id)
     q.ParamByName("ID", id);
     q.Open();
     return !q.Eof();
+}
+
+void BlocheazaInregistrariNoi(const QString& tabel)
+{
+    TInterogare& q = DM().Q1();
+    TInchideLaFinal inchide(q);
+    q.SQL(QStringLiteral("SELECT NUME_TABEL FROM TABELE WHERE NUME_TABEL=:NUME_TABEL WITH LOCK"));
+    q.ParamByName("NUME_TABEL", tabel);
+    q.Open();
+    if (q.Eof())
+        throw EEroare(QStringLiteral("Tabela %1 nu este in TABELE.").arg(tabel));
 }
 
 void StergeInregistrare(const QString& tabel, int id)

@@ -82,6 +82,10 @@ int InregistrareNoua(const QString& tabel);
 // run one after the other; false when the record is no longer stored. Waits a few seconds
 // for another user's save, then fails with EConflictConcurent.
 bool BlocheazaInregistrarea(const QString& tabel, int id);
+// Serialises the units of work that look a record of `tabel` up by a value and create it
+// when it is missing (the import by CNP): each holds the table's TABELE row until its
+// transaction ends. Waits like BlocheazaInregistrarea.
+void BlocheazaInregistrariNoi(const QString& tabel);
 // Deletes a record of `tabel` (its values go with it) and commits.
 void StergeInregistrare(const QString& tabel, int id);
 

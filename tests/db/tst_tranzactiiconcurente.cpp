@@ -46,7 +46,7 @@ void TestTranzactiiConcurente::citireComisaCuAsteptareMarginita()
                                "CURRENT_TRANSACTION"),
              QStringList{QString::number(SecundeAsteptareBlocare)});
     // Inside one transaction a later read sees what another program committed meanwhile.
-    TConexiuneSecundara alta(m_mediu->CaleBazaDeDate());
+    TConexiuneSecundara alta(TLocBazaDeDate::Fisier(m_mediu->CaleBazaDeDate()));
     TGardaTranzactie tr(m_dm->Tr());
     auto nume = [&] {
         TInterogare& q = m_dm->Q1();
@@ -62,7 +62,7 @@ void TestTranzactiiConcurente::citireComisaCuAsteptareMarginita()
 
 void TestTranzactiiConcurente::cititulNuAsteaptaScriitorul()
 {
-    TConexiuneSecundara alta(m_mediu->CaleBazaDeDate());
+    TConexiuneSecundara alta(TLocBazaDeDate::Fisier(m_mediu->CaleBazaDeDate()));
     alta.Incepe("UPDATE \"DATE\" SET VALOARE_TEXT='Nesalvat' WHERE COD_CAMP='C_NUME'");
     QElapsedTimer ceas;
     ceas.start();
@@ -75,7 +75,7 @@ void TestTranzactiiConcurente::cititulNuAsteaptaScriitorul()
 
 void TestTranzactiiConcurente::randBlocatDaConflictInRomana()
 {
-    TConexiuneSecundara alta(m_mediu->CaleBazaDeDate());
+    TConexiuneSecundara alta(TLocBazaDeDate::Fisier(m_mediu->CaleBazaDeDate()));
     alta.Incepe("UPDATE \"DATE\" SET VALOARE_TEXT='Nesalvat' WHERE COD_CAMP='C_NUME'");
     QElapsedTimer ceas;
     ceas.start();

@@ -106,7 +106,7 @@ void TestListeSeturi::reincarcaArataCeAuSalvatAltii()
     lista.Reincarca();
     QCOMPARE(lista.LiniiAfisate(), (QStringList{LinieAsteptata(0), LinieAsteptata(1)}));
 
-    TConexiuneSecundara alta(m_mediu->CaleBazaDeDate());
+    TConexiuneSecundara alta(TLocBazaDeDate::Fisier(m_mediu->CaleBazaDeDate()));
     AdaugaEleviNumerotati(alta.Baza(), 2, 1);
     alta.Executa("UPDATE \"DATE\" SET VALOARE_TEXT='Altul' WHERE COD_CAMP='C_NUME' AND VALOARE_TEXT='Nume0'");
     QCOMPARE(lista.LiniiAfisate().size(), 2);

@@ -1,5 +1,6 @@
 // Two secretaries on one database: a save never overwrites unasked what the other saved
-// since the record was opened, and a record deleted meanwhile is not recreated.
+// since the record was opened, and a record deleted meanwhile is not recreated. Run on the
+// embedded database, then on a Firebird server of the test's own.
 #include "db/parametritranzactie.h"
 #include "editors/adaugaelev.h"
 #include "editors/editeaza.h"
@@ -11,7 +12,9 @@
 #include "support/editorpentru.h"
 #include "support/mediutest.h"
 #include "support/prompttest.h"
+#include "support/bazapeserver.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QLineEdit>
@@ -19,7 +22,12 @@
 
 class TestSalvareConcurenta : public QObject {
     Q_OBJECT
+public:
+    explicit TestSalvareConcurenta(bool peServer) : m_peServer(peServer) {}
+
 private slots:
+    void initTestCase();
+    void cleanupTestCase();
     void init();
     void cleanup();
     void pastreazaValorileMele();
@@ -51,21 +59,45 @@ private:
         return EditorPentru<TEditorCampText>(*dialog.Pagina(), "C_NUME")->RzComboBox1();
     }
 
+    const bool m_peServer;
+    std::unique_ptr<TBazaPeServer> m_server;
+    int m_baze = 0;
     std::unique_ptr<TMediuTest> m_mediu;
     std::unique_ptr<TConexiuneSecundara> m_alta;
     TDM* m_dm = nullptr;
     int m_elev = 0;
 };
 
+void TestSalvareConcurenta::initTestCase()
+{
+    if (!m_peServer)
+        return;
+    SARI_FARA_SERVER_FIREBIRD();
+    m_server = std::make_unique<TBazaPeServer>();
+    QVERIFY2(m_server->Porneste(), qPrintable(m_server->Eroare()));
+}
+
+void TestSalvareConcurenta::cleanupTestCase()
+{
+    m_server.reset();
+}
+
 void TestSalvareConcurenta::init()
 {
-    m_mediu = std::make_unique<TMediuTest>();
-    m_dm = &m_mediu->PornesteDM();
+    if (m_peServer) {
+        QVERIFY2(m_server->BazaNoua(QStringLiteral("salvare%1.fdb").arg(++m_baze)), qPrintable(m_server->Eroare()));
+        m_mediu = std::make_unique<TMediuTest>(false);
+        m_dm = &m_mediu->PornesteDM();
+        m_alta = std::make_unique<TConexiuneSecundara>(m_server->Loc());
+    } else {
+        m_mediu = std::make_unique<TMediuTest>();
+        m_dm = &m_mediu->PornesteDM();
+        m_alta = std::make_unique<TConexiuneSecundara>(TLocBazaDeDate::Fisier(m_mediu->CaleBazaDeDate()));
+    }
     m_elev = AdaugaInregistrare(*m_dm, "ELEVI");
     ScrieValoare(*m_dm, "ELEVI", m_elev, "PV.FATA.C_NUME", "Pop");
     ScrieValoare(*m_dm, "ELEVI", m_elev, "PV.FATA.C_PRENUME", "Ana");
     ScrieValoare(*m_dm, "ELEVI", m_elev, "PV.FATA.C_CNP", "2900101123459");
-    m_alta = std::make_unique<TConexiuneSecundara>(m_mediu->CaleBazaDeDate());
 }
 
 void TestSalvareConcurenta::cleanup()
@@ -197,5 +229,12 @@ void TestSalvareConcurenta::randBlocatDeAltaSalvare()
     QCOMPARE(Valoare("C_NUME"), QString("Popa"));
 }
 
-QTEST_MAIN(TestSalvareConcurenta)
+int main(int argc, char** argv)
+{
+    QApplication aplicatie(argc, argv);
+    TestSalvareConcurenta embedded(false);
+    TestSalvareConcurenta server(true);
+    const int esecuri = QTest::qExec(&embedded, argc, argv);
+    return esecuri + QTest::qExec(&server, argc, argv);
+}
 #include "tst_salvareconcurenta.moc"

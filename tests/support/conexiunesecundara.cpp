@@ -1,6 +1,5 @@
 #include "support/conexiunesecundara.h"
 
-#include "db/copiibaza.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -19,10 +18,10 @@ void ExecutaSauEsueaza(QSqlDatabase baza, const QString& instructiune)
 
 } // namespace
 
-TConexiuneSecundara::TConexiuneSecundara(const QString& caleBaza)
+TConexiuneSecundara::TConexiuneSecundara(const TLocBazaDeDate& loc)
     : m_nume(QStringLiteral("secundara-%1").arg(++g_conexiuni))
 {
-    DeschideBazaDeDate(QSqlDatabase::addDatabase(QStringLiteral("QIBASE"), m_nume), caleBaza);
+    DeschideBazaDeDate(QSqlDatabase::addDatabase(QStringLiteral("QIBASE"), m_nume), loc);
 }
 
 TConexiuneSecundara::~TConexiuneSecundara()

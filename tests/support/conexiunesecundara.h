@@ -1,5 +1,7 @@
 #pragma once
 
+#include "db/locbazadedate.h"
+
 #include <QSqlDatabase>
 #include <QString>
 #include <QVariant>
@@ -8,7 +10,7 @@
 // it commits is what the other program saved.
 class TConexiuneSecundara {
 public:
-    explicit TConexiuneSecundara(const QString& caleBaza);
+    explicit TConexiuneSecundara(const TLocBazaDeDate& loc);
     ~TConexiuneSecundara();
     TConexiuneSecundara(const TConexiuneSecundara&) = delete;
     TConexiuneSecundara& operator=(const TConexiuneSecundara&) = delete;
