@@ -3,6 +3,7 @@
 #include "db/tdm.h"
 
 #include "base/eroare.h"
+#include "base/semnale.h"
 #include "db/identificator.h"
 
 #include <QHash>
@@ -409,7 +410,10 @@ QStringList ParseExpInregistrari(const QString& expresie, const QList<int>& idur
     TCereriValori cereri(profil);
     Expandeaza(expresie, [&](const TReferintaCamp& ref) { return Rezolva(ref, iduri.first(), t, cereri); });
     TValoriCitite valori(profil, t, cereri);
-    for (const int id : iduri)
+    for (const int id : iduri) {
+        // A long list stops on a signal as the statements of a shorter one do.
+        VerificaOprirea();
         linii << Expandeaza(expresie, [&](const TReferintaCamp& ref) { return Rezolva(ref, id, t, valori); });
+    }
     return linii;
 }

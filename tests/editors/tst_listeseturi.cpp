@@ -4,6 +4,7 @@
 #include "editors/listaelevi.h"
 #include "editors/listagenerica.h"
 #include "profile/inregistrare.h"
+#include "support/bazapeserver.h"
 #include "support/conexiunesecundara.h"
 #include "support/datetest.h"
 #include "support/mediutest.h"
@@ -17,12 +18,15 @@ private slots:
     void init();
     void cleanup();
     void eleviInAcelasiNumarDeInstructiuni();
+    void eleviPeServerInAcelasiNumarDeInstructiuni();
     void scoliInAcelasiNumarDeInstructiuni();
     void reincarcaArataCeAuSalvatAltii();
 
 private:
     // The statements one reload of the pupils' lines runs, and checks the lines.
     long long InstructiuniLinii(int numar);
+    // The reload of 10 pupils, then of 1,000, on the data module's database.
+    void VerificaInstructiuni(TDM& dm);
 
     std::unique_ptr<TMediuTest> m_mediu;
     TDM* m_dm = nullptr;
@@ -66,16 +70,31 @@ long long TestListeSeturi::InstructiuniLinii(int numar)
     return rulate;
 }
 
-void TestListeSeturi::eleviInAcelasiNumarDeInstructiuni()
+void TestListeSeturi::VerificaInstructiuni(TDM& dm)
 {
-    AdaugaEleviNumerotati(m_dm->Tr().Baza(), 0, 10);
+    AdaugaEleviNumerotati(dm.Tr().Baza(), 0, 10);
     const long long zece = InstructiuniLinii(10);
-    AdaugaEleviNumerotati(m_dm->Tr().Baza(), 10, 990);
+    AdaugaEleviNumerotati(dm.Tr().Baza(), 10, 990);
     const long long oMie = InstructiuniLinii(1000);
     QVERIFY(zece > 0);
     QCOMPARE(oMie, zece);
     // The records, the profile and the values.
     QVERIFY2(zece <= 4, qPrintable(QString::number(zece)));
+}
+
+void TestListeSeturi::eleviInAcelasiNumarDeInstructiuni()
+{
+    VerificaInstructiuni(*m_dm);
+}
+
+// Where every statement is a round trip over the network.
+void TestListeSeturi::eleviPeServerInAcelasiNumarDeInstructiuni()
+{
+    SARI_FARA_SERVER_FIREBIRD();
+    TBazaPeServer server;
+    QVERIFY2(server.Porneste() && server.BazaNoua(QStringLiteral("lista.fdb")), qPrintable(server.Eroare()));
+    TMediuTest mediu(false);
+    VerificaInstructiuni(mediu.PornesteDM());
 }
 
 void TestListeSeturi::scoliInAcelasiNumarDeInstructiuni()
