@@ -65,8 +65,8 @@ QString ComandaActualizare(const QString& tabel)
 // | ValoriStocate         | Q1    | reads into a list, nothing nested                      |
 // | ValoriDistincte       | Q1    | reads into a list, nothing nested                      |
 // | InregistrareNoua      | Q1    | the generator, then the insert, one after the other   |
-// | BlocheazaInregistrarea| Q1    | a single statement                                     |
-// | BlocheazaInregistrariNoi | Q1 | a single statement                                     |
+// | BlocheazaInregistrarea | Q1   | a single statement                                     |
+// | BlocheazaInregistrariNoi | Q1 | a single statement                                   |
 // | StergeInregistrare    | Q1    | a single statement                                     |
 // | LiniiPaginiImport     | Q1    | reads into a list, nothing nested                      |
 // | CampulCnp             | Q1    | a single lookup                                        |
