@@ -123,17 +123,6 @@ bool ConecteazaLaServer(QWidget* parent)
     return dialog.exec() == QDialog::Accepted;
 }
 
-bool ConectareaDeSchimbat(bool conectat)
-{
-    return !conectat && qEnvironmentVariableIsEmpty("PRAVENT_DB") && TSetariServer::Citeste().Folosit();
-}
-
-bool OferaConectareaLaServer(const QString& eroare)
-{
-    return Prompt().Confirma(eroare + QStringLiteral("\n\nDoriti sa schimbati conexiunea la server?"))
-        && ConecteazaLaServer();
-}
-
 std::optional<QString> CerereParolaPrinDialog(const QString& intrebare)
 {
     bool ok = false;

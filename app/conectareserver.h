@@ -48,12 +48,5 @@ private:
 // Shows the dialog; true when a new choice was saved.
 bool ConecteazaLaServer(QWidget* parent = nullptr);
 
-// Whether a failed start may offer the dialog: the server database the settings name was
-// not opened.
-bool ConectareaDeSchimbat(bool conectat);
-// Shows the start's error with the offer; true when a new choice was saved and the start
-// may run again.
-bool OferaConectareaLaServer(const QString& eroare);
-
 // The windowed start asks for a server password it has nowhere else.
 std::optional<QString> CerereParolaPrinDialog(const QString& intrebare);

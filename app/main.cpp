@@ -1,13 +1,12 @@
 #include "app/comenzi.h"
-#include "app/conectareserver.h"
 #include "app/pictograma.h"
 #include "base/comenzilinie.h"
+#include "app/pornireinteractiva.h"
 #include "app/praventmain.h"
 #include "app/splash.h"
 #include "base/semnale.h"
 #include "base/userprompt.h"
 #include "base/versiune.h"
-#include "db/parolaserver.h"
 #include "db/tdm.h"
 
 #include <QApplication>
@@ -58,31 +57,8 @@ int main(int argc, char* argv[])
     std::function<void()> primulPas;
     if (!parser.isSet(faraSplash))
         primulPas = [] { AfiseazaSplash(QStringLiteral("Absolventi Clasa a VIIIa")); };
-    InstaleazaCerereaParolei(CerereParolaPrinDialog);
-    std::unique_ptr<TDM> dm;
-    // A start-up failure is shown and the program still opens its main window, unless going
-    // on would share the data with another instance or write a newer program's database.
-    // A server of the settings that cannot be reached may be replaced, then the start runs again.
     bool oprita = false;
-    for (bool dinNou = true; dinNou;) {
-        dinNou = false;
-        dm = std::make_unique<TDM>(primulPas);
-        primulPas = {};
-        RuleazaCuEroare([&dm, &oprita, &dinNou] {
-            try {
-                dm->DataModuleCreate();
-            } catch (const EOprestePornirea&) {
-                oprita = true;
-                throw;
-            } catch (const EEroare& e) {
-                if (!ConectareaDeSchimbat(dm->Conectat()))
-                    throw;
-                dinNou = OferaConectareaLaServer(e.Mesaj());
-            }
-        });
-        if (dinNou)
-            dm.reset();
-    }
+    const std::unique_ptr<TDM> dm = PornesteModululDeDate(std::move(primulPas), oprita);
     if (oprita)
         return 1;
     if (OprireCeruta())

@@ -123,6 +123,13 @@ void TCopiiZilnice::StergeCopiileVechi() const
 
 QString RestaureazaCopia(const QString& copie)
 {
+    // The copies are of the local file: restoring one while the program works on a server
+    // would look done and change nothing the secretaries see.
+    if (const std::optional<TServerAles> server = ServerAles())
+        throw EEroare(QStringLiteral("Programul foloseste baza de date de pe server \"%1\": copiile zilnice sunt doar "
+                                     "ale bazei de date locale. Pe server, restaurati o copie facuta cu gbak "
+                                     "(gbak -c).")
+                          .arg(server->Conexiune));
     const TBlocareInstanta blocare;
     const QString baza = CaleBazaDeDateProfil();
     const QFileInfo info(copie);

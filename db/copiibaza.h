@@ -50,5 +50,6 @@ private:
 // Puts a copy back as the database, never while the program runs (the instance lock): the copy is checked (a database of a version this
 // program knows) through a temporary file beside the database, the current database is moved
 // aside under a name with the date and time, then the checked copy takes its place. Returns
-// where the previous database went (empty when there was none).
+// where the previous database went (empty when there was none). Refused while the data is
+// on a server (PRAVENT_DB or the settings): its backups are gbak's.
 QString RestaureazaCopia(const QString& copie);

@@ -34,13 +34,6 @@ QString ParolaPentru(const QString& utilizator, const QString& conexiune)
                       .arg(utilizator, conexiune));
 }
 
-TLocBazaDeDate PeServer(const QString& conexiune, const QString& utilizator, const QString& sursaUtilizator)
-{
-    if (utilizator.isEmpty())
-        throw EEroare(QStringLiteral("Lipseste utilizatorul pentru baza de date \"%1\" (%2).").arg(conexiune, sursaUtilizator));
-    return TLocBazaDeDate::Server(conexiune, utilizator, ParolaPentru(utilizator, conexiune));
-}
-
 } // namespace
 
 TLocBazaDeDate::TLocBazaDeDate(bool peServer, QString conexiune, QString utilizator, QString parola)
@@ -93,17 +86,29 @@ QString ConexiuneServerVerificata(const QString& conexiune, const QString& sursa
     return conexiune;
 }
 
-TLocBazaDeDate LocBazaDeDate()
+std::optional<TServerAles> ServerAles()
 {
     const QString dinMediu = Mediu("PRAVENT_DB");
     if (!dinMediu.isEmpty())
-        return PeServer(ConexiuneServerVerificata(dinMediu, QStringLiteral("PRAVENT_DB")), Mediu("PRAVENT_DB_USER"),
-                        QStringLiteral("PRAVENT_DB_USER"));
+        return TServerAles{ConexiuneServerVerificata(dinMediu, QStringLiteral("PRAVENT_DB")), Mediu("PRAVENT_DB_USER"),
+                           QStringLiteral("PRAVENT_DB_USER")};
     const TSetariServer setari = TSetariServer::Citeste();
     if (setari.Folosit())
-        return PeServer(ConexiuneServerVerificata(setari.Conexiune(), QStringLiteral("Serverul din setari")),
-                        setari.Utilizator, QStringLiteral("Conectare la server"));
-    return TLocBazaDeDate::Fisier(CaleBazaDeDateProfil());
+        return TServerAles{ConexiuneServerVerificata(setari.Conexiune(), QStringLiteral("Serverul din setari")),
+                           setari.Utilizator, QStringLiteral("Conectare la server")};
+    return std::nullopt;
+}
+
+TLocBazaDeDate LocBazaDeDate()
+{
+    const std::optional<TServerAles> server = ServerAles();
+    if (!server)
+        return TLocBazaDeDate::Fisier(CaleBazaDeDateProfil());
+    if (server->Utilizator.isEmpty())
+        throw EEroare(QStringLiteral("Lipseste utilizatorul pentru baza de date \"%1\" (%2).")
+                          .arg(server->Conexiune, server->SursaUtilizator));
+    return TLocBazaDeDate::Server(server->Conexiune, server->Utilizator,
+                                  ParolaPentru(server->Utilizator, server->Conexiune));
 }
 
 void DeschideBazaDeDate(QSqlDatabase baza, const TLocBazaDeDate& loc)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 class QSqlDatabase;
 
@@ -45,6 +46,15 @@ struct TSetariServer {
 // The connection string when it names a server and a database; an error in the user's words
 // otherwise (sursa: where the text came from, for the message).
 QString ConexiuneServerVerificata(const QString& conexiune, const QString& sursa);
+
+// The server database this run is to use, as named (nothing is asked or opened).
+struct TServerAles {
+    QString Conexiune;
+    QString Utilizator;
+    QString SursaUtilizator;  // where the user should have been given, for the message
+};
+// PRAVENT_DB when set, else the server of the settings; none for the local database.
+std::optional<TServerAles> ServerAles();
 
 // This run's database: PRAVENT_DB (with PRAVENT_DB_USER and PRAVENT_DB_PASSWORD) when set,
 // else the server of the settings, else the embedded file of the data folder. A server's

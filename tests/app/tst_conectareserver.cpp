@@ -1,6 +1,7 @@
 // "Conectare la server": what it saves, where the password goes, and its connection test
 // against a real Firebird server.
 #include "app/conectareserver.h"
+#include "app/pornireinteractiva.h"
 #include "app/splash.h"
 #include "base/brvregistryclass.h"
 #include "db/locbazadedate.h"
@@ -9,9 +10,12 @@
 #include "support/serverfirebird.h"
 
 #include <QDirIterator>
+#include <QInputDialog>
+#include <QTcpServer>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QtTest>
 
@@ -39,6 +43,23 @@ void Completeaza(TConectareServer& dialog, const TServerFirebird& server, const 
     dialog.Parola()->setText(parola);
 }
 
+// Acts on the next modal dialog of the given kind once it is open (it may open after other
+// event loops have run, the secret store's among them).
+template <typename Dialog>
+void CandApare(std::function<void(Dialog*)> actiune)
+{
+    auto* ceas = new QTimer(qApp);
+    QObject::connect(ceas, &QTimer::timeout, ceas, [ceas, actiune] {
+        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        ceas->stop();
+        ceas->deleteLater();
+        actiune(dialog);
+    });
+    ceas->start(20);
+}
+
 } // namespace
 
 class TestConectareServer : public QObject {
@@ -49,6 +70,8 @@ private slots:
     void testeazaConexiunea();
     void ceEsteGresitNuSeSalveaza();
     void butonulDinImagineaDeStart();
+    void parolaCerutaLaPornire();
+    void serverulDinSetariDeNeatinsLaPornire();
 
 private:
     std::unique_ptr<TServerFirebird> m_server;
@@ -163,16 +186,78 @@ void TestConectareServer::butonulDinImagineaDeStart()
     QVERIFY(splash.rect().contains(splash.ConectareServer()->geometry()));
     // The dialog opened from the start step; closing it lets the start go on at once.
     bool aparut = false;
-    QTimer::singleShot(0, [&aparut] {
-        auto* dialog = qobject_cast<TConectareServer*>(QApplication::activeModalWidget());
-        aparut = dialog != nullptr;
-        if (dialog)
-            dialog->reject();
+    CandApare<TConectareServer>([&aparut](TConectareServer* dialog) {
+        aparut = true;
+        dialog->reject();
     });
     splash.ConectareServer()->click();
     QVERIFY(aparut);
     QCOMPARE(splash.result(), int(QDialog::Accepted));
     QVERIFY(!splash.Timer1()->isActive());
+}
+
+void TestConectareServer::parolaCerutaLaPornire()
+{
+    QString intrebare;
+    bool ascunsa = false;
+    CandApare<QInputDialog>([&intrebare, &ascunsa](QInputDialog* dialog) {
+        intrebare = dialog->labelText();
+        ascunsa = dialog->textEchoMode() == QLineEdit::Password;
+        dialog->setTextValue(QStringLiteral("secret"));
+        dialog->accept();
+    });
+    QCOMPARE(CerereParolaPrinDialog(QStringLiteral("Parola pentru x:")), std::optional<QString>(QStringLiteral("secret")));
+    QCOMPARE(intrebare, QStringLiteral("Parola pentru x:"));
+    QVERIFY(ascunsa);
+    CandApare<QInputDialog>([](QInputDialog* dialog) { dialog->reject(); });
+    QCOMPARE(CerereParolaPrinDialog(QStringLiteral("Parola pentru x:")), std::nullopt);
+}
+
+// A server of the settings that cannot be reached: the start offers the dialog and, once the
+// local database is chosen there, starts again on it; declined, the start stays without data.
+void TestConectareServer::serverulDinSetariDeNeatinsLaPornire()
+{
+    quint16 portLiber = 0;
+    {
+        QTcpServer proba;
+        QVERIFY(proba.listen(QHostAddress::LocalHost, 0));
+        portLiber = proba.serverPort();
+    }
+    TMediuTest mediu;
+    QVERIFY((TSetariServer{QStringLiteral("127.0.0.1/%1").arg(portLiber), QStringLiteral("pravent"),
+                           QStringLiteral("SECRETARA")}
+                 .Scrie()));
+    qputenv("PRAVENT_DB_PASSWORD", "oricare");
+    const auto faraParola = qScopeGuard([] { qunsetenv("PRAVENT_DB_PASSWORD"); });
+    TPromptTest prompt;
+    prompt.RaspundeLaConfirmari({false});
+    bool oprita = true;
+    {
+        const std::unique_ptr<TDM> refuzat = PornesteModululDeDate({}, oprita);
+        QVERIFY(!oprita);
+        QVERIFY(!refuzat->Conectat());
+    }
+    QCOMPARE(prompt.Texte(TPromptTest::Fel::Confirmare).size(), 1);
+    QVERIFY(prompt.Texte(TPromptTest::Fel::Confirmare).first().contains(QStringLiteral("nu poate fi contactat")));
+    QVERIFY(prompt.Texte(TPromptTest::Fel::Confirmare).first().endsWith(
+        QStringLiteral("Doriti sa schimbati conexiunea la server?")));
+    // The error was in the question already.
+    QCOMPARE(prompt.Texte(TPromptTest::Fel::Eroare), QStringList());
+
+    prompt.Goleste();
+    prompt.RaspundeLaConfirmari({true});
+    bool dialogAparut = false;
+    CandApare<TConectareServer>([&dialogAparut](TConectareServer* dialog) {
+        dialogAparut = true;
+        dialog->Local()->setChecked(true);
+        dialog->OkClick();
+    });
+    const std::unique_ptr<TDM> local = PornesteModululDeDate({}, oprita);
+    QVERIFY(dialogAparut);
+    QVERIFY(local->Conectat());
+    QVERIFY(!local->PeServer());
+    QCOMPARE(local->CaleBazaDeDate(), mediu.CaleBazaDeDate());
+    QCOMPARE(prompt.Texte(TPromptTest::Fel::Eroare), QStringList());
 }
 
 QTEST_MAIN(TestConectareServer)

@@ -11,6 +11,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSqlQuery>
 #include <QTcpServer>
 #include <QtTest>
 
@@ -73,6 +74,7 @@ private slots:
     void initTestCase();
     void init();
     void bazaDeDatePeServerDinPRAVENT_DB();
+    void bazaMaiNouaPeServerRamaneNeatinsa();
     void conexiuneaLaServerEsteVerificata();
     void eroriDeConexiuneInRomana();
     void parolaServeruluiDinSetariEsteCeruta();
@@ -123,6 +125,41 @@ void TestPornireServer::bazaDeDatePeServerDinPRAVENT_DB()
     doi.DataModuleCreate();
     QCOMPARE(ColoanaSql(doi, QStringLiteral("SELECT COUNT(*) FROM ELEVI")), QStringList{QStringLiteral("1")});
     QCOMPARE(RanduriProfil(doi), ProfilAsteptat);
+}
+
+void TestPornireServer::bazaMaiNouaPeServerRamaneNeatinsa()
+{
+    const QString baza = m_server->CreeazaBazaCuSablon(QStringLiteral("noua.fdb"));
+    QVERIFY2(!baza.isEmpty(), qPrintable(m_server->Eroare()));
+    const TLocBazaDeDate loc = TLocBazaDeDate::Server(baza, m_server->Utilizator(), m_server->Parola());
+    // What any start writes: the entity tables, the data types, the profile, the structures.
+    const auto scrise = [&loc] {
+        const TConexiuneProprie conexiune(loc);
+        QSqlQuery q(conexiune.Baza());
+        q.exec(QStringLiteral("SELECT (SELECT COUNT(*) FROM TABELE) + (SELECT COUNT(*) FROM TIPURI_DE_DATE) + (SELECT "
+                              "COUNT(*) FROM PROFIL_DIPLOMA) + (SELECT COUNT(*) FROM RDB$RELATION_FIELDS WHERE "
+                              "RDB$SYSTEM_FLAG = 0) FROM RDB$DATABASE"));
+        return q.next() ? q.value(0).toInt() : -1;
+    };
+    {
+        const TConexiuneProprie conexiune(loc);
+        QSqlQuery q(conexiune.Baza());
+        QVERIFY(q.exec(QStringLiteral("UPDATE CONFID_DB SET VERSIUNE = 4")));
+    }
+    const int inainte = scrise();
+    QVERIFY(inainte > 0);
+
+    m_mediu.Seteaza("PRAVENT_DB", baza);
+    m_mediu.Seteaza("PRAVENT_DB_USER", m_server->Utilizator());
+    m_mediu.Seteaza("PRAVENT_DB_PASSWORD", m_server->Parola());
+    TMediuTest mediu(false);
+    try {
+        mediu.PornesteDM();
+        QFAIL("a database of a newer program was opened");
+    } catch (const EOprestePornirea& e) {
+        QVERIFY2(e.Mesaj().contains(QStringLiteral("are versiunea 4, mai noua")), qPrintable(e.Mesaj()));
+    }
+    QCOMPARE(scrise(), inainte);
 }
 
 void TestPornireServer::conexiuneaLaServerEsteVerificata()
@@ -238,6 +275,19 @@ void TestPornireServer::liniaDeComandaFolosesteServerul()
 
     TDM& dm = mediu.PornesteDM();
     QCOMPARE(AbateriDupaPrimaPornire(dm), QStringList());
+    mediu.OpresteDM();
+
+    // A daily copy restored while the data is on the server would change nothing anyone sees.
+    TMediuTest local;
+    const TRezultatProces localInit = RuleazaProgramul({QStringLiteral("--init-db")}, local.Dosar());
+    QCOMPARE(localInit.CodIesire, 0);
+    QVERIFY(!QFile::exists(local.CaleBazaDeDate()));
+    QVERIFY(QFile::copy(local.CaleSablon(), local.Dosar() + QStringLiteral("/copie.FDB")));
+    const TRezultatProces restaurare
+        = RuleazaProgramul({QStringLiteral("--restore"), local.Dosar() + QStringLiteral("/copie.FDB")}, local.Dosar());
+    QCOMPARE(restaurare.CodIesire, 2);
+    QVERIFY2(restaurare.Erori.contains(QStringLiteral("restaurati o copie facuta cu gbak")), qPrintable(restaurare.Erori));
+    QVERIFY(!QFile::exists(local.CaleBazaDeDate()));
 }
 
 QTEST_MAIN(TestPornireServer)

@@ -9,6 +9,9 @@
 #include <QTcpSocket>
 #include <QThread>
 
+#include <csignal>
+#include <sys/prctl.h>
+
 namespace {
 
 const QString ProgramServer = QStringLiteral("/usr/sbin/firebird");
@@ -36,7 +39,12 @@ QString Coada(const QString& cale, qsizetype caractere)
 
 } // namespace
 
-TServerFirebird::TServerFirebird() { m_proces.setProcessChannelMode(QProcess::MergedChannels); }
+TServerFirebird::TServerFirebird()
+{
+    m_proces.setProcessChannelMode(QProcess::MergedChannels);
+    // A test that aborts never runs the destructor: the server must not outlive it.
+    m_proces.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
+}
 
 TServerFirebird::~TServerFirebird() { Opreste(); }
 
