@@ -7,8 +7,8 @@
 #include "import/registru.h"
 
 #include <QSet>
-#include <algorithm>
 #include <QTextStream>
+#include <algorithm>
 #include <utility>
 
 namespace {
