@@ -4,6 +4,8 @@
 #include "db/identificator.h"
 #include "db/tdm.h"
 
+#include <QHash>
+
 namespace {
 
 void LeagaCampul(TInterogare& q, const TReferintaCamp& camp)
@@ -50,7 +52,7 @@ QString ComandaActualizare(const QString& tabel)
 //
 // | function              | query | why                                                   |
 // |-----------------------|-------|-------------------------------------------------------|
-// | CitesteLiniiAfisate   | Q5    | loops over the records while ParseExp uses Q1-Q3      |
+// | CitesteLiniiAfisate   | Q5    | the ids, then ParseExpInregistrari reads on Q1        |
 // | ExistaElevul          | Q1    | a single lookup, nothing nested                       |
 // | CampuriEditorTabel    | Q4    | the editors it builds load their values on Q1          |
 // | LiniiProfil           | Q1    | reads into a list, nothing nested                      |
@@ -60,8 +62,11 @@ QString ComandaActualizare(const QString& tabel)
 // | TipDeDateCamp         | Q4    | called by the filling between value lookups on Q1-Q3  |
 // | ValoareStocata        | Q1    | a single lookup; editors load one after the other      |
 // | ScrieValoareStocata   | Q1    | its update lists the other tables on Q2 while built    |
+// | ValoriStocate         | Q1    | reads into a list, nothing nested                      |
 // | ValoriDistincte       | Q1    | reads into a list, nothing nested                      |
 // | InregistrareNoua      | Q1    | the generator, then the insert, one after the other   |
+// | BlocheazaInregistrarea | Q1   | a single statement                                     |
+// | BlocheazaInregistrariNoi | Q1 | a single statement                                   |
 // | StergeInregistrare    | Q1    | a single statement                                     |
 // | LiniiPaginiImport     | Q1    | reads into a list, nothing nested                      |
 // | CampulCnp             | Q1    | a single lookup                                        |
@@ -86,15 +91,20 @@ bool ExistaElevul(int idElev)
 TLiniiAfisate CitesteLiniiAfisate(const QString& tabel, const QString& expresie)
 {
     const QString& t = NumeTabelVerificat(tabel);
-    TLiniiAfisate linii;
     TGardaTranzactie tr(DM().Tr());
-    TInterogare& q = DM().Q5();
-    TInchideLaFinal inchide(q);
-    q.SQL(QStringLiteral("select id_%1 as \"ID\" from %1 order by id_%1").arg(t));
-    for (q.Open(); !q.Eof(); q.Next()) {
-        const int id = q.FieldByName(QStringLiteral("ID")).AsInteger();
-        linii.push_back({id, ParseExp(expresie, id, t)});
+    QList<int> iduri;
+    {
+        TInterogare& q = DM().Q5();
+        TInchideLaFinal inchide(q);
+        q.SQL(QStringLiteral("select id_%1 as \"ID\" from %1 order by id_%1").arg(t));
+        for (q.Open(); !q.Eof(); q.Next())
+            iduri.append(q.FieldByName(QStringLiteral("ID")).AsInteger());
     }
+    const QStringList denumiri = ParseExpInregistrari(expresie, iduri, t);
+    TLiniiAfisate linii;
+    linii.reserve(iduri.size());
+    for (int i = 0; i < iduri.size(); ++i)
+        linii.push_back({iduri.at(i), denumiri.at(i)});
     return linii;
 }
 
@@ -231,6 +241,25 @@ void ScrieValoareStocata(const TReferintaCamp& camp, const QString& tabel, int i
     q.ExecSQL();
 }
 
+QStringList ValoriStocate(const QList<TReferintaCamp>& campuri, const QString& tabel, int id)
+{
+    QHash<QString, QString> stocate;
+    TInterogare& q = DM().Q1();
+    TInchideLaFinal inchide(q);
+    q.SQL(QStringLiteral("SELECT COD_FORMULAR, COD_PAGINA, COD_CAMP, VALOARE_TEXT FROM \"DATE\" WHERE ID_%1=:ID")
+              .arg(NumeTabelVerificat(tabel)));
+    q.ParamByName("ID", id);
+    for (q.Open(); !q.Eof(); q.Next()) {
+        const QString cheie = CheieComparata(q.Fields(0).AsString(), q.Fields(1).AsString(), q.Fields(2).AsString());
+        if (!stocate.contains(cheie))
+            stocate.insert(cheie, q.Fields(3).AsString());
+    }
+    QStringList valori;
+    for (const TReferintaCamp& camp : campuri)
+        valori << stocate.value(CheieComparata(camp));
+    return valori;
+}
+
 QStringList ValoriDistincte(const TReferintaCamp& camp)
 {
     QStringList valori;
@@ -256,6 +285,28 @@ int InregistrareNoua(const QString& tabel)
     q.ParamByName("id", id);
     q.ExecSQL();
     return id;
+}
+
+bool BlocheazaInregistrarea(const QString& tabel, int id)
+{
+    const QString& t = NumeTabelVerificat(tabel);
+    TInterogare& q = DM().Q1();
+    TInchideLaFinal inchide(q);
+    q.SQL(QStringLiteral("SELECT ID_%1 FROM %1 WHERE ID_%1=:ID WITH LOCK").arg(t));
+    q.ParamByName("ID", id);
+    q.Open();
+    return !q.Eof();
+}
+
+void BlocheazaInregistrariNoi(const QString& tabel)
+{
+    TInterogare& q = DM().Q1();
+    TInchideLaFinal inchide(q);
+    q.SQL(QStringLiteral("SELECT NUME_TABEL FROM TABELE WHERE NUME_TABEL=:NUME_TABEL WITH LOCK"));
+    q.ParamByName("NUME_TABEL", tabel);
+    q.Open();
+    if (q.Eof())
+        throw EEroare(QStringLiteral("Tabela %1 nu este in TABELE.").arg(tabel));
 }
 
 void StergeInregistrare(const QString& tabel, int id)

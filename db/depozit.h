@@ -18,7 +18,8 @@ using TLiniiAfisate = std::vector<TLinieAfisata>;
 // Whether a pupil with this identifier is stored.
 bool ExistaElevul(int idElev);
 
-// Every record of `tabel`, by identifier, with its display expression expanded.
+// Every record of `tabel`, by identifier, with its display expression expanded; a bounded
+// number of statements whatever the number of records.
 TLiniiAfisate CitesteLiniiAfisate(const QString& tabel, const QString& expresie);
 
 // The lines that contain `cautat` as typed, case-sensitive; every line when it is blank.
@@ -66,6 +67,9 @@ QString ValoareStocata(const TReferintaCamp& camp, const QString& tabel, int id)
 // clears the id columns of every other entity table, since a stored value belongs to
 // exactly one record of one table. Runs in the caller's transaction.
 void ScrieValoareStocata(const TReferintaCamp& camp, const QString& tabel, int id, const QString& valoare);
+// The stored text of each field of record `id` of `tabel`, in the order given, as
+// ValoareStocata gives it, in one statement. Runs in the caller's transaction.
+QStringList ValoriStocate(const QList<TReferintaCamp>& campuri, const QString& tabel, int id);
 // Every distinct text stored for a field, whatever the record. Runs in the caller's transaction.
 QStringList ValoriDistincte(const TReferintaCamp& camp);
 
@@ -74,6 +78,14 @@ QStringList ValoriDistincte(const TReferintaCamp& camp);
 // A new record of `tabel` with the next identifier of its generator. Runs in the caller's
 // transaction.
 int InregistrareNoua(const QString& tabel);
+// Locks the record's row until the caller's transaction ends, so that two saves of one record
+// run one after the other; false when the record is no longer stored. Waits a few seconds
+// for another user's save, then fails with EConflictConcurent.
+bool BlocheazaInregistrarea(const QString& tabel, int id);
+// Serialises the units of work that look a record of `tabel` up by a value and create it
+// when it is missing (the import by CNP): each holds the table's TABELE row until its
+// transaction ends. Waits like BlocheazaInregistrarea.
+void BlocheazaInregistrariNoi(const QString& tabel);
 // Deletes a record of `tabel` (its values go with it) and commits.
 void StergeInregistrare(const QString& tabel, int id);
 

@@ -2,10 +2,23 @@
 
 #include "base/eroare.h"
 #include "base/semnale.h"
+#include "db/mesajefirebird.h"
 #include "db/tranzactie.h"
 
 #include <QSqlError>
 #include <QSqlRecord>
+#include <atomic>
+
+namespace {
+
+std::atomic<long long> g_instructiuni{0};
+
+} // namespace
+
+long long InstructiuniRulate()
+{
+    return g_instructiuni.load();
+}
 
 QString TCamp::AsString() const
 {
@@ -72,10 +85,11 @@ void TInterogare::Executa()
     }
     for (int i = 0; i < m_pozitional.Nume.size(); ++i)
         m_query->bindValue(i, m_parametri.value(m_pozitional.Nume.at(i)));
+    ++g_instructiuni;
     if (!m_query->exec()) {
         const QString mesaj = m_query->lastError().text();
         Elibereaza();
-        throw EEroare(mesaj);
+        RidicaEroareaMotorului(mesaj);
     }
 }
 
@@ -83,7 +97,20 @@ void TInterogare::Open()
 {
     Executa();
     m_activa = true;
-    m_eof = !m_query->next();
+    m_eof = !RandUrmator();
+}
+
+bool TInterogare::RandUrmator()
+{
+    if (m_query->next())
+        return true;
+    // A row is locked or read only when it is fetched, so a fetch can fail as well as end.
+    if (m_query->lastError().isValid()) {
+        const QString mesaj = m_query->lastError().text();
+        Elibereaza();
+        RidicaEroareaMotorului(mesaj);
+    }
+    return false;
 }
 
 void TInterogare::ExecSQL()
@@ -97,7 +124,7 @@ void TInterogare::Next()
     VerificaOprirea();
     if (!m_activa)
         throw EEroare(QStringLiteral("%1: interogarea nu este deschisa").arg(m_nume));
-    m_eof = !m_query->next();
+    m_eof = !RandUrmator();
 }
 
 TCamp TInterogare::FieldByName(const QString& nume) const

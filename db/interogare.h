@@ -54,6 +54,8 @@ public:
 private:
     friend class TTranzactie;
     void Executa();
+    // Moves to the next row; false at the end. A failed fetch is raised.
+    bool RandUrmator();
     // Drops the prepared statement too; the transaction calls it when it ends.
     void Elibereaza();
 
@@ -72,6 +74,10 @@ private:
     bool m_activa = false;
     bool m_eof = true;
 };
+
+// Statements run by every query of the process since it started: each is a round trip to
+// the engine, which is what a list over a network pays for.
+long long InstructiuniRulate();
 
 // Closes a query at the end of a scope, whatever happened inside it.
 class TInchideLaFinal {

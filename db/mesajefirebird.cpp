@@ -45,3 +45,27 @@ QString MesajFirebird(const QString& caleFisier, const QString& mesajMotor)
                     + QStringLiteral("\n\nDetalii: ") + mesajMotor;
     return mesajMotor;
 }
+
+EConflictConcurent::EConflictConcurent()
+    : EEroare(QStringLiteral("Aceleasi date sunt salvate chiar acum de alt utilizator. Incercati din nou peste "
+                             "cateva secunde."))
+{
+}
+
+bool EsteConflictConcurent(const QString& mesajMotor)
+{
+    static const QString semne[] = {QStringLiteral("update conflicts with concurrent update"),
+                                    QStringLiteral("deadlock"), QStringLiteral("lock conflict on no wait"),
+                                    QStringLiteral("lock time-out on wait transaction")};
+    for (const QString& semn : semne)
+        if (mesajMotor.contains(semn, Qt::CaseInsensitive))
+            return true;
+    return false;
+}
+
+void RidicaEroareaMotorului(const QString& mesajMotor)
+{
+    if (EsteConflictConcurent(mesajMotor))
+        throw EConflictConcurent();
+    throw EEroare(mesajMotor);
+}

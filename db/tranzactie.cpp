@@ -10,9 +10,12 @@ namespace {
 
 void VerificaRezultat(bool reusit, const QSqlDatabase& baza, const char* operatie)
 {
-    if (!reusit)
-        throw EEroare(QStringLiteral("%1: %2").arg(QLatin1String(operatie),
-                                                   MesajFirebird(baza.databaseName(), baza.lastError().text())));
+    if (reusit)
+        return;
+    const QString mesaj = baza.lastError().text();
+    if (EsteConflictConcurent(mesaj))
+        throw EConflictConcurent();
+    throw EEroare(QStringLiteral("%1: %2").arg(QLatin1String(operatie), MesajFirebird(baza.databaseName(), mesaj)));
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "db/mesajefirebird.h"
+
 #include <QSqlDatabase>
 #include <QString>
 #include <QVector>
@@ -60,3 +62,22 @@ private:
     TTranzactie& m_tr;
     bool m_pornitaAici;
 };
+
+// How many times in all a unit of work that met another user's change is run.
+constexpr int IncercariLaConflict = 3;
+
+// Runs a unit of work that starts and ends its own transaction again when it met another
+// user's change of the same rows: the new transaction sees what the other one stored. The
+// last conflict is raised.
+template <typename Unitate>
+auto RepetaLaConflict(Unitate&& unitate) -> decltype(unitate())
+{
+    for (int incercare = 1;; ++incercare) {
+        try {
+            return unitate();
+        } catch (const EConflictConcurent&) {
+            if (incercare >= IncercariLaConflict)
+                throw;
+        }
+    }
+}

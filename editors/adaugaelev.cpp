@@ -39,3 +39,14 @@ void TAdaugaElev::SalveazaInregistrare()
     const int id = m_idElev != -1 ? m_idElev : InregistrareNoua(Elevi);
     Pagina()->SalveazaTot(id, -1, Elevi);
 }
+
+QString TAdaugaElev::Tabel() const
+{
+    return Elevi;
+}
+
+void TAdaugaElev::ReincarcaPagina()
+{
+    PregatesteExistent(m_idElev);
+    Pagina()->LaPrimaAfisare();
+}

@@ -15,6 +15,9 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void SalveazaInregistrare() override;
+    QString Tabel() const override;
+    int IdInregistrareEditata() const override { return m_idElev; }
+    void ReincarcaPagina() override;
 
 private:
     int m_idElev = -1;

@@ -2,12 +2,24 @@
 
 #include "base/centreazafereastra.h"
 #include "base/userprompt.h"
+#include "db/depozit.h"
 #include "db/tdm.h"
 #include "editors/editorgenericcomplex.h"
+
+#include <QLabel>
 
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+namespace {
+
+bool EsteElev(const QString& tabel)
+{
+    return tabel == QLatin1String("ELEVI");
+}
+
+} // namespace
 
 TDialogInregistrare::TDialogInregistrare(const QString& titlu, const QSize& marime, int latimeBara, QWidget* parent)
     : QDialog(parent), m_pagina(new TEditorGenericComplex(this))
@@ -36,11 +48,57 @@ void TDialogInregistrare::Ok()
 {
     if (!m_pagina->PotSalvaTot())
         return;
-    const bool salvat = RuleazaCuEroare([this] {
-        TGardaTranzactie tr(DM().Tr());
-        SalveazaInregistrare();
-        tr.Commit();
-    });
+    bool salvat = false;
+    RuleazaCuEroare([&] { salvat = SalveazaFaraPierderi(); });
     if (salvat)
         accept();
+}
+
+bool TDialogInregistrare::SalveazaFaraPierderi()
+{
+    for (;;) {
+        std::vector<TDiferenta> diferente;
+        if (RepetaLaConflict([&] { return IncearcaSalvarea(diferente); }) == TRezultatIncercare::Salvat)
+            return true;
+        if (!Prompt().Confirma(MesajModificat(diferente))) {
+            ReincarcaPagina();
+            return false;
+        }
+        TEditorGenericComplex::AcceptaValorileStocate(diferente);
+    }
+}
+
+TDialogInregistrare::TRezultatIncercare TDialogInregistrare::IncearcaSalvarea(std::vector<TDiferenta>& diferente)
+{
+    TGardaTranzactie tr(DM().Tr());
+    const int id = IdInregistrareEditata();
+    if (id != -1) {
+        // Locked first, so that no other save changes the record between the comparison
+        // and the writes.
+        if (!BlocheazaInregistrarea(Tabel(), id))
+            throw EEroare(EsteElev(Tabel())
+                              ? QStringLiteral("Elevul a fost sters intre timp de alt utilizator. Datele introduse nu "
+                                               "au fost salvate; inchideti fereastra cu \"Renunt\".")
+                              : QStringLiteral("Inregistrarea a fost stearsa intre timp de alt utilizator. Datele "
+                                               "introduse nu au fost salvate; inchideti fereastra cu \"Renunt\"."));
+        diferente = m_pagina->Diferente(Tabel(), id);
+        if (!diferente.empty())
+            return TRezultatIncercare::Modificat;
+    }
+    SalveazaInregistrare();
+    tr.Commit();
+    return TRezultatIncercare::Salvat;
+}
+
+QString TDialogInregistrare::MesajModificat(const std::vector<TDiferenta>& diferente) const
+{
+    QString mesaj = EsteElev(Tabel())
+        ? QStringLiteral("Elevul a fost modificat de alt utilizator dupa ce l-ati deschis. Campurile care difera:\n")
+        : QStringLiteral("Inregistrarea a fost modificata de alt utilizator dupa ce ati deschis-o. Campurile care "
+                         "difera:\n");
+    for (const TDiferenta& diferenta : diferente)
+        mesaj += QStringLiteral("\n%1\n    valoarea dumneavoastra: \"%2\"\n    salvat acum: \"%3\"\n")
+                     .arg(diferenta.Editor->RzLabel1()->text(), diferenta.ValoareaMea, diferenta.ValoareaStocata);
+    return mesaj + QStringLiteral("\nPastrati valorile dumneavoastra, scriindu-le peste cele salvate acum? Daca "
+                                  "raspundeti nu, fereastra arata valorile salvate acum.");
 }

@@ -15,6 +15,9 @@ public:
 
 protected:
     void SalveazaInregistrare() override;
+    QString Tabel() const override { return m_numeTabel; }
+    int IdInregistrareEditata() const override { return m_idInregistrare; }
+    void ReincarcaPagina() override { PregatesteExistent(m_idInregistrare); }
 
 private:
     QString m_numeTabel;

@@ -51,7 +51,7 @@ bool TEditorCampNota::PotSalva()
     return true;
 }
 
-void TEditorCampNota::Salveaza(int idElev, int idInregistrare, const QString& tabel)
+std::optional<QString> TEditorCampNota::ValoareDeSalvat() const
 {
-    ScrieValoare(idElev, idInregistrare, tabel, *m_edit, LungimeNota);
+    return ValoareDinControl(*m_edit, LungimeNota);
 }

@@ -38,9 +38,9 @@ void TEditorCampSimplu::Incarca(const QString& codFormular, const QString& codPa
     RetineIncarcarea(stocata, *m_edit);
 }
 
-void TEditorCampSimplu::Salveaza(int idElev, int idInregistrare, const QString& tabel)
+std::optional<QString> TEditorCampSimplu::ValoareDeSalvat() const
 {
-    ScrieValoare(idElev, idInregistrare, tabel, *m_edit, LungimeScurta);
+    return ValoareDinControl(*m_edit, LungimeScurta);
 }
 
 bool TEditorCampCNP::PotSalva()

@@ -15,7 +15,7 @@ public:
     void Incarca(const QString& codFormular, const QString& codPagina, const QString& codCamp, const QString& tabel,
                  int idElev, int idInregistrare) override;
     bool PotSalva() override { return true; }
-    void Salveaza(int idElev, int idInregistrare, const QString& tabel) override;
+    std::optional<QString> ValoareDeSalvat() const override;
 
 private:
     QLineEdit* m_edit;

@@ -83,7 +83,7 @@ void TEditorCampText::CaretLaSfarsit()
     m_lista->lineEdit()->end(false);
 }
 
-void TEditorCampText::Salveaza(int idElev, int idInregistrare, const QString& tabel)
+std::optional<QString> TEditorCampText::ValoareDeSalvat() const
 {
-    ScrieValoare(idElev, idInregistrare, tabel, *m_lista->lineEdit(), LungimeText);
+    return ValoareDinControl(*m_lista->lineEdit(), LungimeText);
 }

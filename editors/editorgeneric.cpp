@@ -52,7 +52,11 @@ bool TEditorGeneric::PotSalva()
     return false;
 }
 
-void TEditorGeneric::Salveaza(int, int, const QString&) {}
+void TEditorGeneric::Salveaza(int idElev, int idInregistrare, const QString& tabel)
+{
+    if (const std::optional<QString> valoare = ValoareDeSalvat())
+        ScrieValoareStocata(Referinta(), tabel, IdAles(tabel, idElev, idInregistrare), *valoare);
+}
 
 TReferintaCamp TEditorGeneric::Referinta() const
 {
@@ -67,6 +71,7 @@ QString TEditorGeneric::ValoareStocata() const
 void TEditorGeneric::RetineIncarcarea(const QString& stocata, const QLineEdit& control)
 {
     m_stocata = stocata;
+    m_comparata = stocata;
     m_afisata = control.text();
 }
 
@@ -75,10 +80,7 @@ bool TEditorGeneric::Neatins(const QLineEdit& control) const
     return !m_stocata.isNull() && !control.isModified() && control.text() == m_afisata;
 }
 
-void TEditorGeneric::ScrieValoare(int idElev, int idInregistrare, const QString& tabel, const QLineEdit& control,
-                                  int lungime) const
+QString TEditorGeneric::ValoareDinControl(const QLineEdit& control, int lungime) const
 {
-    const QString valoare =
-        Neatins(control) ? m_stocata : TaieLaCaractere(control.text().trimmed(), lungime).trimmed();
-    ScrieValoareStocata(Referinta(), tabel, IdAles(tabel, idElev, idInregistrare), valoare);
+    return Neatins(control) ? m_stocata : TaieLaCaractere(control.text().trimmed(), lungime).trimmed();
 }

@@ -5,6 +5,7 @@
 #include <QFrame>
 #include <QList>
 #include <QString>
+#include <optional>
 
 class QLabel;
 class QLineEdit;
@@ -30,8 +31,15 @@ public:
     virtual void Incarca(const QString& codFormular, const QString& codPagina, const QString& codCamp,
                          const QString& tabel, int idElev, int idInregistrare);
     virtual bool PotSalva();
-    virtual void Salveaza(int idElev, int idInregistrare, const QString& tabel);
+    // Writes ValoareDeSalvat under the record chosen from the ids; nothing when there is none.
+    void Salveaza(int idElev, int idInregistrare, const QString& tabel);
     virtual void LaPrimaAfisare() {}
+    // The text a save writes; none for an editor that writes nothing.
+    virtual std::optional<QString> ValoareDeSalvat() const { return std::nullopt; }
+    // What another user's save is detected against: the stored text as loaded, or as the
+    // user last accepted to overwrite it.
+    const QString& ValoareComparata() const { return m_comparata; }
+    void AcceptaValoareaStocata(const QString& stocata) { m_comparata = stocata; }
 
     // The id a value is stored under: the pupil's for "ELEVI", the record's otherwise.
     static int IdAles(const QString& tabel, int idElev, int idInregistrare);
@@ -46,15 +54,15 @@ protected:
     void RetineIncarcarea(const QString& stocata, const QLineEdit& control);
     // Whether the control still shows the stored value as it was loaded, untouched by the user.
     bool Neatins(const QLineEdit& control) const;
-    // Writes the control's text, trimmed and cut to `lungime` characters, under the record
-    // chosen from the ids; the stored text unchanged when the control is untouched.
-    void ScrieValoare(int idElev, int idInregistrare, const QString& tabel, const QLineEdit& control,
-                      int lungime) const;
+    // The control's text, trimmed and cut to `lungime` characters; the stored text unchanged
+    // when the control is untouched.
+    QString ValoareDinControl(const QLineEdit& control, int lungime) const;
 
 private:
     QLabel* m_eticheta;
     QString m_stocata;
     QString m_afisata;
+    QString m_comparata;
 };
 
 // The editors of a page or of one line of a page; the list does not own them.

@@ -133,11 +133,21 @@ TEditorGenericComplex::TEditorGenericComplex(QWidget* parent) : QFrame(parent), 
     asezare->addWidget(m_pc);
 }
 
-void TEditorGenericComplex::Construieste(int idElev, int idInregistrare, const QString& tabel)
+void TEditorGenericComplex::Goleste()
 {
     m_editoare.clear();
     m_grupuri.clear();
     m_linii.clear();
+    while (m_pc->count() > 0)
+        delete m_pc->widget(0);
+    // Editors not yet placed, when a build failed half-way.
+    qDeleteAll(findChildren<TEditorGeneric*>(QString(), Qt::FindDirectChildrenOnly));
+    m_pc->tabBar()->show();
+}
+
+void TEditorGenericComplex::Construieste(int idElev, int idInregistrare, const QString& tabel)
+{
+    Goleste();
     {
         TGardaTranzactie tr(DM().Tr());
         for (const TCampEditor& linie : CampuriEditorTabel(tabel))
@@ -225,4 +235,27 @@ void TEditorGenericComplex::LaPrimaAfisare()
 {
     for (TEditorGeneric* editor : std::as_const(m_editoare))
         editor->LaPrimaAfisare();
+}
+
+std::vector<TDiferenta> TEditorGenericComplex::Diferente(const QString& tabel, int id) const
+{
+    QList<TEditorGeneric*> editoare;
+    QList<TReferintaCamp> campuri;
+    for (TEditorGeneric* editor : m_editoare)
+        if (editor->ValoareDeSalvat()) {
+            editoare << editor;
+            campuri << editor->Referinta();
+        }
+    const QStringList stocate = ValoriStocate(campuri, tabel, id);
+    std::vector<TDiferenta> diferente;
+    for (int i = 0; i < editoare.size(); ++i)
+        if (stocate.at(i) != editoare.at(i)->ValoareComparata())
+            diferente.push_back({editoare.at(i), *editoare.at(i)->ValoareDeSalvat(), stocate.at(i)});
+    return diferente;
+}
+
+void TEditorGenericComplex::AcceptaValorileStocate(const std::vector<TDiferenta>& diferente)
+{
+    for (const TDiferenta& diferenta : diferente)
+        diferenta.Editor->AcceptaValoareaStocata(diferenta.ValoareaStocata);
 }

@@ -7,6 +7,7 @@
 
 #include <QFrame>
 #include <QMap>
+#include <vector>
 
 class QTabWidget;
 class TLinieGrupare;
@@ -28,6 +29,13 @@ QString ImparteTitluTab(const QString& text);
 // The editor of a data type, owned by `parinte`; an unknown type is an error.
 TEditorGeneric* CreeazaEditor(const QString& tipDeDate, QWidget* parinte);
 
+// A field another user saved since the page loaded it.
+struct TDiferenta {
+    TEditorGeneric* Editor;
+    QString ValoareaMea;      // what this page would save
+    QString ValoareaStocata;  // what is stored now
+};
+
 // The page that edits one whole record of one entity table, built from the profile: a tab
 // per form code, a group box per caption group and the editors that share a line side by side.
 class TEditorGenericComplex : public QFrame {
@@ -38,14 +46,21 @@ public:
     QTabWidget* PC() const { return m_pc; }
     const TListaEditorGeneric& Editoare() const { return m_editoare; }
 
-    // Builds and loads the editors of every profile line of `tabel` for the record.
+    // Builds and loads the editors of every profile line of `tabel` for the record; a second
+    // call replaces what the first one built.
     void Construieste(int idElev, int idInregistrare, const QString& tabel);
     bool PotSalvaTot();
     // Saves every editor; the caller's transaction must be running.
     void SalveazaTot(int idElev, int idInregistrare, const QString& tabel);
     void LaPrimaAfisare();
+    // The fields whose stored text is no longer the one compared with (see
+    // TEditorGeneric::ValoareComparata); in the caller's transaction, in one statement.
+    std::vector<TDiferenta> Diferente(const QString& tabel, int id) const;
+    // The user keeps her values over those: only a later change is reported again.
+    static void AcceptaValorileStocate(const std::vector<TDiferenta>& diferente);
 
 private:
+    void Goleste();
     QWidget* Container(const QString& codFormular, const QString& grup, const QString& codLinie);
     QWidget* ContainerTab(const QString& codFormular);
     QWidget* ContainerGrup(const QString& codFormular, const QString& grup);

@@ -123,10 +123,24 @@ private:
 
     QString IdCampCnp() const { return IdentificatorCamp(m_campCnp.Formular, m_campCnp.Pagina, m_campCnp.Camp); }
 
+    // A row that met another import's row of the same CNP is written again: it then finds the
+    // pupil the other one created and updates it.
     bool ScrieRandul(const QString& cnp, const std::vector<TValoareDeScris>& valori) const
     {
+        return RepetaLaConflict([&] { return ScrieRandulOData(cnp, valori); });
+    }
+
+    bool ScrieRandulOData(const QString& cnp, const std::vector<TValoareDeScris>& valori) const
+    {
         TGardaTranzactie tr(DM().Tr());
+        // Looking the CNP up and creating its pupil, one import at a time: two imports of one
+        // class never both miss the pupil and create it twice.
+        BlocheazaInregistrariNoi(Elevi);
         std::optional<int> id = ElevulCuCnp(m_campCnp, cnp);
+        // The pupil's row too, as a save from the editor takes it, so that neither overwrites
+        // the other unseen.
+        if (id && !BlocheazaInregistrarea(Elevi, *id))
+            id.reset();
         const bool nou = !id;
         if (nou) {
             id = InregistrareNoua(Elevi);

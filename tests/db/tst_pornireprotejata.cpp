@@ -212,7 +212,8 @@ void TestPornireProtejata::semnalulOpresteCuratModulLinieiDeComanda()
     mediu.OpresteDM();
     for (const int semnal : {SIGTERM, SIGINT}) {
         QProcess proces;
-        PornesteProgramul(proces, {"--list-pupils"}, mediu.Dosar());
+        // A command that reads every pupil field by field, so that it is still running.
+        PornesteProgramul(proces, {"--check-pupils"}, mediu.Dosar());
         QVERIFY(proces.waitForStarted());
         QThread::msleep(1500);
         QCOMPARE(proces.state(), QProcess::Running);
