@@ -47,6 +47,11 @@ public:
     // template (again, when the first start before was killed half-way).
     void GasesteSauCreeazaBazaDeDate();
     void Conecteaza();
+    // For a server database: whether it holds none of the program's tables yet (the start
+    // lock's aside); refuses one that holds other tables, before anything is written in it.
+    bool BazaServerGoala();
+    // The version-1 schema, from the same script as the template, in an empty server database.
+    void CreeazaSchemaInitiala();
     // Refuses a database of a schema newer than this program knows, before anything is written.
     void VerificaVersiunea();
     void ActualizeazaSchema();

@@ -2,6 +2,7 @@
 // start-up on the server, its errors, and the password's sources.
 #include "base/eroare.h"
 #include "db/blocareinstanta.h"
+#include "db/blocarepornireserver.h"
 #include "db/locbazadedate.h"
 #include "db/parolaserver.h"
 #include "support/bazapornita.h"
@@ -11,6 +12,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QtTest>
 
@@ -65,6 +68,39 @@ void VerificaNimicLocal(const TMediuTest& mediu)
     QVERIFY(!QFile::exists(TBlocareInstanta::Cale()));
 }
 
+// The first column of every row of a query, read through a connection of its own.
+QStringList ColoanaPeServer(const TLocBazaDeDate& loc, const QString& sql)
+{
+    const TConexiuneProprie conexiune(loc);
+    QSqlQuery q(conexiune.Baza());
+    if (!q.exec(sql))
+        return {QStringLiteral("failed: ") + q.lastError().text()};
+    QStringList valori;
+    while (q.next())
+        valori << q.value(0).toString().trimmed();
+    return valori;
+}
+
+// The definition of every table of the program: columns with their types, widths, defaults and
+// NULL rules, indexes with their columns, constraints. The start lock's table is left out.
+QStringList DescriereSchema(TDM& dm)
+{
+    return ColoanaSql(dm, QStringLiteral(
+        "SELECT TRIM(r.RDB$RELATION_NAME) || '.' || TRIM(r.RDB$FIELD_NAME) || ' ' || r.RDB$FIELD_POSITION || ' ' || "
+        "f.RDB$FIELD_TYPE || ' ' || f.RDB$FIELD_LENGTH || ' ' || COALESCE(f.RDB$FIELD_PRECISION, 0) || ' ' || "
+        "f.RDB$FIELD_SCALE || ' ' || COALESCE(r.RDB$NULL_FLAG, 0) || ' ' || "
+        "COALESCE(CAST(r.RDB$DEFAULT_SOURCE AS VARCHAR(200)), '') FROM RDB$RELATION_FIELDS r JOIN RDB$FIELDS f ON "
+        "f.RDB$FIELD_NAME = r.RDB$FIELD_SOURCE JOIN RDB$RELATIONS t ON t.RDB$RELATION_NAME = r.RDB$RELATION_NAME "
+        "WHERE COALESCE(t.RDB$SYSTEM_FLAG, 0) = 0 AND t.RDB$RELATION_NAME <> 'BLOCARE_PORNIRE' "
+        "UNION ALL SELECT TRIM(i.RDB$RELATION_NAME) || ' index ' || TRIM(i.RDB$INDEX_NAME) || ' ' || "
+        "COALESCE(i.RDB$UNIQUE_FLAG, 0) || ' ' || s.RDB$FIELD_POSITION || ' ' || TRIM(s.RDB$FIELD_NAME) FROM "
+        "RDB$INDICES i JOIN RDB$INDEX_SEGMENTS s ON s.RDB$INDEX_NAME = i.RDB$INDEX_NAME WHERE "
+        "COALESCE(i.RDB$SYSTEM_FLAG, 0) = 0 AND i.RDB$RELATION_NAME <> 'BLOCARE_PORNIRE' "
+        "UNION ALL SELECT TRIM(RDB$RELATION_NAME) || ' constraint ' || TRIM(RDB$CONSTRAINT_NAME) || ' ' || "
+        "TRIM(RDB$CONSTRAINT_TYPE) FROM RDB$RELATION_CONSTRAINTS WHERE RDB$RELATION_NAME NOT STARTING WITH 'RDB$' "
+        "AND RDB$RELATION_NAME <> 'BLOCARE_PORNIRE' AND RDB$CONSTRAINT_TYPE <> 'NOT NULL' ORDER BY 1"));
+}
+
 } // namespace
 
 class TestPornireServer : public QObject {
@@ -74,6 +110,10 @@ private slots:
     void init();
     void bazaDeDatePeServerDinPRAVENT_DB();
     void bazaMaiNouaPeServerRamaneNeatinsa();
+    void bazaGoalaPeServerPrimesteSchemaSablonului();
+    void bazaStrainaPeServerRamaneNeatinsa();
+    void douaPornirieSimultanePeBazaGoala();
+    void pornireaAsteaptaPornireaInCurs();
     void conexiuneaLaServerEsteVerificata();
     void eroriDeConexiuneInRomana();
     void parolaServeruluiDinSetariEsteCeruta();
@@ -159,6 +199,130 @@ void TestPornireServer::bazaMaiNouaPeServerRamaneNeatinsa()
         QVERIFY2(e.Mesaj().contains(QStringLiteral("are versiunea 4, mai noua")), qPrintable(e.Mesaj()));
     }
     QCOMPARE(scrise(), inainte);
+}
+
+void TestPornireServer::bazaGoalaPeServerPrimesteSchemaSablonului()
+{
+    const QString goala = m_server->CreeazaBazaGoala(QStringLiteral("goala.fdb"));
+    const QString cuSablon = m_server->CreeazaBazaCuSablon(QStringLiteral("cusablon.fdb"));
+    QVERIFY2(!goala.isEmpty() && !cuSablon.isEmpty(), qPrintable(m_server->Eroare()));
+    m_mediu.Seteaza("PRAVENT_DB_USER", m_server->Utilizator());
+    m_mediu.Seteaza("PRAVENT_DB_PASSWORD", m_server->Parola());
+
+    TMediuTest mediu(false);
+    m_mediu.Seteaza("PRAVENT_DB", goala);
+    TDM& dm = mediu.PornesteDM();
+    QCOMPARE(AbateriDupaPrimaPornire(dm), QStringList());
+    // The same tables, columns, defaults and indexes as a database made the way the build
+    // makes the template, once both are started.
+    TMediuTest alDoilea(false);
+    m_mediu.Seteaza("PRAVENT_DB", cuSablon);
+    TDM& dmSablon = alDoilea.PornesteDM();
+    const QStringList schema = DescriereSchema(dm);
+    QVERIFY(schema.contains(QStringLiteral("DATE index IX_DATE_CAMP 0 2 COD_CAMP")));
+    QCOMPARE(schema, DescriereSchema(dmSablon));
+
+    // A second start finds the database made and changes nothing.
+    mediu.OpresteDM();
+    m_mediu.Seteaza("PRAVENT_DB", goala);
+    TDM& aDouaOara = mediu.PornesteDM();
+    QCOMPARE(DescriereSchema(aDouaOara), schema);
+    QCOMPARE(AbateriDupaPrimaPornire(aDouaOara), QStringList());
+}
+
+void TestPornireServer::bazaStrainaPeServerRamaneNeatinsa()
+{
+    const QString baza = m_server->CreeazaBazaGoala(QStringLiteral("straina.fdb"));
+    QVERIFY2(!baza.isEmpty(), qPrintable(m_server->Eroare()));
+    const TLocBazaDeDate loc = TLocBazaDeDate::Server(baza, m_server->Utilizator(), m_server->Parola());
+    {
+        const TConexiuneProprie conexiune(loc);
+        QSqlQuery q(conexiune.Baza());
+        QVERIFY(q.exec(QStringLiteral("CREATE TABLE FACTURI (NUMAR INTEGER NOT NULL)")));
+        QVERIFY(q.exec(QStringLiteral("INSERT INTO FACTURI (NUMAR) VALUES (7)")));
+    }
+    const QString tabeleSql = QStringLiteral(
+        "SELECT RDB$RELATION_NAME FROM RDB$RELATIONS WHERE COALESCE(RDB$SYSTEM_FLAG, 0) = 0 ORDER BY 1");
+    QCOMPARE(ColoanaPeServer(loc, tabeleSql), QStringList{QStringLiteral("FACTURI")});
+
+    m_mediu.Seteaza("PRAVENT_DB", baza);
+    m_mediu.Seteaza("PRAVENT_DB_USER", m_server->Utilizator());
+    m_mediu.Seteaza("PRAVENT_DB_PASSWORD", m_server->Parola());
+    TMediuTest mediu(false);
+    try {
+        mediu.PornesteDM();
+        QFAIL("a database of another program was taken");
+    } catch (const EOprestePornirea& e) {
+        QVERIFY2(e.Mesaj().startsWith(QStringLiteral("Baza de date \"%1\" nu este a acestui program").arg(baza)),
+                 qPrintable(e.Mesaj()));
+    }
+    const TRezultatProces init = RuleazaProgramul({QStringLiteral("--init-db")}, mediu.Dosar());
+    QVERIFY(init.CodIesire != 0);
+    QVERIFY2(init.Erori.contains(QStringLiteral("nu este a acestui program")), qPrintable(init.Erori));
+
+    // Not even the start lock's table was made in it.
+    QCOMPARE(ColoanaPeServer(loc, tabeleSql), QStringList{QStringLiteral("FACTURI")});
+    QCOMPARE(ColoanaPeServer(loc, QStringLiteral("SELECT NUMAR FROM FACTURI")), QStringList{QStringLiteral("7")});
+    VerificaNimicLocal(mediu);
+}
+
+void TestPornireServer::douaPornirieSimultanePeBazaGoala()
+{
+    m_mediu.Seteaza("PRAVENT_DB_USER", m_server->Utilizator());
+    m_mediu.Seteaza("PRAVENT_DB_PASSWORD", m_server->Parola());
+    // The race is lost only sometimes: several rounds, each on a new empty database.
+    for (int runda = 0; runda < 5; ++runda) {
+        const QString baza = m_server->CreeazaBazaGoala(QStringLiteral("simultan-%1.fdb").arg(runda));
+        QVERIFY2(!baza.isEmpty(), qPrintable(m_server->Eroare()));
+        m_mediu.Seteaza("PRAVENT_DB", baza);
+        // Two computers: a data folder each.
+        TMediuTest unu(false), doi(false);
+        QProcess primul, alDoilea;
+        PornesteProgramul(primul, {QStringLiteral("--init-db")}, unu.Dosar());
+        PornesteProgramul(alDoilea, {QStringLiteral("--init-db")}, doi.Dosar());
+        for (QProcess* proces : {&primul, &alDoilea}) {
+            QVERIFY(proces->waitForFinished(120000));
+            QVERIFY2(proces->exitStatus() == QProcess::NormalExit && proces->exitCode() == 0,
+                     qPrintable(QStringLiteral("round %1: %2").arg(runda).arg(
+                         QString::fromLocal8Bit(proces->readAllStandardError()))));
+        }
+
+        // Read before any other start could mend anything.
+        const TLocBazaDeDate loc = TLocBazaDeDate::Server(baza, m_server->Utilizator(), m_server->Parola());
+        QCOMPARE(ColoanaPeServer(loc, QStringLiteral("SELECT COUNT(*) FROM PROFIL_DIPLOMA")),
+                 QStringList{QString::number(ProfilAsteptat.size())});
+        QCOMPARE(ColoanaPeServer(loc, QStringLiteral("SELECT NUME_TABEL || '=' || COUNT(*) FROM TABELE GROUP BY "
+                                                     "NUME_TABEL ORDER BY 1")),
+                 (QStringList{QStringLiteral("ELEVI=1"), QStringLiteral("SCOALA=1")}));
+        QCOMPARE(ColoanaPeServer(loc, QStringLiteral("SELECT COUNT(*) FROM CONFID_DB")), QStringList{QStringLiteral("1")});
+        TMediuTest verificare(false);
+        QCOMPARE(AbateriDupaPrimaPornire(verificare.PornesteDM()), QStringList());
+    }
+}
+
+void TestPornireServer::pornireaAsteaptaPornireaInCurs()
+{
+    const QString baza = m_server->CreeazaBazaGoala(QStringLiteral("asteapta.fdb"));
+    QVERIFY2(!baza.isEmpty(), qPrintable(m_server->Eroare()));
+    const TLocBazaDeDate loc = TLocBazaDeDate::Server(baza, m_server->Utilizator(), m_server->Parola());
+    m_mediu.Seteaza("PRAVENT_DB", baza);
+    m_mediu.Seteaza("PRAVENT_DB_USER", m_server->Utilizator());
+    m_mediu.Seteaza("PRAVENT_DB_PASSWORD", m_server->Parola());
+    TMediuTest mediu(false);
+    QProcess program;
+    {
+        // A start in progress elsewhere, held longer than a bounded lock wait of a few seconds.
+        const TBlocarePornireServer blocare(loc);
+        PornesteProgramul(program, {QStringLiteral("--init-db")}, mediu.Dosar());
+        QVERIFY(!program.waitForFinished(7000));
+        QCOMPARE(ColoanaPeServer(loc, QStringLiteral("SELECT COUNT(*) FROM RDB$RELATIONS WHERE RDB$RELATION_NAME = "
+                                                     "'CONFID_DB'")),
+                 QStringList{QStringLiteral("0")});
+    }
+    QVERIFY(program.waitForFinished(120000));
+    QVERIFY2(program.exitStatus() == QProcess::NormalExit && program.exitCode() == 0,
+             qPrintable(QString::fromLocal8Bit(program.readAllStandardError())));
+    QCOMPARE(AbateriDupaPrimaPornire(mediu.PornesteDM()), QStringList());
 }
 
 void TestPornireServer::conexiuneaLaServerEsteVerificata()
