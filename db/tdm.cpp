@@ -237,16 +237,7 @@ void TDM::DataModuleCreate()
     if (!PeServer())
         semn.emplace(CaleSemnPrimaPornire(m_caleBazaDeDate));
     Conecteaza();
-    std::optional<TBlocarePornireServer> blocare;
-    if (PeServer()) {
-        // Refused before the lock, whose table would be the first thing written.
-        if (!BazaServerGoala())
-            VerificaVersiunea();
-        blocare.emplace(*m_loc);
-        // Looked at again: the start held up by the lock finds what the one before made.
-        if (BazaServerGoala())
-            CreeazaSchemaInitiala();
-    }
+    const std::unique_ptr<TBlocarePornireServer> blocare = PeServer() ? PregatesteBazaServer() : nullptr;
     VerificaVersiunea();
     ActualizeazaSchema();
     SincronizeazaTabele();
@@ -348,6 +339,18 @@ void TDM::Conecteaza()
                            ? QSqlDatabase::database(m_numeConexiune, false)
                            : QSqlDatabase::addDatabase(QStringLiteral("QIBASE"), m_numeConexiune),
                        m_loc.value_or(TLocBazaDeDate::Fisier(m_caleBazaDeDate)));
+}
+
+std::unique_ptr<TBlocarePornireServer> TDM::PregatesteBazaServer()
+{
+    // Refused before the lock, whose table would be the first thing written.
+    if (!BazaServerGoala())
+        VerificaVersiunea();
+    auto blocare = std::make_unique<TBlocarePornireServer>(*m_loc);
+    // Looked at again: a start held up by the lock finds what the one before it made.
+    if (BazaServerGoala())
+        CreeazaSchemaInitiala();
+    return blocare;
 }
 
 bool TDM::BazaServerGoala()

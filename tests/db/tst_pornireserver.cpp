@@ -50,12 +50,13 @@ private:
     QHash<QByteArray, QByteArray> m_anterioare;
 };
 
-// The start's error text; empty when it succeeded.
+// The start's error text, of the kind given; empty when it succeeded.
+template <typename TEroare = EEroare>
 QString EroarePornire(TMediuTest& mediu)
 {
     try {
         mediu.PornesteDM();
-    } catch (const EEroare& e) {
+    } catch (const TEroare& e) {
         return e.Mesaj();
     }
     return {};
@@ -120,6 +121,10 @@ private slots:
     void liniaDeComandaFolosesteServerul();
 
 private:
+    // The server database for the starts that follow (none: PRAVENT_DB as it is), with the
+    // server's user and password.
+    void FolosesteServerul(const QString& baza = {});
+
     std::unique_ptr<TServerFirebird> m_server;
     TMediuVariabile m_mediu;
 };
@@ -140,13 +145,19 @@ void TestPornireServer::init()
     InstaleazaCerereaParolei({});
 }
 
+void TestPornireServer::FolosesteServerul(const QString& baza)
+{
+    if (!baza.isEmpty())
+        m_mediu.Seteaza("PRAVENT_DB", baza);
+    m_mediu.Seteaza("PRAVENT_DB_USER", m_server->Utilizator());
+    m_mediu.Seteaza("PRAVENT_DB_PASSWORD", m_server->Parola());
+}
+
 void TestPornireServer::bazaDeDatePeServerDinPRAVENT_DB()
 {
     const QString baza = m_server->CreeazaBazaCuSablon(QStringLiteral("pornire.fdb"));
     QVERIFY2(!baza.isEmpty(), qPrintable(m_server->Eroare()));
-    m_mediu.Seteaza("PRAVENT_DB", baza);
-    m_mediu.Seteaza("PRAVENT_DB_USER", m_server->Utilizator());
-    m_mediu.Seteaza("PRAVENT_DB_PASSWORD", m_server->Parola());
+    FolosesteServerul(baza);
 
     // No template anywhere in the data folder: a server database needs none.
     TMediuTest mediu(false);
@@ -188,16 +199,10 @@ void TestPornireServer::bazaMaiNouaPeServerRamaneNeatinsa()
     const int inainte = scrise();
     QVERIFY(inainte > 0);
 
-    m_mediu.Seteaza("PRAVENT_DB", baza);
-    m_mediu.Seteaza("PRAVENT_DB_USER", m_server->Utilizator());
-    m_mediu.Seteaza("PRAVENT_DB_PASSWORD", m_server->Parola());
+    FolosesteServerul(baza);
     TMediuTest mediu(false);
-    try {
-        mediu.PornesteDM();
-        QFAIL("a database of a newer program was opened");
-    } catch (const EOprestePornirea& e) {
-        QVERIFY2(e.Mesaj().contains(QStringLiteral("are versiunea 4, mai noua")), qPrintable(e.Mesaj()));
-    }
+    const QString refuz = EroarePornire<EOprestePornirea>(mediu);
+    QVERIFY2(refuz.contains(QStringLiteral("are versiunea 4, mai noua")), qPrintable(refuz));
     QCOMPARE(scrise(), inainte);
 }
 
@@ -206,8 +211,7 @@ void TestPornireServer::bazaGoalaPeServerPrimesteSchemaSablonului()
     const QString goala = m_server->CreeazaBazaGoala(QStringLiteral("goala.fdb"));
     const QString cuSablon = m_server->CreeazaBazaCuSablon(QStringLiteral("cusablon.fdb"));
     QVERIFY2(!goala.isEmpty() && !cuSablon.isEmpty(), qPrintable(m_server->Eroare()));
-    m_mediu.Seteaza("PRAVENT_DB_USER", m_server->Utilizator());
-    m_mediu.Seteaza("PRAVENT_DB_PASSWORD", m_server->Parola());
+    FolosesteServerul();
 
     TMediuTest mediu(false);
     m_mediu.Seteaza("PRAVENT_DB", goala);
@@ -245,17 +249,11 @@ void TestPornireServer::bazaStrainaPeServerRamaneNeatinsa()
         "SELECT RDB$RELATION_NAME FROM RDB$RELATIONS WHERE COALESCE(RDB$SYSTEM_FLAG, 0) = 0 ORDER BY 1");
     QCOMPARE(ColoanaPeServer(loc, tabeleSql), QStringList{QStringLiteral("FACTURI")});
 
-    m_mediu.Seteaza("PRAVENT_DB", baza);
-    m_mediu.Seteaza("PRAVENT_DB_USER", m_server->Utilizator());
-    m_mediu.Seteaza("PRAVENT_DB_PASSWORD", m_server->Parola());
+    FolosesteServerul(baza);
     TMediuTest mediu(false);
-    try {
-        mediu.PornesteDM();
-        QFAIL("a database of another program was taken");
-    } catch (const EOprestePornirea& e) {
-        QVERIFY2(e.Mesaj().startsWith(QStringLiteral("Baza de date \"%1\" nu este a acestui program").arg(baza)),
-                 qPrintable(e.Mesaj()));
-    }
+    const QString refuz = EroarePornire<EOprestePornirea>(mediu);
+    QVERIFY2(refuz.startsWith(QStringLiteral("Baza de date \"%1\" nu este a acestui program").arg(baza)),
+             qPrintable(refuz));
     const TRezultatProces init = RuleazaProgramul({QStringLiteral("--init-db")}, mediu.Dosar());
     QVERIFY(init.CodIesire != 0);
     QVERIFY2(init.Erori.contains(QStringLiteral("nu este a acestui program")), qPrintable(init.Erori));
@@ -268,8 +266,7 @@ void TestPornireServer::bazaStrainaPeServerRamaneNeatinsa()
 
 void TestPornireServer::douaPornirieSimultanePeBazaGoala()
 {
-    m_mediu.Seteaza("PRAVENT_DB_USER", m_server->Utilizator());
-    m_mediu.Seteaza("PRAVENT_DB_PASSWORD", m_server->Parola());
+    FolosesteServerul();
     // The race is lost only sometimes: several rounds, each on a new empty database.
     for (int runda = 0; runda < 5; ++runda) {
         const QString baza = m_server->CreeazaBazaGoala(QStringLiteral("simultan-%1.fdb").arg(runda));
@@ -305,9 +302,7 @@ void TestPornireServer::pornireaAsteaptaPornireaInCurs()
     const QString baza = m_server->CreeazaBazaGoala(QStringLiteral("asteapta.fdb"));
     QVERIFY2(!baza.isEmpty(), qPrintable(m_server->Eroare()));
     const TLocBazaDeDate loc = TLocBazaDeDate::Server(baza, m_server->Utilizator(), m_server->Parola());
-    m_mediu.Seteaza("PRAVENT_DB", baza);
-    m_mediu.Seteaza("PRAVENT_DB_USER", m_server->Utilizator());
-    m_mediu.Seteaza("PRAVENT_DB_PASSWORD", m_server->Parola());
+    FolosesteServerul(baza);
     TMediuTest mediu(false);
     QProcess program;
     {
