@@ -76,6 +76,7 @@ public:
     TConexiuneProprie& operator=(const TConexiuneProprie&) = delete;
 
     QSqlDatabase Baza() const;
+    const QString& Nume() const { return m_nume; }
 
 private:
     QString m_nume;

@@ -4,9 +4,11 @@
 #include "base/eroare.h"
 #include "base/iesireproces.h"
 #include "base/userprompt.h"
+#include "db/blocarepornireserver.h"
 #include "db/copiibaza.h"
 #include "db/identificator.h"
 #include "db/locbazadedate.h"
+#include "db/schemainitiala.h"
 #include "profile/inregistrare.h"
 
 #include <QDir>
@@ -235,6 +237,7 @@ void TDM::DataModuleCreate()
     if (!PeServer())
         semn.emplace(CaleSemnPrimaPornire(m_caleBazaDeDate));
     Conecteaza();
+    const std::unique_ptr<TBlocarePornireServer> blocare = PeServer() ? PregatesteBazaServer() : nullptr;
     VerificaVersiunea();
     ActualizeazaSchema();
     SincronizeazaTabele();
@@ -336,6 +339,52 @@ void TDM::Conecteaza()
                            ? QSqlDatabase::database(m_numeConexiune, false)
                            : QSqlDatabase::addDatabase(QStringLiteral("QIBASE"), m_numeConexiune),
                        m_loc.value_or(TLocBazaDeDate::Fisier(m_caleBazaDeDate)));
+}
+
+std::unique_ptr<TBlocarePornireServer> TDM::PregatesteBazaServer()
+{
+    // Refused before the lock, whose table would be the first thing written.
+    if (!BazaServerGoala())
+        VerificaVersiunea();
+    auto blocare = std::make_unique<TBlocarePornireServer>(*m_loc);
+    // Looked at again: a start held up by the lock finds what the one before it made.
+    if (BazaServerGoala())
+        CreeazaSchemaInitiala();
+    return blocare;
+}
+
+bool TDM::BazaServerGoala()
+{
+    int tabele = 0;
+    bool aProgramului = false;
+    {
+        TGardaTranzactie tr(m_tr);
+        TInchideLaFinal inchide(Q1());
+        Q1().SQL(QStringLiteral("SELECT COUNT(*) AS TABELE, COALESCE(SUM(IIF(RDB$RELATION_NAME = 'CONFID_DB', 1, 0)), 0) "
+                                "AS CONFID FROM RDB$RELATIONS WHERE COALESCE(RDB$SYSTEM_FLAG, 0) = 0 AND "
+                                "RDB$RELATION_NAME <> :BLOCARE"));
+        Q1().ParamByName(QStringLiteral("BLOCARE"), TBlocarePornireServer::Tabela());
+        Q1().Open();
+        tabele = Q1().FieldByName(QStringLiteral("TABELE")).AsInteger();
+        aProgramului = Q1().FieldByName(QStringLiteral("CONFID")).AsInteger() > 0;
+    }
+    if (tabele > 0 && !aProgramului)
+        throw EOprestePornirea(QStringLiteral("Baza de date \"%1\" nu este a acestui program: contine alte tabele si "
+                                              "nu tabela CONFID_DB. Alegeti o baza de date goala sau pe cea a "
+                                              "programului; baza de date nu a fost modificata.")
+                                   .arg(m_caleBazaDeDate));
+    return tabele == 0;
+}
+
+void TDM::CreeazaSchemaInitiala()
+{
+    for (const QStringList& tranzactie : TranzactiiSchemaInitiala())
+        RuleazaInTranzactieProprie([&] {
+            for (const QString& instructiune : tranzactie) {
+                Q1().SQL(instructiune);
+                Q1().ExecSQL();
+            }
+        });
 }
 
 void TDM::ActualizeazaSchema()

@@ -12,6 +12,8 @@
 #include <memory>
 #include <optional>
 
+class TBlocarePornireServer;
+
 // The data module: the program's one database connection, its one transaction and the
 // six shared query objects. Created before any window; lives for the whole run.
 class TDM {
@@ -47,6 +49,15 @@ public:
     // template (again, when the first start before was killed half-way).
     void GasesteSauCreeazaBazaDeDate();
     void Conecteaza();
+    // For a server database: refuses one of another or of a newer program, then waits for the
+    // starts before this one and gives an empty database the schema; the other starts wait
+    // until the returned lock goes, at the end of the start.
+    std::unique_ptr<TBlocarePornireServer> PregatesteBazaServer();
+    // For a server database: whether it holds none of the program's tables yet (the start
+    // lock's aside); refuses one that holds other tables, before anything is written in it.
+    bool BazaServerGoala();
+    // The version-1 schema, from the same script as the template, in an empty server database.
+    void CreeazaSchemaInitiala();
     // Refuses a database of a schema newer than this program knows, before anything is written.
     void VerificaVersiunea();
     void ActualizeazaSchema();

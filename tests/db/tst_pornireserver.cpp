@@ -2,6 +2,7 @@
 // start-up on the server, its errors, and the password's sources.
 #include "base/eroare.h"
 #include "db/blocareinstanta.h"
+#include "db/blocarepornireserver.h"
 #include "db/locbazadedate.h"
 #include "db/parolaserver.h"
 #include "support/bazapornita.h"
@@ -11,6 +12,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QtTest>
 
@@ -47,12 +50,13 @@ private:
     QHash<QByteArray, QByteArray> m_anterioare;
 };
 
-// The start's error text; empty when it succeeded.
+// The start's error text, of the kind given; empty when it succeeded.
+template <typename TEroare = EEroare>
 QString EroarePornire(TMediuTest& mediu)
 {
     try {
         mediu.PornesteDM();
-    } catch (const EEroare& e) {
+    } catch (const TEroare& e) {
         return e.Mesaj();
     }
     return {};
@@ -65,6 +69,39 @@ void VerificaNimicLocal(const TMediuTest& mediu)
     QVERIFY(!QFile::exists(TBlocareInstanta::Cale()));
 }
 
+// The first column of every row of a query, read through a connection of its own.
+QStringList ColoanaPeServer(const TLocBazaDeDate& loc, const QString& sql)
+{
+    const TConexiuneProprie conexiune(loc);
+    QSqlQuery q(conexiune.Baza());
+    if (!q.exec(sql))
+        return {QStringLiteral("failed: ") + q.lastError().text()};
+    QStringList valori;
+    while (q.next())
+        valori << q.value(0).toString().trimmed();
+    return valori;
+}
+
+// The definition of every table of the program: columns with their types, widths, defaults and
+// NULL rules, indexes with their columns, constraints. The start lock's table is left out.
+QStringList DescriereSchema(TDM& dm)
+{
+    return ColoanaSql(dm, QStringLiteral(
+        "SELECT TRIM(r.RDB$RELATION_NAME) || '.' || TRIM(r.RDB$FIELD_NAME) || ' ' || r.RDB$FIELD_POSITION || ' ' || "
+        "f.RDB$FIELD_TYPE || ' ' || f.RDB$FIELD_LENGTH || ' ' || COALESCE(f.RDB$FIELD_PRECISION, 0) || ' ' || "
+        "f.RDB$FIELD_SCALE || ' ' || COALESCE(r.RDB$NULL_FLAG, 0) || ' ' || "
+        "COALESCE(CAST(r.RDB$DEFAULT_SOURCE AS VARCHAR(200)), '') FROM RDB$RELATION_FIELDS r JOIN RDB$FIELDS f ON "
+        "f.RDB$FIELD_NAME = r.RDB$FIELD_SOURCE JOIN RDB$RELATIONS t ON t.RDB$RELATION_NAME = r.RDB$RELATION_NAME "
+        "WHERE COALESCE(t.RDB$SYSTEM_FLAG, 0) = 0 AND t.RDB$RELATION_NAME <> 'BLOCARE_PORNIRE' "
+        "UNION ALL SELECT TRIM(i.RDB$RELATION_NAME) || ' index ' || TRIM(i.RDB$INDEX_NAME) || ' ' || "
+        "COALESCE(i.RDB$UNIQUE_FLAG, 0) || ' ' || s.RDB$FIELD_POSITION || ' ' || TRIM(s.RDB$FIELD_NAME) FROM "
+        "RDB$INDICES i JOIN RDB$INDEX_SEGMENTS s ON s.RDB$INDEX_NAME = i.RDB$INDEX_NAME WHERE "
+        "COALESCE(i.RDB$SYSTEM_FLAG, 0) = 0 AND i.RDB$RELATION_NAME <> 'BLOCARE_PORNIRE' "
+        "UNION ALL SELECT TRIM(RDB$RELATION_NAME) || ' constraint ' || TRIM(RDB$CONSTRAINT_NAME) || ' ' || "
+        "TRIM(RDB$CONSTRAINT_TYPE) FROM RDB$RELATION_CONSTRAINTS WHERE RDB$RELATION_NAME NOT STARTING WITH 'RDB$' "
+        "AND RDB$RELATION_NAME <> 'BLOCARE_PORNIRE' AND RDB$CONSTRAINT_TYPE <> 'NOT NULL' ORDER BY 1"));
+}
+
 } // namespace
 
 class TestPornireServer : public QObject {
@@ -74,12 +111,20 @@ private slots:
     void init();
     void bazaDeDatePeServerDinPRAVENT_DB();
     void bazaMaiNouaPeServerRamaneNeatinsa();
+    void bazaGoalaPeServerPrimesteSchemaSablonului();
+    void bazaStrainaPeServerRamaneNeatinsa();
+    void douaPornirieSimultanePeBazaGoala();
+    void pornireaAsteaptaPornireaInCurs();
     void conexiuneaLaServerEsteVerificata();
     void eroriDeConexiuneInRomana();
     void parolaServeruluiDinSetariEsteCeruta();
     void liniaDeComandaFolosesteServerul();
 
 private:
+    // The server database for the starts that follow (none: PRAVENT_DB as it is), with the
+    // server's user and password.
+    void FolosesteServerul(const QString& baza = {});
+
     std::unique_ptr<TServerFirebird> m_server;
     TMediuVariabile m_mediu;
 };
@@ -100,13 +145,19 @@ void TestPornireServer::init()
     InstaleazaCerereaParolei({});
 }
 
+void TestPornireServer::FolosesteServerul(const QString& baza)
+{
+    if (!baza.isEmpty())
+        m_mediu.Seteaza("PRAVENT_DB", baza);
+    m_mediu.Seteaza("PRAVENT_DB_USER", m_server->Utilizator());
+    m_mediu.Seteaza("PRAVENT_DB_PASSWORD", m_server->Parola());
+}
+
 void TestPornireServer::bazaDeDatePeServerDinPRAVENT_DB()
 {
     const QString baza = m_server->CreeazaBazaCuSablon(QStringLiteral("pornire.fdb"));
     QVERIFY2(!baza.isEmpty(), qPrintable(m_server->Eroare()));
-    m_mediu.Seteaza("PRAVENT_DB", baza);
-    m_mediu.Seteaza("PRAVENT_DB_USER", m_server->Utilizator());
-    m_mediu.Seteaza("PRAVENT_DB_PASSWORD", m_server->Parola());
+    FolosesteServerul(baza);
 
     // No template anywhere in the data folder: a server database needs none.
     TMediuTest mediu(false);
@@ -148,17 +199,125 @@ void TestPornireServer::bazaMaiNouaPeServerRamaneNeatinsa()
     const int inainte = scrise();
     QVERIFY(inainte > 0);
 
-    m_mediu.Seteaza("PRAVENT_DB", baza);
-    m_mediu.Seteaza("PRAVENT_DB_USER", m_server->Utilizator());
-    m_mediu.Seteaza("PRAVENT_DB_PASSWORD", m_server->Parola());
+    FolosesteServerul(baza);
     TMediuTest mediu(false);
-    try {
-        mediu.PornesteDM();
-        QFAIL("a database of a newer program was opened");
-    } catch (const EOprestePornirea& e) {
-        QVERIFY2(e.Mesaj().contains(QStringLiteral("are versiunea 4, mai noua")), qPrintable(e.Mesaj()));
-    }
+    const QString refuz = EroarePornire<EOprestePornirea>(mediu);
+    QVERIFY2(refuz.contains(QStringLiteral("are versiunea 4, mai noua")), qPrintable(refuz));
     QCOMPARE(scrise(), inainte);
+}
+
+void TestPornireServer::bazaGoalaPeServerPrimesteSchemaSablonului()
+{
+    const QString goala = m_server->CreeazaBazaGoala(QStringLiteral("goala.fdb"));
+    const QString cuSablon = m_server->CreeazaBazaCuSablon(QStringLiteral("cusablon.fdb"));
+    QVERIFY2(!goala.isEmpty() && !cuSablon.isEmpty(), qPrintable(m_server->Eroare()));
+    FolosesteServerul();
+
+    TMediuTest mediu(false);
+    m_mediu.Seteaza("PRAVENT_DB", goala);
+    TDM& dm = mediu.PornesteDM();
+    QCOMPARE(AbateriDupaPrimaPornire(dm), QStringList());
+    // The same tables, columns, defaults and indexes as a database made the way the build
+    // makes the template, once both are started.
+    TMediuTest alDoilea(false);
+    m_mediu.Seteaza("PRAVENT_DB", cuSablon);
+    TDM& dmSablon = alDoilea.PornesteDM();
+    const QStringList schema = DescriereSchema(dm);
+    QVERIFY(schema.contains(QStringLiteral("DATE index IX_DATE_CAMP 0 2 COD_CAMP")));
+    QCOMPARE(schema, DescriereSchema(dmSablon));
+
+    // A second start finds the database made and changes nothing.
+    mediu.OpresteDM();
+    m_mediu.Seteaza("PRAVENT_DB", goala);
+    TDM& aDouaOara = mediu.PornesteDM();
+    QCOMPARE(DescriereSchema(aDouaOara), schema);
+    QCOMPARE(AbateriDupaPrimaPornire(aDouaOara), QStringList());
+}
+
+void TestPornireServer::bazaStrainaPeServerRamaneNeatinsa()
+{
+    const QString baza = m_server->CreeazaBazaGoala(QStringLiteral("straina.fdb"));
+    QVERIFY2(!baza.isEmpty(), qPrintable(m_server->Eroare()));
+    const TLocBazaDeDate loc = TLocBazaDeDate::Server(baza, m_server->Utilizator(), m_server->Parola());
+    {
+        const TConexiuneProprie conexiune(loc);
+        QSqlQuery q(conexiune.Baza());
+        QVERIFY(q.exec(QStringLiteral("CREATE TABLE FACTURI (NUMAR INTEGER NOT NULL)")));
+        QVERIFY(q.exec(QStringLiteral("INSERT INTO FACTURI (NUMAR) VALUES (7)")));
+    }
+    const QString tabeleSql = QStringLiteral(
+        "SELECT RDB$RELATION_NAME FROM RDB$RELATIONS WHERE COALESCE(RDB$SYSTEM_FLAG, 0) = 0 ORDER BY 1");
+    QCOMPARE(ColoanaPeServer(loc, tabeleSql), QStringList{QStringLiteral("FACTURI")});
+
+    FolosesteServerul(baza);
+    TMediuTest mediu(false);
+    const QString refuz = EroarePornire<EOprestePornirea>(mediu);
+    QVERIFY2(refuz.startsWith(QStringLiteral("Baza de date \"%1\" nu este a acestui program").arg(baza)),
+             qPrintable(refuz));
+    const TRezultatProces init = RuleazaProgramul({QStringLiteral("--init-db")}, mediu.Dosar());
+    QVERIFY(init.CodIesire != 0);
+    QVERIFY2(init.Erori.contains(QStringLiteral("nu este a acestui program")), qPrintable(init.Erori));
+
+    // Not even the start lock's table was made in it.
+    QCOMPARE(ColoanaPeServer(loc, tabeleSql), QStringList{QStringLiteral("FACTURI")});
+    QCOMPARE(ColoanaPeServer(loc, QStringLiteral("SELECT NUMAR FROM FACTURI")), QStringList{QStringLiteral("7")});
+    VerificaNimicLocal(mediu);
+}
+
+void TestPornireServer::douaPornirieSimultanePeBazaGoala()
+{
+    FolosesteServerul();
+    // The race is lost only sometimes: several rounds, each on a new empty database.
+    for (int runda = 0; runda < 5; ++runda) {
+        const QString baza = m_server->CreeazaBazaGoala(QStringLiteral("simultan-%1.fdb").arg(runda));
+        QVERIFY2(!baza.isEmpty(), qPrintable(m_server->Eroare()));
+        m_mediu.Seteaza("PRAVENT_DB", baza);
+        // Two computers: a data folder each.
+        TMediuTest unu(false), doi(false);
+        QProcess primul, alDoilea;
+        PornesteProgramul(primul, {QStringLiteral("--init-db")}, unu.Dosar());
+        PornesteProgramul(alDoilea, {QStringLiteral("--init-db")}, doi.Dosar());
+        for (QProcess* proces : {&primul, &alDoilea}) {
+            QVERIFY(proces->waitForFinished(120000));
+            QVERIFY2(proces->exitStatus() == QProcess::NormalExit && proces->exitCode() == 0,
+                     qPrintable(QStringLiteral("round %1: %2").arg(runda).arg(
+                         QString::fromLocal8Bit(proces->readAllStandardError()))));
+        }
+
+        // Read before any other start could mend anything.
+        const TLocBazaDeDate loc = TLocBazaDeDate::Server(baza, m_server->Utilizator(), m_server->Parola());
+        QCOMPARE(ColoanaPeServer(loc, QStringLiteral("SELECT COUNT(*) FROM PROFIL_DIPLOMA")),
+                 QStringList{QString::number(ProfilAsteptat.size())});
+        QCOMPARE(ColoanaPeServer(loc, QStringLiteral("SELECT NUME_TABEL || '=' || COUNT(*) FROM TABELE GROUP BY "
+                                                     "NUME_TABEL ORDER BY 1")),
+                 (QStringList{QStringLiteral("ELEVI=1"), QStringLiteral("SCOALA=1")}));
+        QCOMPARE(ColoanaPeServer(loc, QStringLiteral("SELECT COUNT(*) FROM CONFID_DB")), QStringList{QStringLiteral("1")});
+        TMediuTest verificare(false);
+        QCOMPARE(AbateriDupaPrimaPornire(verificare.PornesteDM()), QStringList());
+    }
+}
+
+void TestPornireServer::pornireaAsteaptaPornireaInCurs()
+{
+    const QString baza = m_server->CreeazaBazaGoala(QStringLiteral("asteapta.fdb"));
+    QVERIFY2(!baza.isEmpty(), qPrintable(m_server->Eroare()));
+    const TLocBazaDeDate loc = TLocBazaDeDate::Server(baza, m_server->Utilizator(), m_server->Parola());
+    FolosesteServerul(baza);
+    TMediuTest mediu(false);
+    QProcess program;
+    {
+        // A start in progress elsewhere, held longer than a bounded lock wait of a few seconds.
+        const TBlocarePornireServer blocare(loc);
+        PornesteProgramul(program, {QStringLiteral("--init-db")}, mediu.Dosar());
+        QVERIFY(!program.waitForFinished(7000));
+        QCOMPARE(ColoanaPeServer(loc, QStringLiteral("SELECT COUNT(*) FROM RDB$RELATIONS WHERE RDB$RELATION_NAME = "
+                                                     "'CONFID_DB'")),
+                 QStringList{QStringLiteral("0")});
+    }
+    QVERIFY(program.waitForFinished(120000));
+    QVERIFY2(program.exitStatus() == QProcess::NormalExit && program.exitCode() == 0,
+             qPrintable(QString::fromLocal8Bit(program.readAllStandardError())));
+    QCOMPARE(AbateriDupaPrimaPornire(mediu.PornesteDM()), QStringList());
 }
 
 void TestPornireServer::conexiuneaLaServerEsteVerificata()

@@ -1,0 +1,71 @@
+#include "db/blocarepornireserver.h"
+
+#include "base/eroare.h"
+#include "db/mesajefirebird.h"
+
+#include <QDeadlineTimer>
+#include <QSqlError>
+#include <QSqlQuery>
+
+namespace {
+
+// Long beyond any start-up, so that only a program stuck in the middle of one is given up on.
+constexpr int MinuteAsteptare = 5;
+
+} // namespace
+
+TBlocarePornireServer::TBlocarePornireServer(const TLocBazaDeDate& loc)
+    : m_conexiune(loc), m_tr(m_conexiune.Nume()), m_q(m_tr, QStringLiteral("blocare"))
+{
+    AsiguraTabela();
+    // Transactions may be given a bounded lock wait: the wait for the other start is then made
+    // of several, each in a transaction of its own.
+    const QDeadlineTimer termen(MinuteAsteptare * 60 * 1000);
+    for (;;) {
+        m_tinuta.emplace(m_tr);
+        QString mesaj;
+        {
+            // The engine's own text: it tells a wait that ran out from a failure.
+            QSqlQuery q(m_conexiune.Baza());
+            if (q.exec(QStringLiteral("UPDATE OR INSERT INTO BLOCARE_PORNIRE (ID) VALUES (1) MATCHING (ID)")))
+                return;
+            mesaj = q.lastError().text();
+        }
+        m_tinuta.reset();
+        if (!mesaj.contains(QStringLiteral("lock time-out"), Qt::CaseInsensitive))
+            throw EEroare(MesajFirebird(loc.Conexiune(), mesaj));
+        if (termen.hasExpired())
+            throw EEroare(QStringLiteral("Alt program porneste pe baza de date \"%1\" de peste %2 minute; inchideti-l "
+                                         "sau incercati din nou mai tarziu.")
+                              .arg(loc.Conexiune())
+                              .arg(MinuteAsteptare));
+    }
+}
+
+QString TBlocarePornireServer::Tabela() { return QStringLiteral("BLOCARE_PORNIRE"); }
+
+bool TBlocarePornireServer::ExistaTabela()
+{
+    TGardaTranzactie tr(m_tr);
+    TInchideLaFinal inchide(m_q);
+    m_q.SQL(QStringLiteral("SELECT 1 FROM RDB$RELATIONS WHERE RDB$RELATION_NAME = :NUME"));
+    m_q.ParamByName(QStringLiteral("NUME"), Tabela());
+    m_q.Open();
+    return !m_q.Eof();
+}
+
+void TBlocarePornireServer::AsiguraTabela()
+{
+    if (ExistaTabela())
+        return;
+    try {
+        TGardaTranzactie tr(m_tr);
+        m_q.SQL(QStringLiteral("CREATE TABLE BLOCARE_PORNIRE (ID INTEGER NOT NULL PRIMARY KEY)"));
+        m_q.ExecSQL();
+        tr.Commit();
+    } catch (const EEroare&) {
+        // Another program starting at the same moment created it first.
+        if (!ExistaTabela())
+            throw;
+    }
+}
