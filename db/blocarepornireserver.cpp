@@ -27,12 +27,15 @@ TBlocarePornireServer::TBlocarePornireServer(const TLocBazaDeDate& loc)
         {
             // The engine's own text: it tells a wait that ran out from a failure.
             QSqlQuery q(m_conexiune.Baza());
-            if (q.exec(QStringLiteral("UPDATE OR INSERT INTO BLOCARE_PORNIRE (ID) VALUES (1) MATCHING (ID)")))
+            if (q.exec(QStringLiteral("UPDATE BLOCARE_PORNIRE SET ID = 1 WHERE ID = 1")))
                 return;
             mesaj = q.lastError().text();
         }
         m_tinuta.reset();
-        if (!mesaj.contains(QStringLiteral("lock time-out"), Qt::CaseInsensitive))
+        // A bounded wait that ran out is told either way, by the kind of lock it waited on; the
+        // holder never commits, so neither can mean the row changed.
+        if (!mesaj.contains(QStringLiteral("lock time-out"), Qt::CaseInsensitive)
+            && !mesaj.contains(QStringLiteral("update conflicts with concurrent update"), Qt::CaseInsensitive))
             throw EEroare(MesajFirebird(loc.Conexiune(), mesaj));
         if (termen.hasExpired())
             throw EEroare(QStringLiteral("Alt program porneste pe baza de date \"%1\" de peste %2 minute; inchideti-l "
@@ -56,16 +59,43 @@ bool TBlocarePornireServer::ExistaTabela()
 
 void TBlocarePornireServer::AsiguraTabela()
 {
-    if (ExistaTabela())
-        return;
+    if (!ExistaTabela()) {
+        try {
+            TGardaTranzactie tr(m_tr);
+            m_q.SQL(QStringLiteral("CREATE TABLE BLOCARE_PORNIRE (ID INTEGER NOT NULL PRIMARY KEY)"));
+            m_q.ExecSQL();
+            tr.Commit();
+        } catch (const EEroare&) {
+            // Another program starting at the same moment created it first.
+            if (!ExistaTabela())
+                throw;
+        }
+    }
+    AsiguraRandul();
+}
+
+// The row is committed once and then only ever locked: a waiter on an uncommitted insert
+// would see no row, try its own and end in a key violation rather than a lock wait.
+void TBlocarePornireServer::AsiguraRandul()
+{
     try {
         TGardaTranzactie tr(m_tr);
-        m_q.SQL(QStringLiteral("CREATE TABLE BLOCARE_PORNIRE (ID INTEGER NOT NULL PRIMARY KEY)"));
+        m_q.SQL(QStringLiteral("INSERT INTO BLOCARE_PORNIRE (ID) SELECT 1 FROM RDB$DATABASE WHERE NOT EXISTS "
+                               "(SELECT 1 FROM BLOCARE_PORNIRE)"));
         m_q.ExecSQL();
         tr.Commit();
     } catch (const EEroare&) {
-        // Another program starting at the same moment created it first.
-        if (!ExistaTabela())
+        // Inserted by another program starting at the same moment.
+        if (!ExistaRandul())
             throw;
     }
+}
+
+bool TBlocarePornireServer::ExistaRandul()
+{
+    TGardaTranzactie tr(m_tr);
+    TInchideLaFinal inchide(m_q);
+    m_q.SQL(QStringLiteral("SELECT 1 FROM BLOCARE_PORNIRE WHERE ID = 1"));
+    m_q.Open();
+    return !m_q.Eof();
 }

@@ -8,8 +8,8 @@
 #include <optional>
 
 // Serialises the start-ups of the programs that share one server database: held, from the
-// schema check to the end of the synchronisation, as an uncommitted write of the one row of
-// a table of its own, through a connection of its own. Another start waits on that row until
+// schema check to the end of the synchronisation, as an uncommitted update of the one row
+// of a table of its own, through a connection of its own. Another start waits on that row until
 // this one ends; the write is rolled back, so the waiter meets no update conflict. A process
 // that dies loses its connection, and the server releases the row.
 class TBlocarePornireServer {
@@ -27,6 +27,8 @@ public:
 private:
     void AsiguraTabela();
     bool ExistaTabela();
+    void AsiguraRandul();
+    bool ExistaRandul();
 
     TConexiuneProprie m_conexiune;
     TTranzactie m_tr;
