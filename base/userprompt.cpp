@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTextStream>
 
 namespace {
@@ -29,9 +30,13 @@ public:
     }
     bool Confirma(const QString& text) override
     {
-        return QMessageBox::question(QApplication::activeWindow(), QApplication::applicationName(), text,
-                                     QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
-            == QMessageBox::Yes;
+        QMessageBox intrebare(QMessageBox::Question, QApplication::applicationName(), text,
+                              QMessageBox::Yes | QMessageBox::No, QApplication::activeWindow());
+        intrebare.setDefaultButton(QMessageBox::No);
+        // Qt has no Romanian translation of its own buttons.
+        intrebare.button(QMessageBox::Yes)->setText(QStringLiteral("&Da"));
+        intrebare.button(QMessageBox::No)->setText(QStringLiteral("&Nu"));
+        return intrebare.exec() == QMessageBox::Yes;
     }
 };
 
