@@ -156,15 +156,14 @@ def tabel_note(p, stanga, mijloc, dreapta, limite, cap, probe, campuri):
 
 def bloc_scoala(p, x, marime, titlu, campuri):
     """The school where the tests were taken: two lines for its name, its locality, its
-    county and the session's year, in that order of areas."""
+    county and the session, in that order of areas."""
     linia1, linia2, localitate, judet, sesiune = campuri
     p.text(x, linia1[1] - 1.6, titlu, marime - 0.3)
     sub_camp(p, linia1)
     sub_camp(p, linia2)
     camp_cu_eticheta(p, localitate, "Localitatea", marime)
     camp_cu_eticheta(p, judet, "Judeţul", marime)
-    eticheta_inainte(p, sesiune, "Sesiunea iunie 200", marime, distanta=0.1)
-    sub_camp(p, sesiune)
+    camp_cu_eticheta(p, sesiune, "Sesiunea", marime)
 
 
 # ---------------------------------------------------------------- front ("FATA")
@@ -196,8 +195,7 @@ def fata():
     casute(p, [36.0, 42.2, 48.2, 54.2, 60.1, 66.2, 72.1, 78.1, 84.1], 115.0, 6.0, 5.95)
     camp_cu_eticheta(p, (38.5, 122.4, 51.6, 5.2), "Localitatea", 3.2)
     camp_cu_eticheta(p, (30.6, 128.1, 59.4, 5.4), "Judeţul", 3.2)
-    eticheta_inainte(p, (88.6, 137.3, 2.4, 3.9), "Sesiunea iunie 200", 3.2, distanta=0.1)
-    sub_camp(p, (88.6, 137.3, 2.4, 3.9))                           # 25 session
+    camp_cu_eticheta(p, (30.6, 133.8, 59.4, 5.2), "Sesiunea", 3.2)  # 25 session, as typed
     p.text(55, 148.3, "Preşedintele comisiei,", 2.9, SANS, "middle")
     sub_camp(p, (34.7, 149.9, 40.5, 5.5))                          # 29 president
     p.text(55, 158.5, "(numele, prenumele şi semnătura)", 2.2, SANS, "middle", LINIE)
@@ -232,10 +230,9 @@ def fata():
     casute(p, [147.2, 154.0, 160.8, 167.3, 173.9, 180.6, 187.1, 193.9, 200.6], 110.4, 6.8, 6.1)
     camp_cu_eticheta(p, (144.3, 117.1, 50.2, 6.2), "localitatea", 3.6, SERIF_ITALIC)
     camp_cu_eticheta(p, (212.9, 116.8, 55.4, 6.0), "judeţul", 3.6, SERIF_ITALIC)
-    eticheta_inainte(p, (211.6, 128.3, 2.5, 4.3), "a susţinut testele naţionale în sesiunea iunie 200",
-                     3.6, SERIF_ITALIC, distanta=0.1)
-    sub_camp(p, (211.6, 128.3, 2.5, 4.3))                          # 51 session
-    p.text(215.0, 131.6, ", cu rezultatele înscrise pe verso.", 3.6, SERIF_ITALIC)
+    camp_cu_eticheta(p, (179.0, 128.3, 40.0, 4.3), "a susţinut testele naţionale în sesiunea",
+                     3.6, SERIF_ITALIC)                             # 51 session, as typed
+    p.text(219.6, 131.6, ", cu rezultatele înscrise pe verso.", 3.6, SERIF_ITALIC)
     p.text(198.1, 145.8, "Preşedintele comisiei,", 3.4, SANS, "middle")
     sub_camp(p, (169.0, 148.0, 58.3, 6.5))                         # 55 president
     p.text(198.1, 157.8, "(numele, prenumele şi semnătura)", 2.4, SANS, "middle", LINIE)
@@ -254,7 +251,7 @@ def spate():
     bloc_scoala(p, 27.0, 3.4, "Unitatea de învăţământ la care s-au susţinut testele naţionale:",
                 [(31.1, 22.9, 137.1, 5.0), (31.1, 28.1, 137.1, 5.0),    # 57, 56 school
                  (58.4, 38.3, 109.5, 5.4), (45.3, 44.7, 122.3, 5.4),    # 58 locality, 59 county
-                 (56.7, 51.3, 2.5, 4.8)])                               # 61 session
+                 (45.3, 51.3, 60.0, 4.8)])                              # 61 session
     p.text(101.0, 61.0, "REZULTATELE OBŢINUTE LA TESTELE NAŢIONALE", 3.8, SERIF_BOLD, "middle", TITLU)
     tabel_note(p, 26.0, 142.8, 176.0, [70.5, 86.0, 104.6, 120.6, 139.5, 156.4],
                ["Proba", "Nota (cifre şi litere)", 2.8],
@@ -281,7 +278,7 @@ def spate():
     bloc_scoala(p, 206.0, 3.0, "Unitatea de învăţământ:",
                 [(207.2, 21.4, 67.9, 5.5), (206.5, 26.5, 68.2, 5.4),    # 90, 91 school
                  (231.4, 38.8, 43.9, 5.3), (219.1, 45.0, 56.0, 5.2),    # 92 locality, 93 county
-                 (228.5, 51.0, 3.5, 5.2)])                              # 35 session
+                 (219.1, 51.0, 56.0, 5.2)])                             # 35 session
     p.text(242.0, 61.0, "REZULTATE", 3.6, SERIF_BOLD, "middle", TITLU)
     tabel_note(p, 204.0, 256.0, 280.0, [70.5, 84.1, 98.4, 112.3, 126.4, 140.6], ["Proba", "Nota", 2.6],
                [(76.4, "Limba şi literatura", 2.8, SANS), (80.6, "română", 2.8, SANS),

@@ -29,7 +29,7 @@ struct TTextAsteptat {
 
 // Single words, so that each one is a whole word of the PDF.
 const QList<TTextAsteptat> TexteAsteptate{
-    {0, 1, "POPESCU"}, {0, 17, "3"},       {0, 84, "Dra."},      {0, 6, "Brasov"}, {0, 25, "6"},
+    {0, 1, "POPESCU"}, {0, 17, "3"},       {0, 84, "Dra."},      {0, 6, "Brasov"}, {0, 25, "iunie"},
     {1, 70, "9,50"},   {1, 74, "7,25"},    {1, 8, "8,69"},       {1, 92, "Sacele"}, {1, 93, "Brasov"},
 };
 
@@ -60,6 +60,7 @@ private slots:
     void init();
     void cleanup();
     void ambelePaginiLaLocurileLor();
+    void sesiuneaIntreagaPeToatePartile();
     void oglinditeSuntIntoarseInJurulCentrului();
     void oSinguraPagina_data();
     void oSinguraPagina();
@@ -159,6 +160,29 @@ void TestCertificatPdf::ambelePaginiLaLocurileLor()
     QVERIFY2(!spate.contains("POPESCU"), qPrintable(spate));
     // No area is left with its number.
     QVERIFY2(!fata.contains('<') && !spate.contains('<'), qPrintable(fata + " / " + spate));
+}
+
+// The session is typed as a whole ("iunie 2026"): its year must print whole on the
+// counterfoil and on the certificate, front and back, inside the area's own box.
+void TestCertificatPdf::sesiuneaIntreagaPeToatePartile()
+{
+    const QList<QList<TCuvantPdf>> pagini = TiparesteAmbele("N");
+    QCOMPARE(pagini.size(), 2);
+    const struct {
+        int Pagina;
+        int Arie;
+    } arii[] = {{0, 25}, {0, 51}, {1, 61}, {1, 35}};
+    for (const auto& a : arii) {
+        const TFormularDePrintat& pagina = a.Pagina == 0 ? *m_formular->Fata() : *m_formular->Spate();
+        const TFormularTextArea& arie = *pagina.FindAreaByNumber(a.Arie);
+        const QRectF cutie(arie.LeftMm() + pagina.DeltaStanga() + (a.Pagina == 0 ? StangaFata : StangaVerso),
+                           arie.TopMm() + pagina.DeltaSus() + (a.Pagina == 0 ? SusFata : SusVerso), arie.WidthMm(),
+                           arie.HeightMm());
+        const TCuvantPdf* an = CelMaiAproape(pagini.at(a.Pagina), "2026", cutie.center());
+        QVERIFY2(an, qPrintable(QString("aria %1: %2").arg(a.Arie).arg(Cuvinte(pagini.at(a.Pagina)))));
+        QVERIFY2(cutie.adjusted(-Toleranta, -Toleranta, Toleranta, Toleranta).contains(an->Cutie),
+                 qPrintable(QString("aria %1: 2026 la %2,%3").arg(a.Arie).arg(an->Cutie.left()).arg(an->Cutie.top())));
+    }
 }
 
 void TestCertificatPdf::oglinditeSuntIntoarseInJurulCentrului()

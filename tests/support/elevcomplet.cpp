@@ -32,7 +32,7 @@ const QMap<QString, QString>& ValoriScoala()
         {"PV.FATA.C_COD_SIRUES", "123456789"},
         {"PV.FATA.C_LOCALITATEA", "Sacele"},
         {"PV.FATA.C_JUDETUL", "Brasov"},
-        {"PV.FATA.C_SESIUNEA", "6"},
+        {"PV.FATA.C_SESIUNEA", "iunie 2026"},
         {"PV.FATA.D_UNITATEA", "Scoala Gimnaziala Nr. 5"},
     };
     return valori;
