@@ -246,7 +246,7 @@ void TEditorConfigGlobal::Incarca()
     m_medieDiploma->setCurrentIndex(moduri.indexOf(optiuni.MedieDiploma()));
     m_notaCotor->setCurrentIndex(moduri.indexOf(optiuni.NotaCotor()));
     m_medieCotor->setCurrentIndex(moduri.indexOf(optiuni.MedieCotor()));
-    const bool mici = optiuni.ScriuCuLitereMari() == QLatin1String("0");
+    const bool mici = !optiuni.ScrieCuMajuscule();
     m_litereMari->setChecked(!mici);
     m_litereMici->setChecked(mici);
 }

@@ -27,6 +27,9 @@ public:
     QString NotaCotor() const { return m_NotaCotor; }
     QString MedieCotor() const { return m_MedieCotor; }
     QString ScriuCuLitereMari() const { return m_ScriuCuLitereMari; }
+    // Capitals unless small letters were chosen: an empty value prints as the options
+    // dialog shows it.
+    bool ScrieCuMajuscule() const { return m_ScriuCuLitereMari != QLatin1String("0"); }
 
     void setSufixFete(const QString& v) { m_SufixFete = v; }
     void setSufixBaieti(const QString& v) { m_SufixBaieti = v; }

@@ -80,7 +80,7 @@ void ScrieNotaInFormular(TFormularTextArea* sus, TFormularTextArea* jos, std::op
             arie->SetText(QStringLiteral(" "));
     }
     const TInfoGlobal2005 optiuni;
-    const bool majuscule = optiuni.ScriuCuLitereMari() == QLatin1String("1");
+    const bool majuscule = optiuni.ScrieCuMajuscule();
     // The letter case goes last and whatever happened before, so that a page is never left
     // with part of its marks in the other case.
     const auto cazul = qScopeGuard([&] {

@@ -95,7 +95,9 @@ void TestScrieNotaInFormular::moduri_data()
     QTest::newRow("NOTA(PROCENT) intreaga") << "NOTA(PROCENT)" << "1" << TNota(900) << "9,00 (NOUĂ)" << "";
     QTest::newRow("NOTA/PROCENT") << "NOTA/PROCENT" << "1" << TNota(905) << "9,05" << "(NOUĂ, 05%)";
     QTest::newRow("NOTA/LITERE") << "NOTA/LITERE" << "1" << TNota(963) << "9,63" << "(NOUĂ, ŞAIZECIŞITREI)";
-    QTest::newRow("NOTA/LITERE mici") << "NOTA/LITERE" << "" << TNota(963) << "9,63" << "(nouă, şaizecişitrei)";
+    QTest::newRow("NOTA/LITERE mici") << "NOTA/LITERE" << "0" << TNota(963) << "9,63" << "(nouă, şaizecişitrei)";
+    // An empty choice prints as the options dialog shows it: in capitals.
+    QTest::newRow("NOTA/LITERE implicit") << "NOTA/LITERE" << "" << TNota(963) << "9,63" << "(NOUĂ, ŞAIZECIŞITREI)";
     QTest::newRow("zece") << "NOTA/LITERE" << "1" << TNota(1000) << "10,00" << "(ZECE)";
     QTest::newRow("noua") << "NOTA/LITERE" << "1" << TNota(900) << "9,00" << "(NOUĂ)";
     QTest::newRow("noua zece") << "NOTA/LITERE" << "1" << TNota(910) << "9,10" << "(NOUĂ, ZECE)";
