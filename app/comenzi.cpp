@@ -119,9 +119,14 @@ int ListeazaLiniile(const QCommandLineParser& parser)
 {
     const std::unique_ptr<TDM> dm = PornesteModululDeDateFaraFerestre();
     const TLiniiAfisate linii = CitesteLiniiAfisate(QStringLiteral("ELEVI"), ProfilCerut().ListaCampuriElev());
+    const TLiniiAfisate filtrate = LiniiFiltrate(linii, parser.value(Filtru));
     QTextStream iesire(stdout);
-    for (const TLinieAfisata& linie : LiniiFiltrate(linii, parser.value(Filtru)))
+    for (const TLinieAfisata& linie : filtrate)
         iesire << EscapeazaPeUnRand(linie.Denumire) << '\n';
+    if (filtrate.empty() && !linii.empty())
+        QTextStream(stderr) << QStringLiteral("Niciun elev nu se potriveste cautarii \"%1\".")
+                                   .arg(EscapeazaPeUnRand(parser.value(Filtru)))
+                            << Qt::endl;
     return 0;
 }
 

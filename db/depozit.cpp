@@ -1,5 +1,6 @@
 #include "db/depozit.h"
 
+#include "base/cautare.h"
 #include "base/eroare.h"
 #include "db/identificator.h"
 #include "db/tdm.h"
@@ -114,7 +115,7 @@ TLiniiAfisate LiniiFiltrate(const TLiniiAfisate& linii, const QString& cautat)
         return linii;
     TLiniiAfisate filtrate;
     for (const TLinieAfisata& linie : linii)
-        if (linie.Denumire.contains(cautat, Qt::CaseSensitive))
+        if (ContineCautarea(linie.Denumire, cautat))
             filtrate.push_back(linie);
     return filtrate;
 }

@@ -22,7 +22,8 @@ bool ExistaElevul(int idElev);
 // number of statements whatever the number of records.
 TLiniiAfisate CitesteLiniiAfisate(const QString& tabel, const QString& expresie);
 
-// The lines that contain `cautat` as typed, case-sensitive; every line when it is blank.
+// The lines that contain `cautat` as typed, whatever the case and the Romanian marks;
+// every line when it is blank.
 TLiniiAfisate LiniiFiltrate(const TLiniiAfisate& linii, const QString& cautat);
 
 // --- Profile lines ---------------------------------------------------------------------

@@ -2,6 +2,7 @@
 #include "db/tdm.h"
 #include "support/datetest.h"
 #include "support/mediutest.h"
+#include "support/procestest.h"
 
 #include <QtTest>
 
@@ -121,9 +122,22 @@ void TestDepozit::liniiAfisateInOrdineSiFiltrate()
         QCOMPARE(linii.at(i).Denumire, "<" + nume.at(i) + ">");
     }
     QCOMPARE(int(LiniiFiltrate(linii, "am").size()), 2);
-    QCOMPARE(int(LiniiFiltrate(linii, "A").size()), 1);
+    QCOMPARE(int(LiniiFiltrate(linii, "A").size()), 3);
     QCOMPARE(int(LiniiFiltrate(linii, "  ").size()), 3);
     QCOMPARE(LiniiFiltrate(linii, "Pop").front().Id, iduri.at(2));
+
+    // The command line searches as the window does, and says when nothing matched.
+    const int stefanescu = AdaugaInregistrare(m_mediu->DM(), "ELEVI");
+    ScrieValoare(m_mediu->DM(), "ELEVI", stefanescu, "PV.FATA.C_NUME", QString::fromUtf8("\u0218TEF\u0102NESCU"));
+    m_mediu->OpresteDM();
+    const TRezultatProces gasit = RuleazaProgramul({"--list-pupils", "--filter", "stefanescu"}, m_mediu->Dosar());
+    QCOMPARE(gasit.CodIesire, 0);
+    QCOMPARE(gasit.Iesire.count('\n'), 1);
+    QVERIFY2(!gasit.Erori.contains("Niciun elev"), qPrintable(gasit.Erori));
+    const TRezultatProces nimic = RuleazaProgramul({"--list-pupils", "--filter", "ionescu"}, m_mediu->Dosar());
+    QCOMPARE(nimic.CodIesire, 0);
+    QVERIFY(nimic.Iesire.isEmpty());
+    QVERIFY2(nimic.Erori.contains("Niciun elev nu se potriveste cautarii \"ionescu\"."), qPrintable(nimic.Erori));
 }
 
 void TestDepozit::legaturaCampului()
