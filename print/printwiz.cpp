@@ -103,7 +103,7 @@ TPrintWiz::TPrintWiz(QWidget* parent) : QDialog(parent)
     AdaugaPagina(3, PaginaCuTexte({QStringLiteral("Ati selectat alimentare cu caseta interna."),
                                    QStringLiteral("Tiparirea diplomelor pe imprimante cu caseta interna pentru "
                                                   "alimentare cu hartie poate fi greoaie."),
-                                   QStringLiteral("Multe dintre imprimantele de acest gen au posibilitatea aliemntarii "
+                                   QStringLiteral("Multe dintre imprimantele de acest gen au posibilitatea alimentarii "
                                                   "cu hartie manual. Cautati in manualul imprimantei informatii despre "
                                                   "aceasta posibilitate."),
                                    QStringLiteral("Daca imprimanta poate fi alimentata cu hartie manual, va recomandam "
@@ -173,6 +173,7 @@ QWidget* TPrintWiz::PaginaCuAlegeri(int numar, const QStringList& texte, const Q
     asezare->addLayout(grila);
     asezare->addStretch();
     m_alegeri.insert(numar, grup);
+    connect(grup, &QButtonGroup::idToggled, this, [this] { ActualizeazaInainte(); });
     return pagina;
 }
 
@@ -186,7 +187,7 @@ QWidget* TPrintWiz::PaginaAlimentare()
                          "jet de cerneala sunt alimentate in acest mod.")},
          {QStringLiteral("Alimentare frontala"), ImagineModAlimentare(TModAlimentare::Frontal),
           QStringLiteral("Selectati acest mod de alimentare daca imprimanta dumneavoastra ia hartia dintr-o tavita "
-                         "aflata in partea din fata a imprimantei. Majoritata imprimantelor HP cu jet de cerneala "
+                         "aflata in partea din fata a imprimantei. Majoritatea imprimantelor HP cu jet de cerneala "
                          "utilizeaza acest mod de alimentare.")},
          {QStringLiteral("Alimentare cu caseta interna sau alte modalitati"), ImagineModAlimentare(TModAlimentare::CasetaInversata),
           QStringLiteral("Alegeti aceasta optiune daca imprimanta dumneavoastra ia hartia dintr-o caseta interna sau "
@@ -219,7 +220,7 @@ QWidget* TPrintWiz::PaginaReintroducere(int numar, QLabel*& text, QLabel*& imagi
     texte->addWidget(text);
     texte->addWidget(Paragraf(numar == 6 ? QStringLiteral("Programul va incerca sa tipareasca o sageata hasurata in "
                                                           "interiorul sagetii deja tiparite.")
-                                         : QStringLiteral("Programul va afisa doua liniii în dreptul sagetii.")));
+                                         : QStringLiteral("Programul va afisa doua linii în dreptul sagetii.")));
     texte->addStretch();
     rand->addLayout(texte, 1);
     imagine = Imagine(QPixmap());
@@ -285,10 +286,25 @@ void TPrintWiz::Arata(int pagina)
 {
     m_pagina = pagina;
     m_pagini->setCurrentIndex(m_indexPagina.value(pagina));
+    ActualizeazaInainte();
+}
+
+bool TPrintWiz::AsteaptaAlegerea() const
+{
+    const QButtonGroup* grup = m_alegeri.value(m_pagina);
+    return grup && grup->checkedId() == -1;
+}
+
+// A page of choices goes on only once the user has answered it: no answer is taken for her.
+void TPrintWiz::ActualizeazaInainte()
+{
+    m_inainte->setEnabled(!AsteaptaAlegerea());
 }
 
 std::optional<int> TPrintWiz::Avanseaza()
 {
+    if (AsteaptaAlegerea())
+        return std::nullopt;
     switch (m_pagina) {
     case 0:
         return 1;

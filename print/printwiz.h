@@ -71,6 +71,8 @@ private:
     void Incheie();
     void Arata(int pagina);
     bool Ales(int pagina, int index) const;
+    bool AsteaptaAlegerea() const;
+    void ActualizeazaInainte();
 
     QStackedWidget* m_pagini;
     QMap<int, int> m_indexPagina;

@@ -153,30 +153,33 @@ void TestEditoare::limiteNota()
 
 void TestEditoare::cnpValid_data()
 {
+    // The reason, in the words the confirmation shows; empty for a valid code.
     QTest::addColumn<QString>("cnp");
-    QTest::addColumn<bool>("valid");
-    QTest::newRow("valid") << "1900101123457" << true;
-    QTest::newRow("wrong control digit") << "1900101123458" << false;
-    QTest::newRow("2000, leap year") << "5000229123453" << true;
-    QTest::newRow("04 is 2004") << "6040229123458" << true;
-    QTest::newRow("05 is 1905, no 29 February") << "2050229123459" << false;
-    QTest::newRow("first digit 3") << "3040101123456" << false;
-    QTest::newRow("month 00") << "1000001123456" << false;
-    QTest::newRow("month 13") << "1001301123458" << false;
-    QTest::newRow("30 February") << "1000230123457" << false;
-    QTest::newRow("remainder 10 ends in 1") << "2861212312341" << true;
-    QTest::newRow("remainder 10 not 0") << "2861212312340" << false;
-    QTest::newRow("12 digits") << "190010112345" << false;
-    QTest::newRow("blank inside") << "19001011 3457" << false;
-    QTest::newRow("trailing blank") << "1900101123457 " << false;
-    QTest::newRow("empty") << "" << false;
+    QTest::addColumn<QString>("problema");
+    const QString data = "data nasterii (cifrele 2-7: %1) nu este o data";
+    QTest::newRow("valid") << "1900101123457" << "";
+    QTest::newRow("wrong control digit") << "1900101123458" << "cifra de control este 8, dar trebuie sa fie 7";
+    QTest::newRow("2000, leap year") << "5000229123453" << "";
+    QTest::newRow("04 is 2004") << "6040229123458" << "";
+    QTest::newRow("05 is 1905, no 29 February") << "2050229123459" << data.arg("050229");
+    QTest::newRow("first digit 3") << "3040101123456" << "prima cifra este 3, dar poate fi doar 1, 2, 5 sau 6";
+    QTest::newRow("month 00") << "1000001123456" << data.arg("000001");
+    QTest::newRow("month 13") << "1001301123458" << data.arg("001301");
+    QTest::newRow("30 February") << "1000230123457" << data.arg("000230");
+    QTest::newRow("remainder 10 ends in 1") << "2861212312341" << "";
+    QTest::newRow("remainder 10 not 0") << "2861212312340" << "cifra de control este 0, dar trebuie sa fie 1";
+    QTest::newRow("12 digits") << "190010112345" << "are 12 caractere in loc de 13 cifre";
+    QTest::newRow("blank inside") << "19001011 3457" << "contine si altceva decat cifre";
+    QTest::newRow("trailing blank") << "1900101123457 " << "are 14 caractere in loc de 13 cifre";
+    QTest::newRow("empty") << "" << "are 0 caractere in loc de 13 cifre";
 }
 
 void TestEditoare::cnpValid()
 {
     QFETCH(QString, cnp);
-    QFETCH(bool, valid);
-    QCOMPARE(EsteCNPValid(cnp), valid);
+    QFETCH(QString, problema);
+    QCOMPARE(ProblemaCNP(cnp), problema);
+    QCOMPARE(EsteCNPValid(cnp), problema.isEmpty());
 }
 
 void TestEditoare::cnpInvalidCereConfirmare()
@@ -191,7 +194,8 @@ void TestEditoare::cnpInvalidCereConfirmare()
     QVERIFY(!editor->PotSalva());
     QVERIFY(editor->PotSalva());
     QCOMPARE(prompt.Texte(TPromptTest::Fel::Confirmare),
-             QStringList(2, "Codul numeric personal este eronat! Sigur doriti sa ontinuati?"));
+             QStringList(2, "Codul numeric personal este eronat: are 3 caractere in loc de 13 cifre. Sigur doriti "
+                            "sa continuati?"));
 }
 
 void TestEditoare::salvareInsereazaSiActualizeaza()

@@ -7,6 +7,7 @@
 #include "support/mediutest.h"
 #include "support/prompttest.h"
 
+#include <QPushButton>
 #include <QAbstractButton>
 #include <QLabel>
 #include <QPrinter>
@@ -57,6 +58,7 @@ private slots:
     void caiDupaAlimentare();
     void inapoiLaPaginaDeIntrare();
     void renuntPePagina13();
+    void inainteAsteaptaAlegerea();
     void parteaOpusaSchimbaPagina8();
     void tiparireEsuataRamanePePagina();
     void locImagineTest();
@@ -78,9 +80,10 @@ void TestPrintWiz::caiDupaAlimentare_data()
     const QList<int> final{5, 6, 7, 8, 9, 13};
     QTest::newRow("de sus") << TAlegeri{{1, 0}, {7, 1}, {9, 2}} << QList<int>{0, 1} + final << 1 << true;
     QTest::newRow("frontala") << TAlegeri{{1, 1}, {7, 0}, {9, 2}} << QList<int>{0, 1, 2} + final << 2 << false;
-    QTest::newRow("interna, normala") << TAlegeri{{1, 2}, {4, 0}, {9, 2}} << QList<int>{0, 1, 3, 4} + final << 4
-                                      << false;
-    QTest::newRow("nimic ales") << TAlegeri{{9, 2}} << QList<int>{0, 1, 3, 4} + final << 3 << false;
+    QTest::newRow("interna, normala") << TAlegeri{{1, 2}, {4, 0}, {7, 0}, {9, 2}} << QList<int>{0, 1, 3, 4} + final
+                                      << 4 << false;
+    QTest::newRow("interna, rasturnata") << TAlegeri{{1, 2}, {4, 1}, {7, 0}, {9, 2}}
+                                         << QList<int>{0, 1, 3, 4} + final << 3 << false;
 }
 
 void TestPrintWiz::caiDupaAlimentare()
@@ -144,11 +147,39 @@ void TestPrintWiz::renuntPePagina13()
     TFisierePdfTest pdf;
     TPrintWiz wiz;
     AlegePdf(wiz);
-    Parcurge(wiz, {{1, 0}}, 13);
+    Parcurge(wiz, {{1, 0}, {7, 0}, {9, 0}}, 13);
     QCOMPARE(wiz.Pagina(), 13);
     wiz.Renunt();
     QCOMPARE(wiz.result(), int(QDialog::Rejected));
     QCOMPARE(CheiStocate(), QStringList());
+}
+
+// No page of choices answers for the user: "Inainte" waits until one is chosen.
+void TestPrintWiz::inainteAsteaptaAlegerea()
+{
+    TMediuTest mediu(false);
+    TFisierePdfTest pdf;
+    TPrintWiz wiz;
+    AlegePdf(wiz);
+    wiz.Inainte();
+    QCOMPARE(wiz.Pagina(), 1);
+    QVERIFY(!wiz.ButonInainte()->isEnabled());
+    wiz.Inainte();
+    QCOMPARE(wiz.Pagina(), 1);
+    wiz.Alegere(1, 2)->setChecked(true);
+    QVERIFY(wiz.ButonInainte()->isEnabled());
+    wiz.Inainte();
+    QCOMPARE(wiz.Pagina(), 3);
+    QVERIFY(wiz.ButonInainte()->isEnabled());
+    wiz.Inainte();
+    QCOMPARE(wiz.Pagina(), 4);
+    wiz.Inainte();
+    QCOMPARE(wiz.Pagina(), 4);
+    // Back on an answered page, the answer still lets it go on.
+    wiz.Inapoi();
+    wiz.Inapoi();
+    QCOMPARE(wiz.Pagina(), 1);
+    QVERIFY(wiz.ButonInainte()->isEnabled());
 }
 
 void TestPrintWiz::parteaOpusaSchimbaPagina8()
