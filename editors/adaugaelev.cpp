@@ -25,19 +25,11 @@ void TAdaugaElev::PregatesteExistent(int idElev)
     Pagina()->Construieste(idElev, -1, Elevi);
 }
 
-void TAdaugaElev::showEvent(QShowEvent* event)
-{
-    TDialogInregistrare::showEvent(event);
-    if (m_afisat)
-        return;
-    m_afisat = true;
-    Pagina()->LaPrimaAfisare();
-}
-
 void TAdaugaElev::SalveazaInregistrare()
 {
     const int id = m_idElev != -1 ? m_idElev : InregistrareNoua(Elevi);
     Pagina()->SalveazaTot(id, -1, Elevi);
+    m_idSalvat = id;
 }
 
 QString TAdaugaElev::Tabel() const

@@ -9,11 +9,12 @@ public:
     explicit TAdaugaElev(QWidget* parent = nullptr);
 
     int IdElev() const { return m_idElev; }
+    // The pupil the last save wrote, a new one included; -1 before any save.
+    int IdSalvat() const { return m_idSalvat; }
     void PregatesteNou();
     void PregatesteExistent(int idElev);
 
 protected:
-    void showEvent(QShowEvent* event) override;
     void SalveazaInregistrare() override;
     QString Tabel() const override;
     int IdInregistrareEditata() const override { return m_idElev; }
@@ -21,5 +22,5 @@ protected:
 
 private:
     int m_idElev = -1;
-    bool m_afisat = false;
+    int m_idSalvat = -1;
 };

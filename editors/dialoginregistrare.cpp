@@ -54,6 +54,23 @@ void TDialogInregistrare::Ok()
         accept();
 }
 
+void TDialogInregistrare::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (m_afisat)
+        return;
+    m_afisat = true;
+    m_pagina->LaPrimaAfisare();
+}
+
+void TDialogInregistrare::reject()
+{
+    if (m_pagina->AreModificari()
+        && !Prompt().Confirma(QStringLiteral("Renuntati la datele introduse? Modificarile nu vor fi salvate.")))
+        return;
+    QDialog::reject();
+}
+
 bool TDialogInregistrare::SalveazaFaraPierderi()
 {
     for (;;) {

@@ -18,9 +18,12 @@ public:
     TEditorGenericComplex* Pagina() const { return m_pagina; }
 
     void Ok();
-    void Renunt() { reject(); }
+    // The button drops the changes as asked; Escape and the window's close button ask first.
+    void Renunt() { QDialog::reject(); }
+    void reject() override;
 
 protected:
+    void showEvent(QShowEvent* event) override;
     // Writes the record; runs inside the dialog's transaction.
     virtual void SalveazaInregistrare() = 0;
     // The entity table and the id of the record edited, -1 for a new one.
@@ -37,4 +40,5 @@ private:
     QString MesajModificat(const std::vector<TDiferenta>& diferente) const;
 
     TEditorGenericComplex* m_pagina;
+    bool m_afisat = false;
 };

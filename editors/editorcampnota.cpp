@@ -4,6 +4,8 @@
 #include "base/userprompt.h"
 #include "editors/brvnumedit.h"
 
+#include <QLabel>
+
 namespace {
 
 constexpr int LungimeNota = 64;
@@ -41,14 +43,21 @@ bool TEditorCampNota::PotSalva()
         return true;
     const qint64 valoare = m_edit->Valoare();
     if (valoare < NotaMinima) {
-        Prompt().Avertisment(QStringLiteral("Nota este prea mica"));
+        Prompt().Avertisment(Refuz(QStringLiteral("Nota este prea mica")));
         return false;
     }
     if (valoare > NotaMaxima) {
-        Prompt().Avertisment(QStringLiteral("Nota este prea mare"));
+        Prompt().Avertisment(Refuz(QStringLiteral("Nota este prea mare")));
         return false;
     }
     return true;
+}
+
+// The page holds many marks: the refusal names the one it is about.
+QString TEditorCampNota::Refuz(const QString& motiv) const
+{
+    const QString camp = RzLabel1()->text();
+    return camp.isEmpty() ? motiv : QStringLiteral("%1: %2").arg(motiv, camp);
 }
 
 std::optional<QString> TEditorCampNota::ValoareDeSalvat() const

@@ -18,5 +18,6 @@ public:
     std::optional<QString> ValoareDeSalvat() const override;
 
 private:
+    QString Refuz(const QString& motiv) const;
     TBrvNumEdit* m_edit;
 };

@@ -4,6 +4,7 @@
 
 #include "editors/editorcamprand.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QCompleter>
 #include <QKeyEvent>
@@ -20,6 +21,9 @@ constexpr int LungimeText = 256;
 class TListaSugestii : public QComboBox {
 public:
     explicit TListaSugestii(QWidget* parent) : QComboBox(parent) { setFocusPolicy(Qt::StrongFocus); }
+
+    // The field before or after this one, as Tab and Shift+Tab go.
+    void MergiMaiDeparte(bool inainte) { focusNextPrevChild(inainte); }
 
 protected:
     void wheelEvent(QWheelEvent* event) override { event->ignore(); }
@@ -43,19 +47,55 @@ protected:
     }
 };
 
+// Tab, Shift+Tab and Enter while the suggestions are open take the highlighted one, if
+// any, and go on to the next field as they do with the list closed. Left to the completer,
+// the key only closes the list and the words typed next are lost.
+class TTastePesteSugestii : public QObject {
+public:
+    explicit TTastePesteSugestii(TListaSugestii& lista) : QObject(&lista), m_lista(lista) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto* tasta = static_cast<const QKeyEvent*>(event);
+        const bool inapoi = tasta->key() == Qt::Key_Backtab;
+        if (!inapoi && tasta->key() != Qt::Key_Tab && tasta->key() != Qt::Key_Return
+            && tasta->key() != Qt::Key_Enter)
+            return false;
+        QCompleter* completare = m_lista.completer();
+        const QModelIndex aleasa = completare->popup()->currentIndex();
+        const QString text = aleasa.isValid() ? aleasa.data(completare->completionRole()).toString() : QString();
+        completare->popup()->hide();
+        // The focus moves first: taking the text while the field still has it would open
+        // the completion again and keep the focus there.
+        m_lista.MergiMaiDeparte(!inapoi);
+        if (aleasa.isValid())
+            m_lista.setEditText(text);
+        return true;
+    }
+
+private:
+    TListaSugestii& m_lista;
+};
+
 } // namespace
 
-TEditorCampText::TEditorCampText(QWidget* parent) : TEditorGeneric(parent), m_lista(new TListaSugestii(this))
+TEditorCampText::TEditorCampText(QWidget* parent) : TEditorGeneric(parent)
 {
-    m_lista->setObjectName(QStringLiteral("RzComboBox1"));
+    auto* lista = new TListaSugestii(this);
+    m_lista = lista;
     m_lista->setEditable(true);
-    m_lista->setInsertPolicy(QComboBox::NoInsert);
-    m_lista->setValidator(new TValidatorRand(LungimeText, m_lista));
     // Suggestions in a list under the text, never completed into it: what was typed is
     // what is saved unless the user picks one. Case-sensitive, so that Enter does not
     // swap the text for a suggestion that differs only in letter case.
     m_lista->completer()->setCompletionMode(QCompleter::PopupCompletion);
     m_lista->completer()->setCaseSensitivity(Qt::CaseSensitive);
+    m_taste = new TTastePesteSugestii(*lista);
+    m_lista->setObjectName(QStringLiteral("RzComboBox1"));
+    m_lista->setInsertPolicy(QComboBox::NoInsert);
+    m_lista->setValidator(new TValidatorRand(LungimeText, m_lista));
     AsazaControl(m_lista);
 }
 
@@ -66,6 +106,11 @@ void TEditorCampText::Incarca(const QString& codFormular, const QString& codPagi
     const QStringList sugestii = ValoriDistincte(Referinta());
     // One model for the whole list: adding the values one by one costs far more with many pupils.
     m_lista->setModel(new QStringListModel(sugestii, m_lista));
+    // The completer filters the list's keys too and puts its filter back in front with
+    // every new model: ours goes in front of it again.
+    QAbstractItemView* lista = m_lista->completer()->popup();
+    lista->removeEventFilter(m_taste);
+    lista->installEventFilter(m_taste);
     const QString stocata = ValoareStocata();
     m_lista->setEditText(stocata);
     RetineIncarcarea(stocata, *m_lista->lineEdit());

@@ -21,5 +21,7 @@ public:
 private:
     void CaretLaSfarsit();
 
-    QComboBox* m_lista;
+    QComboBox* m_lista = nullptr;
+    // Tab and Enter over the open suggestions.
+    QObject* m_taste = nullptr;
 };

@@ -25,6 +25,7 @@ TEditorGeneric::TEditorGeneric(QWidget* parent) : QFrame(parent), m_eticheta(new
 void TEditorGeneric::AsazaControl(QWidget* control)
 {
     control->setFixedHeight(21);
+    setFocusProxy(control);
     static_cast<QVBoxLayout*>(layout())->addWidget(control);
 }
 
@@ -73,6 +74,12 @@ void TEditorGeneric::RetineIncarcarea(const QString& stocata, const QLineEdit& c
     m_stocata = stocata;
     m_comparata = stocata;
     m_afisata = control.text();
+}
+
+bool TEditorGeneric::Modificat() const
+{
+    const std::optional<QString> deSalvat = ValoareDeSalvat();
+    return deSalvat && *deSalvat != m_stocata;
 }
 
 bool TEditorGeneric::Neatins(const QLineEdit& control) const

@@ -36,6 +36,8 @@ public:
     virtual void LaPrimaAfisare() {}
     // The text a save writes; none for an editor that writes nothing.
     virtual std::optional<QString> ValoareDeSalvat() const { return std::nullopt; }
+    // Whether a save would write something else than what was loaded.
+    bool Modificat() const;
     // What another user's save is detected against: the stored text as loaded, or as the
     // user last accepted to overwrite it.
     const QString& ValoareComparata() const { return m_comparata; }

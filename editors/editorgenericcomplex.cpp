@@ -9,6 +9,7 @@
 #include "editors/liniegrupare.h"
 
 #include <QLabel>
+#include <algorithm>
 #include <QScrollArea>
 #include <QTabBar>
 #include <QTabWidget>
@@ -50,6 +51,9 @@ QWidget* CreeazaPaginaTab(QTabWidget* pc, const QString& titlu)
     derulare->setFrameShape(QFrame::NoFrame);
     derulare->setWidgetResizable(true);
     derulare->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Tab goes from field to field: the page itself must not take the keys typed for the
+    // next field. It still scrolls to the field that gets the focus.
+    derulare->setFocusPolicy(Qt::NoFocus);
     auto* continut = new QWidget;
     continut->setAutoFillBackground(true);
     QPalette paleta = continut->palette();
@@ -235,6 +239,14 @@ void TEditorGenericComplex::LaPrimaAfisare()
 {
     for (TEditorGeneric* editor : std::as_const(m_editoare))
         editor->LaPrimaAfisare();
+    if (!m_editoare.isEmpty())
+        m_editoare.first()->setFocus();
+}
+
+bool TEditorGenericComplex::AreModificari() const
+{
+    return std::any_of(m_editoare.cbegin(), m_editoare.cend(),
+                       [](const TEditorGeneric* editor) { return editor->Modificat(); });
 }
 
 std::vector<TDiferenta> TEditorGenericComplex::Diferente(const QString& tabel, int id) const

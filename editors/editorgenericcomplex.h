@@ -52,7 +52,9 @@ public:
     bool PotSalvaTot();
     // Saves every editor; the caller's transaction must be running.
     void SalveazaTot(int idElev, int idInregistrare, const QString& tabel);
+    // Also gives the first field the focus, so that typing can start at once.
     void LaPrimaAfisare();
+    bool AreModificari() const;
     // The fields whose stored text is no longer the one compared with (see
     // TEditorGeneric::ValoareComparata); in the caller's transaction, in one statement.
     std::vector<TDiferenta> Diferente(const QString& tabel, int id) const;

@@ -13,7 +13,9 @@
 #include "support/mediutest.h"
 #include "support/prompttest.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QCompleter>
 #include <QLineEdit>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -43,6 +45,24 @@ void Roteste(QWidget* control, int unghi)
 
 const QString Emoji = QString::fromUtf8("\xF0\x9F\x98\x80");
 
+// Types as the keyboard does: into the open suggestion list when there is one (it takes
+// the keys first), otherwise into the field that has the focus.
+void Tasteaza(const QString& text)
+{
+    for (const QChar c : text) {
+        QWidget* tinta = QApplication::activePopupWidget() ? QApplication::activePopupWidget()
+                                                           : QApplication::focusWidget();
+        QTest::keyClick(tinta, c.toLatin1());
+    }
+}
+
+void Apasa(Qt::Key tasta)
+{
+    QWidget* tinta =
+        QApplication::activePopupWidget() ? QApplication::activePopupWidget() : QApplication::focusWidget();
+    QTest::keyClick(tinta, tasta);
+}
+
 } // namespace
 
 class TestEditoareValori : public QObject {
@@ -58,13 +78,18 @@ private slots:
     void limitaDeCaractereNuTaieUnCaracter();
     void taiereaLaCaractere_data();
     void taiereaLaCaractere();
+    void tabSiEnterCuListaDeschisaMergMaiDeparte();
+    void escapeCuModificariIntreaba();
 
 private:
     // The pupil dialog of m_elev, shown and small enough for its page to scroll.
-    std::unique_ptr<TAdaugaElev> Dialog()
+    std::unique_ptr<TAdaugaElev> Dialog(bool nou = false)
     {
         auto dialog = std::make_unique<TAdaugaElev>();
-        dialog->PregatesteExistent(m_elev);
+        if (nou)
+            dialog->PregatesteNou();
+        else
+            dialog->PregatesteExistent(m_elev);
         dialog->resize(520, 200);
         dialog->show();
         // Completion, like the user's typing, works in the active window.
@@ -187,7 +212,7 @@ void TestEditoareValori::notaCuPreaMulteCifreEsteRefuzata()
     QCOMPARE(nota->text(), QString("1844674407370963"));
     dialog->Ok();
     QCOMPARE(dialog->result(), int(QDialog::Rejected));
-    QCOMPARE(m_prompt->Texte(TPromptTest::Fel::Avertisment), QStringList{"Nota este prea mare"});
+    QCOMPARE(m_prompt->Texte(TPromptTest::Fel::Avertisment), QStringList{"Nota este prea mare: Nota obtinuta la matematica"});
     QCOMPARE(Stocat("C_MATEMATICA"), QString());
 }
 
@@ -252,6 +277,63 @@ void TestEditoareValori::taiereaLaCaractere()
     QFETCH(int, maxim);
     QFETCH(QString, taiat);
     QCOMPARE(TaieLaCaractere(text, maxim), taiat);
+}
+
+// A new pupil typed field after field with Tab, the suggestion list opening on the way:
+// every word lands in its own field, and Enter on a highlighted suggestion takes it.
+void TestEditoareValori::tabSiEnterCuListaDeschisaMergMaiDeparte()
+{
+    ScrieValoare(*m_dm, "ELEVI", m_elev, "PV.FATA.C_ABREVIERE", "dra.");
+    auto dialog = Dialog(true);
+    TEditorGenericComplex& pagina = *dialog->Pagina();
+    QComboBox* abreviere = EditorPentru<TEditorCampText>(pagina, "C_ABREVIERE")->RzComboBox1();
+    QVERIFY2(abreviere->isAncestorOf(QApplication::focusWidget()), "the first field has no focus");
+    Tasteaza("dra");
+    QVERIFY(abreviere->completer()->popup()->isVisible());
+    Apasa(Qt::Key_Tab);
+    Tasteaza("POPA");
+    Apasa(Qt::Key_Tab);
+    Tasteaza("Ioana");
+    Apasa(Qt::Key_Tab);
+    Tasteaza("2960523123456");
+    QCOMPARE(abreviere->currentText(), QString("dra"));
+    QCOMPARE(EditorPentru<TEditorCampText>(pagina, "C_NUME")->RzComboBox1()->currentText(), QString("POPA"));
+    QComboBox* prenume = EditorPentru<TEditorCampText>(pagina, "C_PRENUME")->RzComboBox1();
+    QCOMPARE(prenume->currentText(), QString("Ioana"));
+    QCOMPARE(EditorPentru<TEditorCampSimplu>(pagina, "C_CNP")->RzEdit1()->text(), QString("2960523123456"));
+
+    // Back in the first name: "Io" offers "Ioana" and "Ion"; Down highlights the first.
+    prenume->setFocus();
+    prenume->lineEdit()->clear();
+    Tasteaza("Io");
+    QVERIFY(prenume->completer()->popup()->isVisible());
+    Apasa(Qt::Key_Down);
+    Apasa(Qt::Key_Return);
+    QCOMPARE(prenume->currentText(), QString("Ioana"));
+    QVERIFY(!prenume->isAncestorOf(QApplication::focusWidget()));
+    QVERIFY(dialog->isVisible());
+}
+
+// Escape drops what was typed only after asking; with nothing typed it just closes.
+void TestEditoareValori::escapeCuModificariIntreaba()
+{
+    auto neatins = Dialog();
+    QTest::keyClick(neatins.get(), Qt::Key_Escape);
+    QCOMPARE(neatins->result(), int(QDialog::Rejected));
+    QVERIFY(!neatins->isVisible());
+    QVERIFY(m_prompt->Texte(TPromptTest::Fel::Confirmare).isEmpty());
+
+    auto dialog = Dialog();
+    QComboBox* nume = EditorPentru<TEditorCampText>(*dialog->Pagina(), "C_NUME")->RzComboBox1();
+    nume->setFocus();
+    QTest::keyClicks(nume, "escu");
+    m_prompt->RaspundeLaConfirmari({false, true});
+    QTest::keyClick(dialog.get(), Qt::Key_Escape);
+    QVERIFY(dialog->isVisible());
+    QCOMPARE(m_prompt->Texte(TPromptTest::Fel::Confirmare).size(), 1);
+    QTest::keyClick(dialog.get(), Qt::Key_Escape);
+    QVERIFY(!dialog->isVisible());
+    QCOMPARE(Stocat("C_NUME"), QString("Pop"));
 }
 
 QTEST_MAIN(TestEditoareValori)
