@@ -4,6 +4,7 @@
 #include "app/conectareserver.h"
 #include "app/despre.h"
 #include "app/editorconfigglobal.h"
+#include "app/ghid.h"
 #include "base/userprompt.h"
 #include "base/versiune.h"
 #include "db/tdm.h"
@@ -15,6 +16,8 @@
 #include "print/tiparireinserie.h"
 
 #include <QCursor>
+#include <QLabel>
+#include <QStatusBar>
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QScreen>
@@ -28,26 +31,34 @@ TPraventMain::TPraventMain(QWidget* parent) : QMainWindow(parent)
     setFont(font);
     setGeometry(190, 204, 755, 445);
 
-    m_configurare = menuBar()->addMenu(QStringLiteral("Configurare"));
-    m_configurareimprimanta2 = AdaugaArticol(QStringLiteral("Configurareimprimanta2"), QStringLiteral("Configurare imprimanta"));
-    m_formatnote1 = AdaugaArticol(QStringLiteral("Formatnote1"), QStringLiteral("Format note"));
+    m_configurare = menuBar()->addMenu(QStringLiteral("&Configurare"));
+    m_configurareimprimanta2 = AdaugaArticol(QStringLiteral("Configurareimprimanta2"), QStringLiteral("Configurare &imprimanta"));
+    m_formatnote1 = AdaugaArticol(QStringLiteral("Formatnote1"), QStringLiteral("&Format note"));
     m_configurare->addSeparator()->setObjectName(QStringLiteral("N1"));
-    m_configurarediploma1 = AdaugaArticol(QStringLiteral("Configurarediploma1"), QStringLiteral("Configurare sablon diploma"));
-    m_configurarescoala1 = AdaugaArticol(QStringLiteral("Configurarescoala1"), QStringLiteral("Configurare scoala"));
+    m_configurarediploma1 = AdaugaArticol(QStringLiteral("Configurarediploma1"), QStringLiteral("Configurare sablon &diploma"));
+    m_configurarescoala1 = AdaugaArticol(QStringLiteral("Configurarescoala1"), QStringLiteral("Configurare &scoala"));
     m_configurare->addSeparator()->setObjectName(QStringLiteral("N2"));
-    m_importdinExcel1 = AdaugaArticol(QStringLiteral("ImportdinExcel1"), QStringLiteral("Import din Excel"));
+    m_importdinExcel1 = AdaugaArticol(QStringLiteral("ImportdinExcel1"), QStringLiteral("Import din &Excel"));
     m_configurare->addSeparator()->setObjectName(QStringLiteral("N3"));
-    m_conectareServer1 = AdaugaArticol(QStringLiteral("ConectareServer1"), QStringLiteral("Conectare la server"));
+    m_conectareServer1 = AdaugaArticol(QStringLiteral("ConectareServer1"), QStringLiteral("&Conectare la server"));
+    m_configurare->addSeparator()->setObjectName(QStringLiteral("N4"));
+    m_iesire1 = AdaugaArticol(QStringLiteral("Iesire1"), QStringLiteral("I&esire"));
+    m_iesire1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    connect(m_iesire1, &QAction::triggered, this, &QWidget::close);
 
     // Printing a class sits beside the configuration rather than among the form buttons:
     // those are one per printable form, and this prints the certificate for many pupils.
-    m_tiparire = menuBar()->addMenu(QStringLiteral("Tiparire"));
-    m_tiparireInSerie1 = m_tiparire->addAction(QStringLiteral("Tiparire in serie"));
+    m_tiparire = menuBar()->addMenu(QStringLiteral("&Tiparire"));
+    m_tiparireInSerie1 = m_tiparire->addAction(QStringLiteral("Tiparire in &serie"));
     m_tiparireInSerie1->setObjectName(QStringLiteral("TiparireInSerie1"));
     connect(m_tiparireInSerie1, &QAction::triggered, this, &TPraventMain::TiparireInSerie1Click);
 
-    m_ajutor = menuBar()->addMenu(QStringLiteral("Ajutor"));
-    m_despre1 = m_ajutor->addAction(QStringLiteral("Despre ") + NumeProgram());
+    m_ajutor = menuBar()->addMenu(QStringLiteral("&Ajutor"));
+    m_ghid1 = m_ajutor->addAction(QStringLiteral("&Ghid de utilizare"));
+    m_ghid1->setObjectName(QStringLiteral("Ghid1"));
+    m_ghid1->setShortcut(QKeySequence(Qt::Key_F1));
+    connect(m_ghid1, &QAction::triggered, this, &TPraventMain::Ghid1Click);
+    m_despre1 = m_ajutor->addAction(QStringLiteral("&Despre ") + NumeProgram());
     m_despre1->setObjectName(QStringLiteral("Despre1"));
 
     connect(m_configurareimprimanta2, &QAction::triggered, this, &TPraventMain::Configurareimprimanta2Click);
@@ -60,6 +71,7 @@ TPraventMain::TPraventMain(QWidget* parent) : QMainWindow(parent)
 
     m_listaElevi = new TListaElevi(this);
     setCentralWidget(m_listaElevi);
+    CreeazaBaraDeStare();
     // Without a database the start-up error has been shown already.
     if (ModululDeDateConectat())
         RuleazaCuEroare([this] { m_listaElevi->Reincarca(); });
@@ -73,6 +85,33 @@ QAction* TPraventMain::AdaugaArticol(const QString& nume, const QString& text)
     QAction* articol = m_configurare->addAction(text);
     articol->setObjectName(nume);
     return articol;
+}
+
+// Where she is: how many pupils there are and how many the search shows, and which
+// database the program works on.
+void TPraventMain::CreeazaBaraDeStare()
+{
+    m_stareElevi = new QLabel(this);
+    m_stareElevi->setObjectName(QStringLiteral("StareElevi"));
+    m_stareBaza = new QLabel(this);
+    m_stareBaza->setObjectName(QStringLiteral("StareBaza"));
+    statusBar()->addWidget(m_stareElevi, 1);
+    statusBar()->addPermanentWidget(m_stareBaza);
+    connect(m_listaElevi, &TListaElevi::LiniiSchimbate, this, &TPraventMain::ActualizeazaStarea);
+    if (ModululDeDateConectat())
+        m_stareBaza->setText(DM().PeServer() ? QStringLiteral("Server: %1").arg(DM().CaleBazaDeDate())
+                                             : QStringLiteral("Baza de date: %1").arg(DM().CaleBazaDeDate()));
+    ActualizeazaStarea();
+}
+
+void TPraventMain::ActualizeazaStarea()
+{
+    const int total = m_listaElevi->NumarElevi();
+    const int afisati = m_listaElevi->NumarAfisati();
+    QString text = total == 1 ? QStringLiteral("1 elev") : QStringLiteral("%1 elevi").arg(total);
+    if (afisati != total)
+        text += QStringLiteral(", %1 afisati de cautare").arg(afisati);
+    m_stareElevi->setText(text);
 }
 
 void TPraventMain::AdaptareEcranMic()
@@ -136,6 +175,14 @@ void TPraventMain::TiparireInSerie1Click()
 {
     RuleazaCuEroare([this] {
         TTiparireInSerie dialog(m_listaElevi->LiniiVizibile(), this);
+        dialog.exec();
+    });
+}
+
+void TPraventMain::Ghid1Click()
+{
+    RuleazaCuEroare([this] {
+        TGhid dialog(this);
         dialog.exec();
     });
 }

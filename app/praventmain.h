@@ -3,10 +3,12 @@
 #include <QMainWindow>
 
 class QAction;
+class QLabel;
 class QMenu;
 class TListaElevi;
 
-// The main window: the menus "Configurare" and "Ajutor" and, filling the client area, the pupil list.
+// The main window: the menus "Configurare", "Tiparire" and "Ajutor", the pupil list filling
+// the client area and, under it, a status line that says how many pupils and which database.
 class TPraventMain : public QMainWindow {
     Q_OBJECT
 public:
@@ -23,6 +25,10 @@ public:
     QAction* TiparireInSerie1() const { return m_tiparireInSerie1; }
     QMenu* MeniuAjutor() const { return m_ajutor; }
     QAction* Despre1() const { return m_despre1; }
+    QAction* Ghid1() const { return m_ghid1; }
+    QAction* Iesire1() const { return m_iesire1; }
+    QLabel* StareElevi() const { return m_stareElevi; }
+    QLabel* StareBaza() const { return m_stareBaza; }
 
     // Maximises the window on a monitor less than 1200 pixels high, with a restored size
     // 30 pixels smaller than the work area.
@@ -39,9 +45,12 @@ public:
     // Opens the class print job on the pupils the list shows.
     void TiparireInSerie1Click();
     void Despre1Click();
+    void Ghid1Click();
 
 private:
     QAction* AdaugaArticol(const QString& nume, const QString& text);
+    void CreeazaBaraDeStare();
+    void ActualizeazaStarea();
 
     QMenu* m_configurare;
     QAction* m_configurareimprimanta2;
@@ -54,5 +63,9 @@ private:
     QAction* m_tiparireInSerie1;
     QMenu* m_ajutor;
     QAction* m_despre1;
+    QAction* m_ghid1;
+    QAction* m_iesire1;
     TListaElevi* m_listaElevi;
+    QLabel* m_stareElevi = nullptr;
+    QLabel* m_stareBaza = nullptr;
 };

@@ -71,13 +71,18 @@ QWidget* BaraButoane(int inaltime, QWidget* parinte)
 QWidget* BaraAdaugaModificaSterge(int inaltime, int x, int y, const TActiuniLista& actiuni, QWidget* parinte)
 {
     QWidget* bara = BaraButoane(inaltime, parinte);
-    const std::pair<QString, std::function<void()>> butoane[] = {
-        {QStringLiteral("Adauga"), actiuni.Adauga},
-        {QStringLiteral("Modifica"), actiuni.Modifica},
-        {QStringLiteral("Sterge"), actiuni.Sterge}};
-    for (const auto& [text, actiune] : butoane) {
-        QObject::connect(ButonLa(text, x, y, bara), &QPushButton::clicked, bara,
-                         [actiune] { RuleazaCuEroare(actiune); });
+    const struct {
+        const char* Nume;
+        const char* Text;
+        std::function<void()> Actiune;
+    } butoane[] = {{"Adauga", "&Adauga", actiuni.Adauga},
+                   {"Modifica", "&Modifica", actiuni.Modifica},
+                   {"Sterge", "&Sterge", actiuni.Sterge}};
+    for (const auto& buton : butoane) {
+        QPushButton* apasat = ButonLa(QString::fromLatin1(buton.Text), x, y, bara);
+        apasat->setObjectName(QString::fromLatin1(buton.Nume));
+        QObject::connect(apasat, &QPushButton::clicked, bara,
+                         [actiune = buton.Actiune] { RuleazaCuEroare(actiune); });
         x += 80;
     }
     return bara;

@@ -28,7 +28,7 @@ QWidget* BaraButoane(int inaltime, QWidget* parinte);
 struct TActiuniLista {
     std::function<void()> Adauga, Modifica, Sterge;
 };
-// A bar with the three buttons 80 pixels apart from (x, y); a failure of an action is shown
-// in the error box.
+// A bar with the three buttons 80 pixels apart from (x, y), named "Adauga", "Modifica" and
+// "Sterge", with Alt+A, Alt+M and Alt+S; a failure of an action is shown in the error box.
 QWidget* BaraAdaugaModificaSterge(int inaltime, int x, int y, const TActiuniLista& actiuni, QWidget* parinte);
 

@@ -7,9 +7,11 @@
 #include "forms/butonformular.h"
 #include "forms/handlerformular.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStyle>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -17,6 +19,13 @@
 namespace {
 
 const QString FaraSelectie = QStringLiteral("Va rog selectati un elev!");
+
+const QString PrimiiPasi = QStringLiteral(
+    "Nu exista inca niciun elev.\n\n"
+    "Primii pasi:\n"
+    "1. Completati datele scolii: meniul Configurare, \"Configurare scoala\".\n"
+    "2. Importati o clasa: meniul Configurare, \"Import din Excel\",\n"
+    "    sau adaugati un elev cu butonul \"Adauga\" (tasta Ins).");
 
 } // namespace
 
@@ -32,6 +41,47 @@ TListaElevi::TListaElevi(QWidget* parent)
     asezare->addWidget(CreeazaBaraJos());
     CreeazaButoaneFormular();
     connect(m_cauta, &QLineEdit::textChanged, this, &TListaElevi::Filtreaza);
+
+    m_mesajGol = new QLabel(m_vt->viewport());
+    m_mesajGol->setObjectName(QStringLiteral("MesajListaGoala"));
+    m_mesajGol->setWordWrap(true);
+    m_mesajGol->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_mesajGol->setMargin(12);
+    m_mesajGol->setForegroundRole(QPalette::PlaceholderText);
+    m_vt->viewport()->installEventFilter(this);
+    connect(m_vt, &QTreeWidget::itemSelectionChanged, this, &TListaElevi::ActualizeazaButoanele);
+    connect(m_vt, &QTreeWidget::itemDoubleClicked, this, [this] { RuleazaCuEroare([this] { Modifica(); }); });
+    CreeazaScurtaturi();
+    Filtreaza();
+}
+
+void TListaElevi::CreeazaScurtaturi()
+{
+    const auto scurtatura = [this](const QKeySequence& taste, QWidget* unde, Qt::ShortcutContext context,
+                                   void (TListaElevi::*actiune)()) {
+        auto* s = new QShortcut(taste, unde);
+        s->setContext(context);
+        connect(s, &QShortcut::activated, this,
+                [this, actiune] { RuleazaCuEroare([this, actiune] { (this->*actiune)(); }); });
+    };
+    scurtatura(QKeySequence(Qt::Key_Insert), this, Qt::WindowShortcut, &TListaElevi::Adauga);
+    scurtatura(QKeySequence(Qt::CTRL | Qt::Key_P), this, Qt::WindowShortcut, &TListaElevi::DeschideFormularul);
+    // Enter and Del only in the list: in the search box they edit the search.
+    scurtatura(QKeySequence(Qt::Key_Return), m_vt, Qt::WidgetShortcut, &TListaElevi::Modifica);
+    scurtatura(QKeySequence(Qt::Key_Enter), m_vt, Qt::WidgetShortcut, &TListaElevi::Modifica);
+    scurtatura(QKeySequence(Qt::Key_Delete), m_vt, Qt::WidgetShortcut, &TListaElevi::Sterge);
+    auto* cauta = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), this);
+    connect(cauta, &QShortcut::activated, this, [this] {
+        m_cauta->setFocus(Qt::ShortcutFocusReason);
+        m_cauta->selectAll();
+    });
+}
+
+bool TListaElevi::eventFilter(QObject* obiect, QEvent* event)
+{
+    if (obiect == m_vt->viewport() && event->type() == QEvent::Resize)
+        m_mesajGol->resize(m_vt->viewport()->size());
+    return QFrame::eventFilter(obiect, event);
 }
 
 QWidget* TListaElevi::CreeazaBaraSus()
@@ -56,8 +106,11 @@ QWidget* TListaElevi::CreeazaBaraSus()
 
 QWidget* TListaElevi::CreeazaBaraJos()
 {
-    return BaraAdaugaModificaSterge(30, 4, 3, {[this] { Adauga(); }, [this] { Modifica(); }, [this] { Sterge(); }},
-                                    this);
+    QWidget* bara = BaraAdaugaModificaSterge(
+        30, 4, 3, {[this] { Adauga(); }, [this] { Modifica(); }, [this] { Sterge(); }}, this);
+    m_modifica = bara->findChild<QPushButton*>(QStringLiteral("Modifica"));
+    m_sterge = bara->findChild<QPushButton*>(QStringLiteral("Sterge"));
+    return bara;
 }
 
 void TListaElevi::CreeazaButoaneFormular()
@@ -88,6 +141,45 @@ void TListaElevi::Filtreaza()
     for (const TLinieElev& linie : LiniiVizibile())
         noduri.append(NodNou(linie.Denumire, linie.Id));
     m_vt->addTopLevelItems(noduri);
+    const QString mesaj = MesajListaGoala();
+    m_mesajGol->setText(mesaj);
+    m_mesajGol->resize(m_vt->viewport()->size());
+    m_mesajGol->setVisible(!mesaj.isEmpty());
+    ActualizeazaButoanele();
+    emit LiniiSchimbate();
+}
+
+QString TListaElevi::MesajListaGoala() const
+{
+    if (m_vt->topLevelItemCount() > 0)
+        return {};
+    if (m_linii.empty())
+        return PrimiiPasi;
+    return QStringLiteral("Niciun elev nu se potriveste cautarii \"%1\".").arg(m_cauta->text());
+}
+
+int TListaElevi::NumarAfisati() const
+{
+    return m_vt->topLevelItemCount();
+}
+
+void TListaElevi::ActualizeazaButoanele()
+{
+    const bool ales = PrimulSelectat(*m_vt) != nullptr;
+    m_modifica->setEnabled(ales);
+    m_sterge->setEnabled(ales);
+}
+
+void TListaElevi::Selecteaza(int id)
+{
+    for (int i = 0; i < m_vt->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* nod = m_vt->topLevelItem(i);
+        if (nod->data(0, Qt::UserRole).toInt() == id) {
+            m_vt->setCurrentItem(nod);
+            m_vt->scrollToItem(nod);
+            return;
+        }
+    }
 }
 
 TListaLiniiElevi TListaElevi::LiniiVizibile() const
@@ -108,8 +200,10 @@ void TListaElevi::EditeazaElev(Pregatire&& pregateste)
 {
     TAdaugaElev dialog(this);
     pregateste(dialog);
-    if (dialog.exec() == QDialog::Accepted)
-        Reincarca();
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    Reincarca();
+    Selecteaza(dialog.IdSalvat());
 }
 
 void TListaElevi::Adauga()
@@ -125,12 +219,18 @@ void TListaElevi::Modifica()
     EditeazaElev([id](TAdaugaElev& dialog) { dialog.PregatesteExistent(*id); });
 }
 
+void TListaElevi::DeschideFormularul()
+{
+    if (!m_butoaneFormular.isEmpty())
+        m_butoaneFormular.first()->click();
+}
+
 void TListaElevi::Sterge()
 {
     const std::optional<int> id = IdSelectatSauMesaj(*m_vt, FaraSelectie);
     if (!id)
         return;
-    if (!Prompt().Confirma(QStringLiteral("Doriti sa stergeti elevul: ")))
+    if (!Prompt().Confirma(QStringLiteral("Doriti sa stergeti elevul: %1?").arg(PrimulSelectat(*m_vt)->text(0))))
         return;
     StergeInregistrare(QStringLiteral("ELEVI"), *id);
     Reincarca();

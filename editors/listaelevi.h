@@ -6,6 +6,7 @@
 #include <QIcon>
 #include <vector>
 
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTreeWidget;
@@ -16,7 +17,8 @@ using TListaLiniiElevi = TLiniiAfisate;
 
 // The pupil list of the main window: every pupil as its display line, filtered by the
 // search text, with the buttons of the printable forms above and Adauga, Modifica and
-// Sterge below.
+// Sterge below. The keyboard does it all: Ins adds, Enter edits, Del deletes the selected
+// pupil, Ctrl+F goes to the search and Ctrl+P opens the selected pupil's certificate.
 class TListaElevi : public QFrame {
     Q_OBJECT
 public:
@@ -28,6 +30,12 @@ public:
     const TListaLiniiElevi& Linii() const { return m_linii; }
     const QList<TButonFormular*>& ButoaneFormular() const { return m_butoaneFormular; }
     const QIcon& ImageList1() const { return m_imagine; }
+    QPushButton* ButonModifica() const { return m_modifica; }
+    QPushButton* ButonSterge() const { return m_sterge; }
+    // What the list says when it shows no pupil; empty while it shows some.
+    QString MesajListaGoala() const;
+    int NumarElevi() const { return static_cast<int>(m_linii.size()); }
+    int NumarAfisati() const;
 
     // Reads every pupil again, then filters.
     void Reincarca();
@@ -41,19 +49,32 @@ public:
     void Adauga();
     void Modifica();
     void Sterge();
+    // Opens the certificate of the selected pupil, as its form button does.
+    void DeschideFormularul();
+
+signals:
+    // After every reload and every search: the counts may have changed.
+    void LiniiSchimbate();
 
 private:
     QWidget* CreeazaBaraSus();
     QWidget* CreeazaBaraJos();
     void CreeazaButoaneFormular();
+    void CreeazaScurtaturi();
+    void ActualizeazaButoanele();
+    void Selecteaza(int id);
     // Runs the pupil dialog prepared by `pregateste`; reloads when something was saved.
     template <typename Pregatire>
     void EditeazaElev(Pregatire&& pregateste);
+    bool eventFilter(QObject* obiect, QEvent* event) override;
 
     QIcon m_imagine;
     QWidget* m_panel2 = nullptr;
     QLineEdit* m_cauta = nullptr;
     QTreeWidget* m_vt = nullptr;
+    QLabel* m_mesajGol = nullptr;
+    QPushButton* m_modifica = nullptr;
+    QPushButton* m_sterge = nullptr;
     TListaLiniiElevi m_linii;
     QList<TButonFormular*> m_butoaneFormular;
 };

@@ -1,5 +1,6 @@
 // The program's version: "--version" and the "Despre" window show the same text.
 #include "app/despre.h"
+#include "app/ghid.h"
 #include "app/praventmain.h"
 #include "base/versiune.h"
 #include "support/mediutest.h"
@@ -8,6 +9,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTextBrowser>
 #include <QtTest>
 
 class TestDespre : public QObject {
@@ -15,6 +17,7 @@ class TestDespre : public QObject {
 private slots:
     void versiuneaDinLiniaDeComanda();
     void fereastraDespreDinMeniu();
+    void ghidulDinMeniu();
 };
 
 void TestDespre::versiuneaDinLiniaDeComanda()
@@ -32,9 +35,9 @@ void TestDespre::fereastraDespreDinMeniu()
 {
     TMediuTest mediu(false);
     TPraventMain fereastra;
-    QCOMPARE(fereastra.menuBar()->actions().last()->text(), QString("Ajutor"));
-    QCOMPARE(fereastra.MeniuAjutor()->actions(), QList<QAction*>{fereastra.Despre1()});
-    QCOMPARE(fereastra.Despre1()->text(), QString("Despre Pravent 2006"));
+    QCOMPARE(fereastra.menuBar()->actions().last()->text(), QString("&Ajutor"));
+    QCOMPARE(fereastra.MeniuAjutor()->actions(), (QList<QAction*>{fereastra.Ghid1(), fereastra.Despre1()}));
+    QCOMPARE(fereastra.Despre1()->text(), QString("&Despre Pravent 2006"));
 
     QString titlu, versiune, dosar;
     bool aratata = false;
@@ -54,6 +57,28 @@ void TestDespre::fereastraDespreDinMeniu()
     QCOMPARE(titlu, QString("Despre Pravent 2006"));
     QCOMPARE(versiune, "Versiunea " + VersiuneProgram());
     QCOMPARE(dosar, mediu.Dosar());
+}
+
+// F1 opens the guide shipped with the program: the first day, the keys, where the data
+// lives and how to go back to a daily copy.
+void TestDespre::ghidulDinMeniu()
+{
+    TMediuTest mediu(false);
+    TPraventMain fereastra;
+    QCOMPARE(fereastra.Ghid1()->shortcut(), QKeySequence(Qt::Key_F1));
+    QString text;
+    QTimer::singleShot(0, [&] {
+        auto* ghid = qobject_cast<TGhid*>(QApplication::activeModalWidget());
+        QVERIFY(ghid);
+        text = ghid->Text()->toPlainText();
+        if (!qEnvironmentVariableIsEmpty("PRAVENT_CAPTURI"))
+            ghid->grab().save(qEnvironmentVariable("PRAVENT_CAPTURI") + "/ghid.png");
+        ghid->reject();
+    });
+    fereastra.Ghid1()->trigger();
+    for (const char* parte : {"Prima zi", "Configurare scoala", "Import din Excel", "Ctrl+F", "DB/PV2006.FDB",
+                              "pravent --restore"})
+        QVERIFY2(text.contains(QLatin1String(parte)), parte);
 }
 
 QTEST_MAIN(TestDespre)

@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTimer>
@@ -27,12 +28,17 @@ void TestMeniuTiparire::deschideTiparireaInSeriePeLiniileCautate()
         ScrieValoare(dm, QStringLiteral("ELEVI"), id, QStringLiteral("PV.FATA.C_NUME"), nume);
     }
     TPraventMain fereastra;
-    QCOMPARE(fereastra.MeniuTiparire()->title(), QStringLiteral("Tiparire"));
+    QCOMPARE(fereastra.MeniuTiparire()->title(), QStringLiteral("&Tiparire"));
     QCOMPARE(fereastra.MeniuTiparire()->actions(), QList<QAction*>{fereastra.TiparireInSerie1()});
-    QCOMPARE(fereastra.TiparireInSerie1()->text(), QStringLiteral("Tiparire in serie"));
+    QCOMPARE(fereastra.TiparireInSerie1()->text(), QStringLiteral("Tiparire in &serie"));
+
+    QCOMPARE(fereastra.StareElevi()->text(), QStringLiteral("3 elevi"));
+    QVERIFY(fereastra.StareBaza()->text().startsWith(QStringLiteral("Baza de date: ")));
+    QVERIFY(fereastra.StareBaza()->text().endsWith(QStringLiteral("/DB/PV2006.FDB")));
 
     // The dialog gets the lines the search lets through, in list order.
     fereastra.ListaElevi()->RzEdit1()->setText(QStringLiteral("BA"));
+    QCOMPARE(fereastra.StareElevi()->text(), QStringLiteral("3 elevi, 2 afisati de cautare"));
     QStringList randuri;
     QTimer::singleShot(0, [&randuri] {
         auto* dialog = qobject_cast<TTiparireInSerie*>(QApplication::activeModalWidget());

@@ -7,6 +7,7 @@
 #include "editors/editorcamptext.h"
 #include "editors/editorgenericcomplex.h"
 #include "editors/listaelevi.h"
+#include "editors/listacomuna.h"
 #include "editors/listagenerica.h"
 #include "support/datetest.h"
 #include "support/dialogmodal.h"
@@ -17,6 +18,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QtTest>
@@ -43,6 +45,7 @@ private slots:
     void esecLaSalvareLasaDialogulDeschis();
     void renuntNuReincarca();
     void modificaDinLista();
+    void tastatura();
     void listaScolii();
 
 private:
@@ -80,7 +83,8 @@ void TestListe::cautare_data()
     QTest::newRow("blanks only") << "   " << QStringList{pop, popescu, ion};
     QTest::newRow("substring") << "Pop" << QStringList{pop, popescu};
     QTest::newRow("trailing blank counts") << "Pop " << QStringList{pop};
-    QTest::newRow("case-sensitive") << "pop" << QStringList{};
+    QTest::newRow("any case") << "pop" << QStringList{pop, popescu};
+    QTest::newRow("nothing") << "Zz" << QStringList{};
     QTest::newRow("code") << "(2)" << QStringList{popescu};
 }
 
@@ -96,6 +100,10 @@ void TestListe::cautare()
     QCOMPARE(lista.LiniiAfisate().size(), 3);
     QTest::keyClicks(lista.RzEdit1(), cautat);
     QCOMPARE(lista.LiniiAfisate(), afisate);
+    QCOMPARE(lista.NumarAfisati(), int(afisate.size()));
+    QCOMPARE(lista.MesajListaGoala().isEmpty(), !afisate.isEmpty());
+    if (afisate.isEmpty())
+        QCOMPARE(lista.MesajListaGoala(), QString("Niciun elev nu se potriveste cautarii \"%1\".").arg(cautat));
     lista.Reincarca();
     QCOMPARE(lista.LiniiAfisate(), afisate);
 }
@@ -115,7 +123,8 @@ void TestListe::stergereElev()
     lista.Sterge();
     QCOMPARE(Sql("SELECT COUNT(*) FROM ELEVI"), QStringList{"2"});
     lista.Sterge();
-    QCOMPARE(prompt.Texte(TPromptTest::Fel::Confirmare), QStringList(2, "Doriti sa stergeti elevul: "));
+    QCOMPARE(prompt.Texte(TPromptTest::Fel::Confirmare),
+             QStringList(2, "Doriti sa stergeti elevul: Popescu Dan / Popescu Dan (2)?"));
     QCOMPARE(Sql("SELECT COUNT(*) FROM \"DATE\" WHERE ID_ELEVI=" + QString::number(sters)), QStringList{"0"});
     QCOMPARE(lista.RzEdit1()->text(), QString("Pop"));
     QCOMPARE(lista.LiniiAfisate(), QStringList{"Pop Ana / Pop Ana (1)"});
@@ -134,7 +143,7 @@ void TestListe::elevNouCuNotaRefuzata()
     QTest::keyClicks(nota, "4,99");
     dialog.Ok();
     QCOMPARE(dialog.result(), int(QDialog::Rejected));
-    QCOMPARE(prompt.Texte(TPromptTest::Fel::Avertisment), QStringList{"Nota este prea mica"});
+    QCOMPARE(prompt.Texte(TPromptTest::Fel::Avertisment), QStringList{"Nota este prea mica: Nota obtinuta la matematica"});
     QCOMPARE(Sql("SELECT COUNT(*) FROM ELEVI"), QStringList{"0"});
     nota->clear();
     QTest::keyClicks(nota, "9.5");
@@ -207,6 +216,63 @@ void TestListe::modificaDinLista()
     });
     lista.Modifica();
     QCOMPARE(lista.LiniiAfisate(), QStringList{"Pop Maria / Pop Maria (1900101123457)"});
+    // The pupil just saved stays selected.
+    QCOMPARE(IdSelectat(*lista.VT()), std::optional<int>(1));
+}
+
+// Every action of the list from the keyboard, and the buttons that need a pupil wait for one.
+void TestListe::tastatura()
+{
+    TPromptTest prompt;
+    TListaElevi lista;
+    lista.show();
+    QApplication::setActiveWindow(&lista);
+    QVERIFY(QTest::qWaitForWindowActive(&lista));
+    lista.Reincarca();
+    QVERIFY(lista.MesajListaGoala().contains("Primii pasi"));
+    QVERIFY(!lista.ButonModifica()->isEnabled() && !lista.ButonSterge()->isEnabled());
+
+    LaDialogulModal<TAdaugaElev>([](TAdaugaElev& d) {
+        EditorPentru<TEditorCampText>(*d.Pagina(), "C_NUME")->RzComboBox1()->setEditText("Pop");
+        d.Ok();
+    });
+    QTest::keyClick(lista.VT(), Qt::Key_Insert);
+    QCOMPARE(lista.LiniiAfisate(), QStringList{"Pop  / Pop  ()"});
+    prompt.Goleste();
+    QVERIFY(lista.MesajListaGoala().isEmpty());
+    // The new pupil is selected: the buttons that act on it are ready.
+    QVERIFY(lista.ButonModifica()->isEnabled() && lista.ButonSterge()->isEnabled());
+
+    // Back from a dialog, the list's window is the active one again.
+    const auto inLista = [&lista] {
+        QApplication::setActiveWindow(&lista);
+        lista.VT()->setFocus();
+        QVERIFY(lista.VT()->hasFocus());
+    };
+    inLista();
+    int deschise = 0;
+    LaDialogulModal<TAdaugaElev>([&deschise](TAdaugaElev& d) {
+        ++deschise;
+        QCOMPARE(d.IdElev(), 1);
+        d.Renunt();
+    });
+    QTest::keyClick(lista.VT(), Qt::Key_Return);
+    QCOMPARE(deschise, 1);
+    QCOMPARE(lista.VT()->topLevelItemCount(), 1);
+
+    inLista();
+    prompt.RaspundeLaConfirmari({false});
+    QTest::keyClick(lista.VT(), Qt::Key_Delete);
+    QCOMPARE(prompt.Texte(TPromptTest::Fel::Confirmare), QStringList{"Doriti sa stergeti elevul: Pop  / Pop  ()?"});
+
+    QTest::keyClick(lista.VT(), Qt::Key_F, Qt::ControlModifier);
+    QVERIFY(lista.RzEdit1()->hasFocus());
+    // Del in the search box edits the search, it deletes no pupil.
+    QTest::keyClicks(lista.RzEdit1(), "x");
+    QTest::keyClick(lista.RzEdit1(), Qt::Key_Backspace);
+    QTest::keyClick(lista.RzEdit1(), Qt::Key_Delete);
+    QCOMPARE(prompt.Texte(TPromptTest::Fel::Confirmare).size(), 1);
+    QCOMPARE(Sql("SELECT COUNT(*) FROM ELEVI"), QStringList{"1"});
 }
 
 void TestListe::listaScolii()
