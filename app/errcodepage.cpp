@@ -12,6 +12,25 @@
 
 namespace {
 
+// The steps of the system the program runs on: on Linux the language is the locale.
+struct TPasi {
+    const char* Titlu;
+    const char* Deschide;
+    const char* Alege;
+};
+
+#ifdef Q_OS_WIN
+const TPasi Pasi{"Instructiuni pentru Windows XP",
+                 "Apasati butonul de mai jos pentru a deschide pagina \"Regional and Language Options\" din Control "
+                 "Panel:",
+                 "Apoi mergeti in tabul \"Advanced\" si alegeti limba implicita limba Romana."};
+#else
+const TPasi Pasi{"Instructiuni pentru Linux",
+                 "Apasati butonul de mai jos pentru a deschide setarile de limba si regiune ale desktopului:",
+                 "Alegeti limba sau formatele \"Romana\" (ro_RO.UTF-8), iesiti din sesiune si intrati din nou, "
+                 "apoi porniti programul. Fara desktop: sudo dpkg-reconfigure locales si LANG=ro_RO.UTF-8."};
+#endif
+
 QLabel* Eticheta(const QString& text, int pixeli, bool aldin, const QString& culoare, QWidget* parinte)
 {
     auto* eticheta = new QLabel(text, parinte);
@@ -46,19 +65,15 @@ TErrCodePage::TErrCodePage(QWidget* parent)
         QStringLiteral("Limba implicita a programelor pentru calculatorul dumneavoastra nu este limba romana. Pentru a "
                        "putea tipari diplomele CU DIACRITICE este necesar sa stabiliti limba implicita limba romana."),
         13, false, QString(), this));
-    asezare->addWidget(Eticheta(QStringLiteral("Instructiuni pentru Windows XP"), 13, true, QString(), this));
+    asezare->addWidget(Eticheta(QString::fromUtf8(Pasi.Titlu), 13, true, QString(), this));
 
     auto* pasi = new QGridLayout();
     pasi->addWidget(Eticheta(QStringLiteral("(1)"), 24, true, maro, this), 0, 0, 2, 1, Qt::AlignTop);
-    pasi->addWidget(Eticheta(QStringLiteral("Apasati butonul de mai jos pentru a deschide pagina \"Regional and "
-                                            "Language Options\" din Control Panel:"),
-                             13, false, QString(), this),
+    pasi->addWidget(Eticheta(QString::fromUtf8(Pasi.Deschide), 13, false, QString(), this),
                     0, 1);
     pasi->addWidget(m_rzBitBtn1, 1, 1, Qt::AlignLeft);
     pasi->addWidget(Eticheta(QStringLiteral("(2)"), 24, true, maro, this), 2, 0, Qt::AlignTop);
-    pasi->addWidget(Eticheta(QStringLiteral("Apoi mergeti in tabul \"Advanced\" si alegeti limba implicita limba "
-                                            "Romana."),
-                             13, false, QString(), this),
+    pasi->addWidget(Eticheta(QString::fromUtf8(Pasi.Alege), 13, false, QString(), this),
                     2, 1);
     pasi->setColumnStretch(1, 1);
     asezare->addLayout(pasi);

@@ -4,6 +4,7 @@
 #include "app/pornireinteractiva.h"
 #include "app/praventmain.h"
 #include "app/splash.h"
+#include "app/traducereqt.h"
 #include "base/semnale.h"
 #include "base/userprompt.h"
 #include "base/versiune.h"
@@ -31,6 +32,7 @@ int main(int argc, char* argv[])
 {
     FaraAfisajPentruLiniaDeComanda(argc, argv);
     QApplication aplicatie(argc, argv);
+    InstaleazaTraducereaQt(aplicatie);
     // From the very start, so that a signal before the database engine is loaded also ends
     // the program cleanly; the data module installs them again after the engine has.
     InstaleazaOprireaLaSemnal();

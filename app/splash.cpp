@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QStringEncoder>
+#include <QKeyEvent>
 #include <QTimer>
 
 #include <clocale>
@@ -99,10 +100,28 @@ void TSplashForm::ConectareServerClick()
 void TSplashForm::Timer1Timer()
 {
     ++m_ticuri;
-    if (m_ticuri > 50) {
-        m_timer1->stop();
-        accept();
-    }
+    if (m_ticuri > 50)
+        Inchide();
+}
+
+void TSplashForm::Inchide()
+{
+    m_timer1->stop();
+    accept();
+}
+
+void TSplashForm::mousePressEvent(QMouseEvent*)
+{
+    Inchide();
+}
+
+void TSplashForm::keyPressEvent(QKeyEvent* event)
+{
+    // Tab still reaches "Conectare la server...".
+    if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab)
+        QDialog::keyPressEvent(event);
+    else
+        Inchide();
 }
 
 bool CodePageEste1250()

@@ -7,7 +7,8 @@ class QLabel;
 class QPushButton;
 class QTimer;
 
-// The picture shown while the program starts; it closes itself on its 51st tick.
+// The picture shown while the program starts; it closes itself on its 51st tick, or at
+// once on a click or a key.
 class TSplashForm : public QDialog {
     Q_OBJECT
 public:
@@ -25,7 +26,13 @@ public:
     // what was chosen.
     void ConectareServerClick();
 
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
+    void Inchide();
+
     QLabel* m_image1;
     QLabel* m_label1;
     QPushButton* m_conectareServer;

@@ -4,11 +4,15 @@
 #include "app/errcodepage.h"
 #include "app/praventmain.h"
 #include "app/splash.h"
+#include "app/traducereqt.h"
 #include "base/versiune.h"
 #include "profile/profilpv.h"
 
 #include <QAction>
+#include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QTimer>
@@ -26,6 +30,7 @@ private slots:
     void aDouaInregistrareEsteRefuzata();
     void meniulConfigurare();
     void fereastraPeEcranMic();
+    void texteleQtInRomana();
 };
 
 void TestFereastra::versiune_data()
@@ -79,6 +84,18 @@ void TestFereastra::splashSeInchideLaAl51leaTic()
     splash.Timer1Timer();
     QVERIFY(!splash.isVisible());
     QCOMPARE(splash.result(), int(QDialog::Accepted));
+
+    // A click or a key does not wait for the ticks.
+    TSplashForm clic;
+    clic.show();
+    QTest::mouseClick(&clic, Qt::LeftButton, {}, QPoint(240, 100));
+    QVERIFY(!clic.isVisible());
+    QVERIFY(!clic.Timer1()->isActive());
+    TSplashForm tasta;
+    tasta.show();
+    QTest::keyClick(&tasta, Qt::Key_Escape);
+    QVERIFY(!tasta.isVisible());
+    QCOMPARE(tasta.result(), int(QDialog::Accepted));
 }
 
 void TestFereastra::dialogulDeLimba()
@@ -91,7 +108,14 @@ void TestFereastra::dialogulDeLimba()
     for (const QLabel* eticheta : dialog.findChildren<QLabel*>())
         texte << eticheta->text();
     QVERIFY(texte.contains("Am identificat o problema"));
+#ifdef Q_OS_WIN
     QVERIFY(texte.contains("Instructiuni pentru Windows XP"));
+#else
+    // Linux has no Control Panel: the steps name the locale.
+    QVERIFY(texte.contains("Instructiuni pentru Linux"));
+    QVERIFY(texte.join(' ').contains("ro_RO.UTF-8"));
+    QVERIFY(!texte.join(' ').contains("Control Panel"));
+#endif
     dialog.show();
     dialog.RzBitBtn2()->click();
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
@@ -122,9 +146,10 @@ void TestFereastra::meniulConfigurare()
     QStringList articole;
     for (const QAction* articol : fereastra.MeniuConfigurare()->actions())
         articole << (articol->isSeparator() ? QString("-") : articol->text());
-    QCOMPARE(articole, (QStringList{"Configurare imprimanta", "Format note", "-", "Configurare sablon diploma",
-                                    "Configurare scoala", "-", "Import din Excel", "-",
-                                    "Conectare la server"}));
+    QCOMPARE(articole, (QStringList{"Configurare &imprimanta", "&Format note", "-", "Configurare sablon &diploma",
+                                    "Configurare &scoala", "-", "Import din &Excel", "-", "&Conectare la server", "-",
+                                    "I&esire"}));
+    QCOMPARE(fereastra.Iesire1()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
     QVERIFY(fereastra.Formatnote1()->isEnabled());
     QVERIFY(fereastra.ImportdinExcel1()->isEnabled());
 }
@@ -137,6 +162,29 @@ void TestFereastra::fereastraPeEcranMic()
     const QRect zona = ZonaLucruSubMouse();
     fereastra.setWindowState(Qt::WindowNoState);
     QCOMPARE(fereastra.size(), QSize(zona.width() - 30, zona.height() - 30));
+}
+
+// Qt's own buttons, edit menus and file dialogs speak Romanian once the program's
+// translation is installed.
+void TestFereastra::texteleQtInRomana()
+{
+    InstaleazaTraducereaQt(*qApp);
+    QDialogButtonBox butoane(QDialogButtonBox::Yes | QDialogButtonBox::No | QDialogButtonBox::Cancel);
+    QCOMPARE(butoane.button(QDialogButtonBox::Yes)->text(), QString("&Da"));
+    QCOMPARE(butoane.button(QDialogButtonBox::No)->text(), QString("&Nu"));
+    QCOMPARE(butoane.button(QDialogButtonBox::Cancel)->text(), QString("Renunt"));
+    QLineEdit camp;
+    const std::unique_ptr<QMenu> meniu(camp.createStandardContextMenu());
+    QStringList articole;
+    for (const QAction* articol : meniu->actions())
+        articole << articol->text().section(u'\t', 0, 0);
+    QVERIFY2(articole.contains("&Copiaza") && articole.contains("&Lipeste"), qPrintable(articole.join('|')));
+    QFileDialog dialog;
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    QStringList etichete;
+    for (const QLabel* eticheta : dialog.findChildren<QLabel*>())
+        etichete << eticheta->text();
+    QVERIFY2(etichete.contains("Cauta in:") && etichete.contains("&Nume fisier:"), qPrintable(etichete.join('|')));
 }
 
 QTEST_MAIN(TestFereastra)
