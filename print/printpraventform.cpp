@@ -2,11 +2,18 @@
 
 #include "base/eroare.h"
 #include "forms/definitieformular.h"
+#include "forms/geometrieformular.h"
 #include "forms/formulardeprintat.h"
 #include "forms/particularizaretextarea.h"
 #include "print/tiparirediploma.h"
 
+#include <QCursor>
+#include <algorithm>
+#include <QGuiApplication>
 #include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QTabBar>
 #include <QScrollArea>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -15,6 +22,9 @@ namespace {
 
 const double PasZoom = 1.1;
 const double PasZoomInapoi = 0.9090909090909091;
+// The tool strip and the empty strip at the bottom, and a title bar the window manager adds.
+const int InaltimeBare = 28 + 33;
+const int BaraDeTitlu = 32;
 
 } // namespace
 
@@ -39,7 +49,7 @@ TPrintPraventForm::TPrintPraventForm(QWidget* parent) : TTemplate(parent), m_tab
     asezare->addWidget(BaraDeUnelte());
     asezare->addWidget(m_taburi, 1);
     asezare->addWidget(jos);
-    setWindowState(Qt::WindowMaximized);
+    AlegeMarimea();
     // A damaged overrides file is reported now, not in the middle of painting.
     ListaParticularizari();
 }
@@ -51,9 +61,14 @@ QWidget* TPrintPraventForm::BaraDeUnelte()
     m_tipareste = Buton(bara, QStringLiteral("Tipareste"), 3);
     m_mareste = Buton(bara, QStringLiteral("Mareste"), 102);
     m_micsoreaza = Buton(bara, QStringLiteral("Micsoreaza"), 201);
+    m_paginaIntreaga = Buton(bara, QStringLiteral("Pagina intreaga"), 300);
+    m_inchide = Buton(bara, QStringLiteral("Inchide"), 399);
+    m_inchide->setToolTip(QStringLiteral("Inchide (Esc)"));
     connect(m_tipareste, &QPushButton::clicked, this, &TPrintPraventForm::Tipareste);
     connect(m_mareste, &QPushButton::clicked, this, &TPrintPraventForm::Mareste);
     connect(m_micsoreaza, &QPushButton::clicked, this, &TPrintPraventForm::Micsoreaza);
+    connect(m_paginaIntreaga, &QPushButton::clicked, this, &TPrintPraventForm::PaginaIntreaga);
+    connect(m_inchide, &QPushButton::clicked, this, &QDialog::reject);
     return bara;
 }
 
@@ -63,6 +78,33 @@ QPushButton* TPrintPraventForm::Buton(QWidget* bara, const QString& text, int x)
     buton->setGeometry(x, 2, 96, 24);
     buton->setFocusPolicy(Qt::NoFocus);
     return buton;
+}
+
+// Large enough for a whole page at its zoom on the screen under the mouse, or the whole
+// work area of a screen too small for that. The geometry is set even when maximised, so
+// that without a window manager the window never opens small in a corner.
+void TPrintPraventForm::AlegeMarimea()
+{
+    const QScreen* ecran = QGuiApplication::screenAt(QCursor::pos());
+    if (!ecran)
+        ecran = QGuiApplication::primaryScreen();
+    if (!ecran) {
+        setWindowState(Qt::WindowMaximized);
+        return;
+    }
+    const QRect zona = ecran->availableGeometry();
+    const double dpi = PageDpi(m_fata->Zoom());
+    const int rame = 2 * m_taburi->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + 8;
+    const QSize dorita(MmToPixels(dpi, m_fata->Latime()) + rame,
+                       MmToPixels(dpi, m_fata->Inaltime()) + rame + InaltimeBare + m_taburi->tabBar()->sizeHint().height());
+    if (dorita.width() <= zona.width() && dorita.height() + BaraDeTitlu <= zona.height()) {
+        resize(dorita);
+        move(zona.left() + (zona.width() - dorita.width()) / 2,
+             zona.top() + (zona.height() - dorita.height() - BaraDeTitlu) / 2);
+        return;
+    }
+    setGeometry(zona);
+    setWindowState(Qt::WindowMaximized);
 }
 
 void TPrintPraventForm::AdaugaTab(TFormularDePrintat* pagina, const QString& titlu)
@@ -91,6 +133,17 @@ void TPrintPraventForm::Mareste()
 {
     TFormularDePrintat* pagina = PaginaSelectata();
     pagina->SetZoom(pagina->Zoom() * PasZoom);
+}
+
+void TPrintPraventForm::PaginaIntreaga()
+{
+    TFormularDePrintat* pagina = PaginaSelectata();
+    const QSize loc = static_cast<QScrollArea*>(m_taburi->currentWidget())->maximumViewportSize();
+    const double dpi = PageDpi(100);
+    const double latime = MmToPixels(dpi, pagina->Latime());
+    const double inaltime = MmToPixels(dpi, pagina->Inaltime());
+    // A hair under the exact fit, so that rounding never brings a scroll bar back.
+    pagina->SetZoom(100 * std::min(loc.width() / latime, loc.height() / inaltime) * 0.998);
 }
 
 void TPrintPraventForm::Micsoreaza()

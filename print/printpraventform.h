@@ -23,16 +23,21 @@ public:
     QPushButton* ButonTipareste() const { return m_tipareste; }
     QPushButton* ButonMareste() const { return m_mareste; }
     QPushButton* ButonMicsoreaza() const { return m_micsoreaza; }
+    QPushButton* ButonPaginaIntreaga() const { return m_paginaIntreaga; }
+    QPushButton* ButonInchide() const { return m_inchide; }
 
     // Prints the page of the selected tab.
     void Tipareste();
     void Mareste();
     void Micsoreaza();
+    // The zoom that shows the selected page whole in the window.
+    void PaginaIntreaga();
 
 private:
     QWidget* BaraDeUnelte();
     QPushButton* Buton(QWidget* bara, const QString& text, int x);
     void AdaugaTab(TFormularDePrintat* pagina, const QString& titlu);
+    void AlegeMarimea();
 
     QTabWidget* m_taburi;
     TFormularDePrintat* m_fata = nullptr;
@@ -40,4 +45,6 @@ private:
     QPushButton* m_tipareste = nullptr;
     QPushButton* m_mareste = nullptr;
     QPushButton* m_micsoreaza = nullptr;
+    QPushButton* m_paginaIntreaga = nullptr;
+    QPushButton* m_inchide = nullptr;
 };

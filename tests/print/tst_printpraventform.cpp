@@ -4,7 +4,10 @@
 #include "print/printpraventform.h"
 #include "support/mediutest.h"
 
+#include <QGuiApplication>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QtTest>
 
@@ -18,6 +21,7 @@ private slots:
     void paginileSiAriile();
     void ariiPeCaractere();
     void zoomulPaginiiSelectate();
+    void seDeschideMareSiArataPaginaIntreaga();
 
 private:
     std::unique_ptr<TMediuTest> m_mediu;
@@ -147,6 +151,36 @@ void TestPrintPraventForm::zoomulPaginiiSelectate()
     formular.ButonMicsoreaza()->click();
     QVERIFY(qFuzzyCompare(formular.Spate()->Zoom(), 100.0 / 1.1));
     QVERIFY(qFuzzyCompare(formular.Fata()->Zoom(), 121.0));
+}
+
+// The preview never opens small in a corner: it takes the screen, "Pagina intreaga" fits
+// the selected page to the window, and "Inchide" or Escape close it.
+void TestPrintPraventForm::seDeschideMareSiArataPaginaIntreaga()
+{
+    TPrintPraventForm formular;
+    const QRect zona = QGuiApplication::primaryScreen()->availableGeometry();
+    QVERIFY2(zona.contains(formular.geometry()), "outside the screen");
+    QVERIFY(formular.width() >= qMin(zona.width(), MmToPixels(PageDpi(100), 295.973)));
+    QCOMPARE(formular.ButonPaginaIntreaga()->text(), QString("Pagina intreaga"));
+    QCOMPARE(formular.ButonInchide()->text(), QString("Inchide"));
+
+    formular.resize(700, 520);
+    formular.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&formular));
+    formular.Taburi()->setCurrentIndex(1);
+    formular.ButonPaginaIntreaga()->click();
+    const QSize loc = static_cast<QScrollArea*>(formular.Taburi()->currentWidget())->maximumViewportSize();
+    const QSize pagina = formular.Spate()->size();
+    QVERIFY2(pagina.width() <= loc.width() && pagina.height() <= loc.height(),
+             qPrintable(QString("%1x%2 in %3x%4").arg(pagina.width()).arg(pagina.height()).arg(loc.width()).arg(loc.height())));
+    QVERIFY(pagina.width() >= loc.width() - 4 || pagina.height() >= loc.height() - 4);
+    QCOMPARE(formular.Fata()->Zoom(), 100.0);
+
+    QTest::keyClick(&formular, Qt::Key_Escape);
+    QVERIFY(!formular.isVisible());
+    formular.show();
+    formular.ButonInchide()->click();
+    QVERIFY(!formular.isVisible());
 }
 
 QTEST_MAIN(TestPrintPraventForm)
