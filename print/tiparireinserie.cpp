@@ -23,6 +23,11 @@ enum TColoana { ColoanaElev, ColoanaProbleme };
 // The pupil's place in the list it came from: printing follows that order.
 const int RolPozitie = Qt::UserRole;
 
+QString NumarPagini(int numar)
+{
+    return numar == 1 ? QStringLiteral("o pagina") : QStringLiteral("%1 pagini").arg(numar);
+}
+
 } // namespace
 
 TTiparireInSerie::TTiparireInSerie(const TLiniiAfisate& elevi, QWidget* parent)
@@ -56,18 +61,24 @@ QWidget* TTiparireInSerie::Optiuni()
     m_ordine = new QComboBox;
     m_ordine->addItems({QStringLiteral("in ordinea listei"), QStringLiteral("in ordine inversa")});
     m_bifati = new QLabel;
-    m_tipareste = new QPushButton(QStringLiteral("Tipareste"));
+    m_tipareste = new QPushButton(QStringLiteral("&Tipareste"));
     auto* renunt = new QPushButton(QStringLiteral("Renunt"));
+    m_bifeazaTot = new QPushButton(QStringLiteral("&Bifeaza tot"));
+    m_debifeazaTot = new QPushButton(QStringLiteral("&Debifeaza tot"));
+    connect(m_bifeazaTot, &QPushButton::clicked, this, [this] { BifeazaToti(Qt::Checked); });
+    connect(m_debifeazaTot, &QPushButton::clicked, this, [this] { BifeazaToti(Qt::Unchecked); });
     connect(m_tipareste, &QPushButton::clicked, this, &TTiparireInSerie::Tipareste);
     connect(renunt, &QPushButton::clicked, this, &TTiparireInSerie::Renunt);
     asezare->addWidget(new QLabel(QStringLiteral("Pagina:")), 0, 0);
     asezare->addWidget(m_pagina, 0, 1);
     asezare->addWidget(new QLabel(QStringLiteral("Ordinea:")), 1, 0);
     asezare->addWidget(m_ordine, 1, 1);
-    asezare->addWidget(m_bifati, 0, 2, 2, 1, Qt::AlignCenter);
-    asezare->addWidget(m_tipareste, 0, 3);
-    asezare->addWidget(renunt, 1, 3);
-    asezare->setColumnStretch(2, 1);
+    asezare->addWidget(m_bifeazaTot, 0, 2);
+    asezare->addWidget(m_debifeazaTot, 1, 2);
+    asezare->addWidget(m_bifati, 0, 3, 2, 1, Qt::AlignCenter);
+    asezare->addWidget(m_tipareste, 0, 4);
+    asezare->addWidget(renunt, 1, 4);
+    asezare->setColumnStretch(3, 1);
     return bara;
 }
 
@@ -129,6 +140,27 @@ void TTiparireInSerie::Debifeaza(const TLiniiAfisate& tiparite)
     }
 }
 
+void TTiparireInSerie::BifeazaToti(Qt::CheckState stare)
+{
+    for (int i = 0; i < m_lista->topLevelItemCount(); ++i)
+        m_lista->topLevelItem(i)->setCheckState(ColoanaElev, stare);
+}
+
+bool TTiparireInSerie::AcceptaConstatarile() const
+{
+    QStringList nume;
+    for (int i = 0; i < m_lista->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* rand = m_lista->topLevelItem(i);
+        if (rand->checkState(ColoanaElev) == Qt::Checked && !rand->text(ColoanaProbleme).isEmpty())
+            nume << QStringLiteral("- ") + rand->text(ColoanaElev);
+    }
+    if (nume.isEmpty())
+        return true;
+    return Prompt().Confirma(QStringLiteral("Datele acestor elevi bifati nu sunt in regula:\n%1\n\nTipariti totusi "
+                                            "diplomele lor?")
+                                 .arg(nume.join(u'\n')));
+}
+
 void TTiparireInSerie::Tipareste()
 {
     const TLiniiAfisate alesi = DeTiparit();
@@ -136,9 +168,18 @@ void TTiparireInSerie::Tipareste()
         Prompt().Informatie(QStringLiteral("Va rog bifati cel putin un elev!"));
         return;
     }
+    if (!AcceptaConstatarile())
+        return;
     TProgresFereastra progres(this);
     const TRezultatSerie rezultat = TiparesteSeria(alesi, PaginaDinIndex(m_pagina->currentIndex()), progres);
     Debifeaza(TLiniiAfisate(alesi.cbegin(), alesi.cbegin() + rezultat.Tiparite));
-    if (rezultat.Incheiata)
+    if (rezultat.Incheiata) {
+        Prompt().Informatie(QStringLiteral("Tiparirea s-a incheiat: %1 trimise la imprimanta.")
+                                .arg(NumarPagini(rezultat.Tiparite)));
         accept();
+    } else if (rezultat.Tiparite > 0) {
+        Prompt().Informatie(QStringLiteral("Tiparirea s-a oprit: %1 trimise la imprimanta. Elevii netipariti au "
+                                           "ramas bifati.")
+                                .arg(NumarPagini(rezultat.Tiparite)));
+    }
 }

@@ -26,13 +26,16 @@ public:
     QComboBox* Ordine() const { return m_ordine; }
     QLabel* Bifati() const { return m_bifati; }
     QPushButton* ButonTipareste() const { return m_tipareste; }
+    QPushButton* ButonBifeazaTot() const { return m_bifeazaTot; }
+    QPushButton* ButonDebifeazaTot() const { return m_debifeazaTot; }
 
     // The ticked pupils in the order they are printed.
     TLiniiAfisate DeTiparit() const;
 
-    // Prints the chosen side for the ticked pupils. Pupils whose card went out are unticked,
-    // so that after a stop the next press goes on from where the job ended; the dialog
-    // closes when every card went out.
+    // Prints the chosen side for the ticked pupils, after asking when some of them have
+    // findings. Pupils whose card went out are unticked, so that after a stop the next press
+    // goes on from where the job ended; the user is told how many pages went to the printer,
+    // and the dialog closes when every card went out.
     void Tipareste();
     void Renunt() { reject(); }
 
@@ -42,6 +45,9 @@ private:
     QTreeWidgetItem* Rand(const TLinieAfisata& linie, int pozitie, const QStringList& constatari);
     void ArataBifati();
     void Debifeaza(const TLiniiAfisate& tiparite);
+    void BifeazaToti(Qt::CheckState stare);
+    // Whether the user still wants them printed when ticked pupils have findings.
+    bool AcceptaConstatarile() const;
 
     TLiniiAfisate m_elevi;
     QTreeWidget* m_lista;
@@ -49,4 +55,6 @@ private:
     QComboBox* m_ordine;
     QLabel* m_bifati;
     QPushButton* m_tipareste;
+    QPushButton* m_bifeazaTot;
+    QPushButton* m_debifeazaTot;
 };

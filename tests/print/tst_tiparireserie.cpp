@@ -18,6 +18,7 @@
 #include "support/procestest.h"
 #include "support/prompttest.h"
 
+#include <QPushButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -344,13 +345,28 @@ void TestTiparireSerie::dialogulPuneProblemeleIntaiSiNuLeTipareste()
     for (const TLinieAfisata& l : dialog.DeTiparit())
         ordine << l.Id;
     QCOMPARE(ordine, (QList<int>{m_id.at(2), m_id.at(1), gresit, m_id.at(0)}));
+    // Ticked with its findings, it is printed only if the user says so.
+    m_mesaje->RaspundeLaConfirmari({false});
+    dialog.Tipareste();
+    QCOMPARE(m_mesaje->Texte(TPromptTest::Fel::Confirmare),
+             QStringList{QStringLiteral("Datele acestor elevi bifati nu sunt in regula:\n- DOBRE IOANA\n\nTipariti "
+                                        "totusi diplomele lor?")});
+    QVERIFY(m_pdf->Fisiere().isEmpty());
+    m_mesaje->Goleste();
+
+    dialog.ButonDebifeazaTot()->click();
+    QCOMPARE(dialog.Bifati()->text(), QStringLiteral("Bifati: 0 din 4"));
+    dialog.ButonBifeazaTot()->click();
+    QCOMPARE(dialog.Bifati()->text(), QStringLiteral("Bifati: 4 din 4"));
 
     // Left unticked it is not printed; the others print in list order.
     lista.topLevelItem(0)->setCheckState(0, Qt::Unchecked);
     dialog.Ordine()->setCurrentIndex(0);
     TRaspunsPrompt prompt;
     dialog.Tipareste();
-    QVERIFY(m_mesaje->Mesaje().isEmpty());
+    QCOMPARE(m_mesaje->Texte(TPromptTest::Fel::Informatie),
+             QStringList{QStringLiteral("Tiparirea s-a incheiat: 3 pagini trimise la imprimanta.")});
+    QCOMPARE(m_mesaje->Mesaje().size(), 1);
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     const auto pagini = CuvintePePagini(m_pdf->Fisiere().value(0));
     VerificaPaginile(pagini, {0, 1, 2}, 0, {TPaginaCertificat::Fata, 0.5, -0.5, false});
