@@ -29,6 +29,11 @@ QString TAlegereColoana::Coloana() const
     return m_edit->text();
 }
 
+void TAlegereColoana::PuneColoana(const QString& litere)
+{
+    m_edit->setText(litere);
+}
+
 void TAlegereColoana::Alege()
 {
     TExcelSelectieColoana* dialog = m_dialog ? m_dialog() : nullptr;

@@ -19,6 +19,8 @@ public:
 
     QString Coloana() const;
     void Alege();
+    // A column chosen before, for the same layout of sheet.
+    void PuneColoana(const QString& litere);
 
     QLineEdit* Edit() const { return m_edit; }
     QToolButton* Buton() const { return m_buton; }

@@ -53,6 +53,7 @@ TBrvExcelImportFrame::TBrvExcelImportFrame(const TCampImportabil& camp, TAlegere
     : QFrame(parent),
       m_idCamp(camp.IdCamp),
       m_codFormular(camp.CodFormular),
+      m_eticheta(camp.EtichetaCurata),
       m_moduri(new QListWidget(this)),
       m_nuImport(new QCheckBox(QStringLiteral("NU import date pentru aceasta coloana"), this)),
       m_subPagini(new QStackedWidget(this))
@@ -146,6 +147,16 @@ TSursaCamp TBrvExcelImportFrame::Sursa() const
     sursa.TextFete = m_textFete->text();
     sursa.TextBaieti = m_textBaieti->text();
     return sursa;
+}
+
+void TBrvExcelImportFrame::Aplica(const TSursaCamp& sursa)
+{
+    m_nuImport->setChecked(sursa.NuImport);
+    m_moduri->setCurrentRow(int(sursa.Mod));
+    m_coloana->PuneColoana(sursa.Coloana);
+    m_constanta->setText(sursa.Constanta);
+    m_textFete->setText(sursa.TextFete);
+    m_textBaieti->setText(sursa.TextBaieti);
 }
 
 void TBrvExcelImportFrame::Verifica() const

@@ -20,10 +20,13 @@ public:
 
     const QString& IdCamp() const { return m_idCamp; }
     const QString& CodFormular() const { return m_codFormular; }
+    const QString& Eticheta() const { return m_eticheta; }
 
     TModSursa Mod() const;
     // What the page says, for the import.
     TSursaCamp Sursa() const;
+    // Makes the page say it again, as remembered from an earlier import.
+    void Aplica(const TSursaCamp& sursa);
     // The page's "PaginaOk" check: a mode that reads a column needs one, unless the field
     // is not imported.
     void Verifica() const;
@@ -44,6 +47,7 @@ private:
 
     QString m_idCamp;
     QString m_codFormular;
+    QString m_eticheta;
     QListWidget* m_moduri;
     QCheckBox* m_nuImport;
     QStackedWidget* m_subPagini;

@@ -77,6 +77,23 @@ TSursaCamp SursaDinText(const QString& idCamp, const QString& mod)
     throw EEroare(QStringLiteral("%1: modul \"%2\" nu este cunoscut; modurile sunt %3.").arg(pentru, tip, Moduri));
 }
 
+QString TextSursa(const TSursaCamp& sursa)
+{
+    switch (sursa.Mod) {
+    case TModSursa::Constanta:
+        return QStringLiteral("constanta:") + sursa.Constanta;
+    case TModSursa::DinCnp:
+        return QStringLiteral("cnp:%1/%2").arg(sursa.TextFete, sursa.TextBaieti);
+    case TModSursa::PrimaParte:
+        return QStringLiteral("prima:") + sursa.Coloana;
+    case TModSursa::ADouaParte:
+        return QStringLiteral("adoua:") + sursa.Coloana;
+    case TModSursa::Coloana:
+        break;
+    }
+    return QStringLiteral("coloana:") + sursa.Coloana;
+}
+
 std::vector<TSursaCamp> SurseDinComanda(const TComandaImport& comanda, const std::vector<TCampImportabil>& importabile)
 {
     QSet<QString> formulareProfil;

@@ -20,6 +20,8 @@ struct TComandaImport {
 // "coloana:B", "constanta:TEXT", "cnp:TEXT_FETE/TEXT_BAIETI", "prima:B" or "adoua:B" as the
 // source of field idCamp; anything else is an error.
 TSursaCamp SursaDinText(const QString& idCamp, const QString& mod);
+// The mode text SursaDinText reads back as this source.
+QString TextSursa(const TSursaCamp& sursa);
 
 // One source for every importable field, in their order: the fields named in comanda with
 // their modes, every other field (and every field of a form left out) not imported. An

@@ -188,6 +188,25 @@ QString EtichetaCurata(const QString& eticheta)
     return curata;
 }
 
+QString DescriereSursa(const TSursaCamp& sursa)
+{
+    if (sursa.NuImport)
+        return QStringLiteral("nu se preia");
+    switch (sursa.Mod) {
+    case TModSursa::Coloana:
+        return QStringLiteral("coloana %1").arg(sursa.Coloana);
+    case TModSursa::PrimaParte:
+        return QStringLiteral("primul cuvant din coloana %1").arg(sursa.Coloana);
+    case TModSursa::ADouaParte:
+        return QStringLiteral("restul textului din coloana %1").arg(sursa.Coloana);
+    case TModSursa::Constanta:
+        return QStringLiteral("textul \"%1\" la toti elevii").arg(sursa.Constanta);
+    case TModSursa::DinCnp:
+        return QStringLiteral("\"%1\" la fete, \"%2\" la baieti").arg(sursa.TextFete, sursa.TextBaieti);
+    }
+    return {};
+}
+
 QString ValoareSursa(const TSursaCamp& sursa, const TListaColoaneExcel& coloane, int rand, const QString& cnp)
 {
     switch (sursa.Mod) {

@@ -42,6 +42,10 @@ struct TSursaCamp {
     QString TextBaieti;
 };
 
+// Where a source takes its value from, in the user's words: "coloana D", "constanta \"x\"",
+// "nu se preia" ...
+QString DescriereSursa(const TSursaCamp& sursa);
+
 // The value a source gives for row `rand` of the sheet whose CNP text is `cnp`; a column
 // that is not among `coloane` gives the empty text.
 QString ValoareSursa(const TSursaCamp& sursa, const TListaColoaneExcel& coloane, int rand, const QString& cnp);

@@ -6,10 +6,12 @@
 #include "base/userprompt.h"
 #include "db/valoarecamp.h"
 #include "import/alegerecoloana.h"
+#include "import/asezareimport.h"
 #include "import/brvexcelimportframe.h"
 #include "import/butonpaginaok.h"
 #include "import/cursorasteptare.h"
 #include "import/excelselectiecoloana.h"
+#include "import/foaie.h"
 #include "import/registru.h"
 #include "import/textepagini.h"
 #include "print/progresserie.h"
@@ -81,7 +83,13 @@ TImportExcelExpert::TImportExcelExpert(const std::vector<TCampImportabil>& campu
     m_pagini->addWidget(PaginaFisierNoua());
     m_pagini->addWidget(PaginaCnpNoua());
     auto* gata = new QWidget;
-    AsezarePagina(gata, QStringLiteral("Toate datele necesare au fost identificate"))->addStretch();
+    QVBoxLayout* asezareGata = AsezarePagina(gata, QStringLiteral("Toate datele necesare au fost identificate"));
+    m_rezumat = TextPagina(QString());
+    m_rezumat->setObjectName(QStringLiteral("Rezumat"));
+    m_rezumat->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    asezareGata->addWidget(m_rezumat);
+    asezareGata->addWidget(TextPagina(QStringLiteral("Apasati \"Inainte\" pentru a incepe preluarea.")));
+    asezareGata->addStretch();
     m_pagini->addWidget(gata);
     m_pagini->addWidget(PaginaFormulareNoua());
     for (const TCampImportabil& camp : campuri)
@@ -126,7 +134,9 @@ QWidget* TImportExcelExpert::PaginaFisierNoua()
     asezare->addWidget(new QLabel(QStringLiteral("Numele fisierului:")));
     auto* rand = new QHBoxLayout;
     m_numeFisier = new QLineEdit;
-    m_numeFisier->setReadOnly(true);
+    m_numeFisier->setObjectName(QStringLiteral("NumeFisier"));
+    connect(m_numeFisier, &QLineEdit::editingFinished, this,
+            [this] { RuleazaCuEroare([this] { DeschideNumeleTastat(); }); });
     m_cauta = new QPushButton(QStringLiteral("Cauta ..."));
     m_cauta->setAutoDefault(false);
     rand->addWidget(m_numeFisier, 1);
@@ -152,6 +162,12 @@ QWidget* TImportExcelExpert::PaginaCnpNoua()
     m_coloanaCnp = new TAlegereColoana([this] { return SelectieColoana(); });
     m_coloanaCnp->setMaximumWidth(200);
     asezare->addWidget(m_coloanaCnp);
+    m_asezareRegasita = TextPagina(QStringLiteral(
+        "Foaia are acelasi cap de tabel ca una preluata inainte: am completat alegerile de atunci (coloana CNP-ului "
+        "si sursa fiecarui camp). Le puteti schimba pe fiecare pagina."));
+    m_asezareRegasita->setObjectName(QStringLiteral("AsezareRegasita"));
+    m_asezareRegasita->hide();
+    asezare->addWidget(m_asezareRegasita);
     asezare->addStretch();
     new TButonPaginaOk(
         [this] {
@@ -195,7 +211,35 @@ int TImportExcelExpert::PaginaCurenta() const
 
 void TImportExcelExpert::Arata(int pagina)
 {
+    if (pagina == PaginaGata)
+        m_rezumat->setText(TextRezumat());
     m_pagini->setCurrentIndex(pagina);
+}
+
+QString TImportExcelExpert::TextRezumat() const
+{
+    int cuCnp = 0;
+    if (const TColoanaExcel* cnp = m_coloane.Coloana(m_coloanaCnp->Coloana()))
+        for (const QString& text : cnp->Texte())
+            cuCnp += PareCNP(text) ? 1 : 0;
+    QString text = QStringLiteral("Fisierul: %1\nFoaia de calcul: %2\nCNP-ul din coloana %3: %4 randuri cu CNP.\n")
+                       .arg(m_numeFisier->text(), m_foi->currentText(), m_coloanaCnp->Coloana())
+                       .arg(cuCnp);
+    QStringList campuri;
+    for (const TBrvExcelImportFrame* camp : m_campuri)
+        if (m_formulareBifate.contains(camp->CodFormular()))
+            campuri << QStringLiteral("    %1: %2").arg(camp->Eticheta(), DescriereSursa(camp->Sursa()));
+    if (!campuri.isEmpty())
+        text += QStringLiteral("\nCampurile:\n") + campuri.join(u'\n');
+    return text;
+}
+
+void TImportExcelExpert::DeschideNumeleTastat()
+{
+    const QString cale = QDir::fromNativeSeparators(m_numeFisier->text().trimmed());
+    if (cale.isEmpty() || cale == QDir::fromNativeSeparators(m_fisierDeschis))
+        return;
+    DeschideFisier(cale);
 }
 
 void TImportExcelExpert::Inainte()
@@ -288,7 +332,8 @@ void TImportExcelExpert::DeschideFisier(const QString& cale)
     std::unique_ptr<TRegistru> registru = DeschideRegistru(cale);
     const QStringList foi = registru->Foi();
     m_registru = std::move(registru);
-    m_numeFisier->setText(QDir::toNativeSeparators(cale));
+    m_fisierDeschis = QDir::toNativeSeparators(cale);
+    m_numeFisier->setText(m_fisierDeschis);
     m_foi->clear();
     m_foi->addItems(foi);
     m_foi->setCurrentIndex(-1);
@@ -297,6 +342,8 @@ void TImportExcelExpert::DeschideFisier(const QString& cale)
 
 void TImportExcelExpert::CitesteFoaiaAleasa()
 {
+    // A name typed and not yet left goes first: it is the file the user means.
+    DeschideNumeleTastat();
     if (!m_registru || m_foi->currentIndex() < 0) {
         Prompt().Informatie(QStringLiteral(
             "Va rugam deschideti un fisier XLS si alegeti foaia de calcul de pe care se va face importul"));
@@ -305,13 +352,34 @@ void TImportExcelExpert::CitesteFoaiaAleasa()
     {
         const TCursorAsteptare asteptare;
         TListaColoaneExcel coloane;
-        CitesteFoaia(m_registru->Foaie(m_foi->currentText()), coloane);
+        const TFoaie& foaie = m_registru->Foaie(m_foi->currentText());
+        CitesteFoaia(foaie, coloane);
         // The old dialog shows the old columns: it goes before they do.
         m_selectie.reset();
         m_coloane = std::move(coloane);
         m_selectie = std::make_unique<TExcelSelectieColoana>(m_coloane, this);
+        m_capDeTabel = CapDeTabel(foaie, m_coloane);
     }
+    AplicaAsezareaRetinuta();
     Arata(PaginaCnp);
+}
+
+void TImportExcelExpert::AplicaAsezareaRetinuta()
+{
+    const std::optional<TAsezareImport> asezare = AsezareRetinuta(m_capDeTabel);
+    m_asezareRegasita->setVisible(asezare.has_value());
+    if (!asezare)
+        return;
+    m_coloanaCnp->PuneColoana(asezare->ColoanaCnp);
+    for (TBrvExcelImportFrame* camp : m_campuri) {
+        TSursaCamp sursa;
+        sursa.IdCamp = camp->IdCamp();
+        sursa.NuImport = true;
+        for (const TSursaCamp& retinuta : asezare->Surse)
+            if (retinuta.IdCamp == camp->IdCamp())
+                sursa = retinuta;
+        camp->Aplica(sursa);
+    }
 }
 
 void TImportExcelExpert::ArataPaginaCamp(int pagina)
@@ -343,6 +411,7 @@ void TImportExcelExpert::Importa()
         Prompt().Informatie(QStringLiteral("Preluarea a fost oprita. ") + Numaratoare(rezultat));
         return;
     }
+    RetineAsezarea(m_capDeTabel, {m_coloanaCnp->Coloana(), surse});
     Prompt().InformatieCuDetalii(QStringLiteral("Am finalizat preluarea din Excel cu succes"), Numaratoare(rezultat));
     accept();
 }

@@ -9,6 +9,7 @@
 #include <vector>
 
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -51,7 +52,13 @@ public:
     QPushButton* ButonInainte() const { return m_inainte; }
     QPushButton* ButonRenunt() const { return m_renunt; }
     QPushButton* ButonCauta() const { return m_cauta; }
+    // Editable: a name typed or pasted is opened when the user leaves the field or goes on.
     QLineEdit* NumeFisier() const { return m_numeFisier; }
+    // What the last page says will be imported.
+    QLabel* Rezumat() const { return m_rezumat; }
+    // Shown on the CNP page when the sheet's header row was imported before: its choices
+    // are filled in again.
+    QLabel* AsezareRegasita() const { return m_asezareRegasita; }
     QComboBox* Foi() const { return m_foi; }
     TAlegereColoana* ColoanaCnp() const { return m_coloanaCnp; }
     QListWidget* ListaFormulare() const { return m_formulare; }
@@ -76,6 +83,10 @@ private:
     void ArataPaginaCamp(int pagina);
     void Importa();
     void Arata(int pagina);
+    QString TextRezumat() const;
+    // Opens the file named in the edit unless it is the one open already.
+    void DeschideNumeleTastat();
+    void AplicaAsezareaRetinuta();
 
     QStackedWidget* m_pagini = nullptr;
     QPushButton* m_inapoi = nullptr;
@@ -83,6 +94,10 @@ private:
     QPushButton* m_renunt = nullptr;
     QPushButton* m_cauta = nullptr;
     QLineEdit* m_numeFisier = nullptr;
+    QString m_fisierDeschis;
+    QLabel* m_rezumat = nullptr;
+    QLabel* m_asezareRegasita = nullptr;
+    QString m_capDeTabel;
     QComboBox* m_foi = nullptr;
     TAlegereColoana* m_coloanaCnp = nullptr;
     QListWidget* m_formulare = nullptr;

@@ -1,6 +1,7 @@
 // The import wizard's windows: its pages and their order, the checks that keep a page, the
 // workbook and sheet of page 1, the column-selection dialog, and the main window's list after it.
 #include "app/praventmain.h"
+#include "base/brvregistryclass.h"
 #include "editors/listaelevi.h"
 #include "import/alegerecoloana.h"
 #include "import/comandaimport.h"
@@ -27,6 +28,7 @@
 #include <QToolButton>
 #include <QProgressDialog>
 #include <QScopeGuard>
+#include <QSettings>
 #include <QtTest>
 
 namespace {
@@ -121,6 +123,11 @@ void Parcurge(TImportExcelExpert& asistent, const QString& foaie, const QStringL
         asistent.Inainte();
     }
     QCOMPARE(asistent.PaginaCurenta(), int(TImportExcelExpert::PaginaGata));
+    // The last page says what will be imported before "Inainte" starts it.
+    const QString rezumat = asistent.Rezumat()->text();
+    QVERIFY2(rezumat.contains("Foaia de calcul: " + foaie) && rezumat.contains("CNP-ul din coloana C:")
+                 && rezumat.contains(": coloana D") && rezumat.contains(": primul cuvant din coloana B"),
+             qPrintable(rezumat));
 }
 
 // Runs the wizard from the main window's menu; `actiune` works it, and whatever it leaves
@@ -155,6 +162,7 @@ private slots:
     void aceeasiBazaCaLiniaDeComanda();
     void renuntInTimpulPreluarii();
     void randEsuatLasaAsistentulPePagina();
+    void asezareaSeRetineDupaCapulDeTabel();
 
 private:
     std::unique_ptr<TMediuTest> m_mediu;
@@ -432,7 +440,6 @@ void TestAsistentImport::fisierulSeAlegeSiUnulNecitibilNuSchimbaNimic()
     alege(Catalog);
     QCOMPARE(filtre, (QStringList{"Foi de calcul (*.xls *.xlsx *.xlsm *.ods *.csv)", "Toate fisierele (*)"}));
     QCOMPARE(asistent.NumeFisier()->text(), QDir::toNativeSeparators(Fixtura(Catalog)));
-    QVERIFY(asistent.NumeFisier()->isReadOnly());
     QVERIFY(asistent.Foi()->isEnabled());
     QCOMPARE(asistent.Foi()->count(), 2);
     QCOMPARE(asistent.Foi()->itemText(0), QString("Clasa a VIII-a A"));
@@ -457,6 +464,17 @@ void TestAsistentImport::fisierulSeAlegeSiUnulNecitibilNuSchimbaNimic()
     QFile asteptat(Fixtura("registru.ods.foi.txt"));
     QVERIFY(asteptat.open(QIODevice::ReadOnly));
     QCOMPARE(foi, QString::fromUtf8(asteptat.readAll()).split('\n', Qt::SkipEmptyParts));
+
+    // A name typed or pasted opens when the user leaves the box; one that cannot be read
+    // leaves the sheets of the file open before.
+    asistent.NumeFisier()->setText(Fixtura(Catalog));
+    emit asistent.NumeFisier()->editingFinished();
+    QCOMPARE(asistent.Foi()->count(), 2);
+    prompt.Goleste();
+    asistent.NumeFisier()->setText(Fixtura("nu-exista.xlsx"));
+    emit asistent.NumeFisier()->editingFinished();
+    QCOMPARE(prompt.Texte(TPromptTest::Fel::Eroare).size(), 1);
+    QCOMPARE(asistent.Foi()->count(), 2);
 }
 
 // A workbook that opens but whose sheet cannot be read keeps page 1, with the cursor back.
@@ -586,6 +604,60 @@ void TestAsistentImport::randEsuatLasaAsistentulPePagina()
     QCOMPARE(erori.size(), 1);
     QVERIFY2(erori.first().startsWith("Randul 6 (CNP 6081224123457) nu a putut fi preluat"), qPrintable(erori.first()));
     QCOMPARE(ColoanaSql(*m_dm, "SELECT COUNT(*) FROM ELEVI"), QStringList{"2"});
+}
+
+// A class imported once: the next workbook with the same header row is offered the same
+// CNP column and the same source for every field, and a damaged remembered layout is left.
+void TestAsistentImport::asezareaSeRetineDupaCapulDeTabel()
+{
+    TPromptTest prompt;
+    const auto panaLaCnp = [](TImportExcelExpert& asistent) {
+        asistent.Inainte();
+        Bifeaza(asistent, "PV");
+        asistent.Inainte();
+        asistent.DeschideFisier(Fixtura(CatalogImport));
+        asistent.Foi()->setCurrentIndex(asistent.Foi()->findText("Clasa a VIII-a B"));
+        asistent.Inainte();
+        QCOMPARE(asistent.PaginaCurenta(), int(TImportExcelExpert::PaginaCnp));
+    };
+    {
+        TImportExcelExpert nou;
+        panaLaCnp(nou);
+        QVERIFY(nou.AsezareRegasita()->isHidden());
+    }
+    TImportExcelExpert prima;
+    Parcurge(prima, "Clasa a VIII-a B", AlegeriClasa);
+    prima.Inainte();
+    QCOMPARE(prima.result(), int(QDialog::Accepted));
+
+    TImportExcelExpert aDoua;
+    panaLaCnp(aDoua);
+    QVERIFY(!aDoua.AsezareRegasita()->isHidden());
+    QCOMPARE(aDoua.ColoanaCnp()->Coloana(), QString("C"));
+    TComandaImport comanda;
+    comanda.Campuri = AlegeriClasa;
+    const std::vector<TSursaCamp> asteptate = SurseDinComanda(comanda, CampuriImportabile());
+    for (size_t i = 0; i < asteptate.size(); ++i) {
+        const TSursaCamp sursa = aDoua.Campuri().at(i)->Sursa();
+        const TSursaCamp& asteptata = asteptate.at(i);
+        QCOMPARE(sursa.IdCamp, asteptata.IdCamp);
+        QCOMPARE(sursa.NuImport, asteptata.NuImport);
+        if (sursa.NuImport)
+            continue;
+        QCOMPARE(DescriereSursa(sursa), DescriereSursa(asteptata));
+    }
+
+    // What the settings hold is the user's file: a layout that does not read back is ignored.
+    {
+        QSettings setari = DeschideSetari();
+        setari.beginGroup("2006/Import");
+        for (const QString& cheie : setari.childKeys())
+            setari.setValue(cheie, QStringList{"cnp=C", "PV.FATA.C_NUME=coloana:ZZZZ"});
+    }
+    TImportExcelExpert aTreia;
+    panaLaCnp(aTreia);
+    QVERIFY(aTreia.AsezareRegasita()->isHidden());
+    QVERIFY(aTreia.ColoanaCnp()->Coloana().isEmpty());
 }
 
 QTEST_MAIN(TestAsistentImport)
