@@ -90,7 +90,7 @@ void TestUmplereFormular::valoriSiFelii()
     QCOMPARE(Fata(31), QString("Scoala Gimnaziala Nr. 5"));
     QCOMPARE(Spate(57), QString("Scoala Gimnaziala"));
     QCOMPARE(Spate(74), QString("7,25"));
-    QCOMPARE(Fata(25), QString("6"));
+    QCOMPARE(Fata(25), QString("iunie 2026"));
     // Areas without a field are left to their override texts.
     QCOMPARE(Fata(29), QString());
     QCOMPARE(Spate(89), QString());
