@@ -79,7 +79,7 @@ QString ComandaActualizare(const QString& tabel)
 
 bool ExistaElevul(int idElev)
 {
-    TGardaTranzactie tr(DM().Tr());
+    TGardaTranzactie tr(DM().Tr(), TTipTranzactie::Citire);
     TInterogare& q = DM().Q1();
     TInchideLaFinal inchide(q);
     q.SQL(QStringLiteral("SELECT ID_ELEVI FROM ELEVI WHERE ID_ELEVI=:ID_ELEVI"));
@@ -91,7 +91,7 @@ bool ExistaElevul(int idElev)
 TLiniiAfisate CitesteLiniiAfisate(const QString& tabel, const QString& expresie)
 {
     const QString& t = NumeTabelVerificat(tabel);
-    TGardaTranzactie tr(DM().Tr());
+    TGardaTranzactie tr(DM().Tr(), TTipTranzactie::Citire);
     QList<int> iduri;
     {
         TInterogare& q = DM().Q5();
@@ -142,7 +142,7 @@ std::vector<TCampEditor> CampuriEditorTabel(const QString& tabel)
 std::vector<TLinieProfil> LiniiProfil()
 {
     std::vector<TLinieProfil> linii;
-    TGardaTranzactie tr(DM().Tr());
+    TGardaTranzactie tr(DM().Tr(), TTipTranzactie::Citire);
     TInterogare& q = DM().Q1();
     TInchideLaFinal inchide(q);
     // Profile order, then the key, keeps the list stable.
@@ -158,7 +158,7 @@ std::vector<TLinieProfil> LiniiProfil()
 QStringList NumeleTabelelor()
 {
     QStringList tabele;
-    TGardaTranzactie tr(DM().Tr());
+    TGardaTranzactie tr(DM().Tr(), TTipTranzactie::Citire);
     TInterogare& q = DM().Q1();
     TInchideLaFinal inchide(q);
     q.SQL(QStringLiteral("select NUME_TABEL from TABELE order by NUME_TABEL"));
