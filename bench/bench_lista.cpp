@@ -8,9 +8,8 @@
 #include "editors/listaelevi.h"
 #include "support/mediutest.h"
 #include "support/bazapeserver.h"
+#include "support/conexiunesecundara.h"
 
-#include <QSqlError>
-#include <QSqlQuery>
 #include <benchmark/benchmark.h>
 #include <memory>
 
@@ -21,17 +20,13 @@ constexpr int NumarElevi = 1000;
 // Every pupil field of the profile, for every pupil, in one statement.
 void UmpleElevi(TDM& dm, int numar)
 {
-    TGardaTranzactie tr(dm.Tr());
-    QSqlQuery q(dm.Tr().Baza());
     const QString sql = QStringLiteral(
         "EXECUTE BLOCK AS DECLARE I INTEGER = 0; DECLARE ID INTEGER; BEGIN WHILE (I < %1) DO BEGIN "
         "ID = GEN_ID(G_ID_ELEVI, 1); INSERT INTO ELEVI (ID_ELEVI) VALUES (:ID); "
         "INSERT INTO \"DATE\" (COD_FORMULAR, COD_PAGINA, COD_CAMP, ID_ELEVI, VALOARE_TEXT, VALOARE_NUM) "
         "SELECT COD_FORMULAR, COD_PAGINA, COD_CAMP, :ID, COD_CAMP || ' ' || :I, 0 FROM PROFIL_DIPLOMA "
         "WHERE ASOCIAT_CU = 'ELEVI'; I = I + 1; END END");
-    if (!q.exec(sql.arg(numar)))
-        qFatal("%s", qPrintable(q.lastError().text()));
-    tr.Commit();
+    ExecutaPeConexiune(dm.Tr().Conexiune(), {sql.arg(numar)});
 }
 
 enum class TLoc { Embedded, Server };

@@ -9,7 +9,6 @@
 #include "support/mediutest.h"
 
 #include <QLineEdit>
-#include <QSqlQuery>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -39,23 +38,22 @@ private:
     void Umple(const QStringList& campuri)
     {
         TGardaTranzactie tr(m_dm->Tr());
-        QSqlQuery elev(m_dm->Tr().Baza());
-        elev.prepare("INSERT INTO ELEVI (ID_ELEVI) VALUES (GEN_ID(G_ID_ELEVI, 1)) RETURNING ID_ELEVI");
-        QSqlQuery valoare(m_dm->Tr().Baza());
-        valoare.prepare("INSERT INTO \"DATE\" (COD_FORMULAR, COD_PAGINA, COD_CAMP, ID_ELEVI, VALOARE_TEXT, VALOARE_NUM) "
-                        "VALUES ('PV', ?, ?, ?, ?, 0)");
+        TInterogare& elev = m_dm->Q5();
+        TInterogare& valoare = m_dm->Q6();
+        elev.SQL("INSERT INTO ELEVI (ID_ELEVI) VALUES (GEN_ID(G_ID_ELEVI, 1)) RETURNING ID_ELEVI");
+        valoare.SQL("INSERT INTO \"DATE\" (COD_FORMULAR, COD_PAGINA, COD_CAMP, ID_ELEVI, VALOARE_TEXT, VALOARE_NUM) "
+                    "VALUES ('PV', :P, :C, :ID, :V, 0)");
         for (int i = 0; i < NumarElevi; ++i) {
-            elev.exec();
-            elev.next();
-            const int id = elev.value(0).toInt();
+            elev.Open();
+            const int id = elev.Fields(0).AsInteger();
             for (const QString& camp : campuri) {
                 const QStringList parti = camp.split('.');
-                valoare.addBindValue(parti.at(0));
-                valoare.addBindValue(parti.at(1));
-                valoare.addBindValue(id);
-                valoare.addBindValue(parti.at(2) == "NOTA" ? QString("9,%1").arg(i % 100)
-                                                            : QString("%1 %2").arg(parti.at(1)).arg(i));
-                valoare.exec();
+                valoare.ParamByName("P", parti.at(0));
+                valoare.ParamByName("C", parti.at(1));
+                valoare.ParamByName("ID", id);
+                valoare.ParamByName("V", parti.at(2) == "NOTA" ? QString("9,%1").arg(i % 100)
+                                                                : QString("%1 %2").arg(parti.at(1)).arg(i));
+                valoare.ExecSQL();
             }
         }
         tr.Commit();

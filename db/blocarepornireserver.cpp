@@ -4,8 +4,6 @@
 #include "db/mesajefirebird.h"
 
 #include <QDeadlineTimer>
-#include <QSqlError>
-#include <QSqlQuery>
 
 namespace {
 
@@ -15,7 +13,7 @@ constexpr int MinuteAsteptare = 5;
 } // namespace
 
 TBlocarePornireServer::TBlocarePornireServer(const TLocBazaDeDate& loc)
-    : m_conexiune(loc), m_tr(m_conexiune.Nume()), m_q(m_tr, QStringLiteral("blocare"))
+    : m_conexiune(loc), m_tr(m_conexiune), m_q(m_tr, QStringLiteral("blocare"))
 {
     AsiguraTabela();
     // Transactions may be given a bounded lock wait: the wait for the other start is then made
@@ -23,20 +21,15 @@ TBlocarePornireServer::TBlocarePornireServer(const TLocBazaDeDate& loc)
     const QDeadlineTimer termen(MinuteAsteptare * 60 * 1000);
     for (;;) {
         m_tinuta.emplace(m_tr);
-        QString mesaj;
-        {
-            // The engine's own text: it tells a wait that ran out from a failure.
-            QSqlQuery q(m_conexiune.Baza());
-            if (q.exec(QStringLiteral("UPDATE BLOCARE_PORNIRE SET ID = 1 WHERE ID = 1")))
-                return;
-            mesaj = q.lastError().text();
+        try {
+            m_q.SQL(QStringLiteral("UPDATE BLOCARE_PORNIRE SET ID = 1 WHERE ID = 1"));
+            m_q.ExecSQL();
+            return;
+        } catch (const EConflictConcurent&) {
+            // A bounded wait that ran out, told as a lock time-out or an update conflict by the
+            // kind of lock it waited on; the holder never commits, so neither means the row changed.
+            m_tinuta.reset();
         }
-        m_tinuta.reset();
-        // A bounded wait that ran out is told either way, by the kind of lock it waited on; the
-        // holder never commits, so neither can mean the row changed.
-        if (!mesaj.contains(QStringLiteral("lock time-out"), Qt::CaseInsensitive)
-            && !mesaj.contains(QStringLiteral("update conflicts with concurrent update"), Qt::CaseInsensitive))
-            throw EEroare(MesajFirebird(loc.Conexiune(), mesaj));
         if (termen.hasExpired())
             throw EEroare(QStringLiteral("Alt program porneste pe baza de date \"%1\" de peste %2 minute; inchideti-l "
                                          "sau incercati din nou mai tarziu.")

@@ -4,30 +4,28 @@
 #include "base/eroare.h"
 #include "db/blocareinstanta.h"
 #include "db/locbazadedate.h"
-#include "db/mesajefirebird.h"
+#include "db/interogare.h"
+#include "db/tranzactie.h"
 #include "profile/inregistrare.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSqlDatabase>
-#include <QSqlError>
-#include <QSqlQuery>
 
 namespace {
 
 // The schema version of a database that is not the open one.
-int VersiuneaBazei(const TConexiuneProprie& conexiune, const QString& cale)
+int VersiuneaBazei(TConexiuneProprie& conexiune, const QString& cale)
 {
-    QSqlQuery q(conexiune.Baza());
-    if (!q.exec(QStringLiteral("SELECT VERSIUNE FROM CONFID_DB")))
-        throw EEroare(MesajFirebird(cale, q.lastError().text()));
-    bool ok = false;
-    const int versiune = q.next() ? q.value(0).toInt(&ok) : 0;
-    if (!ok)
+    TTranzactie tr(conexiune);
+    TGardaTranzactie garda(tr, TTipTranzactie::Citire);
+    TInterogare q(tr, QStringLiteral("versiune"));
+    q.SQL(QStringLiteral("SELECT VERSIUNE FROM CONFID_DB"));
+    q.Open();
+    if (q.Eof() || q.Fields(0).IsNull())
         throw EEroare(QStringLiteral("Fisierul \"%1\" nu contine versiunea bazei de date.").arg(cale));
-    return versiune;
+    return q.Fields(0).AsInteger();
 }
 
 // Copies through a temporary name beside the target, which appears only once it is whole.
@@ -50,11 +48,6 @@ void Redenumeste(const QString& din, const QString& in)
 
 } // namespace
 
-void DeschideBazaDeDate(QSqlDatabase baza, const QString& cale)
-{
-    DeschideBazaDeDate(std::move(baza), TLocBazaDeDate::Fisier(cale));
-}
-
 QString CaleBazaDeDateProfil()
 {
     return CaleInDosarDate(QStringLiteral("DB")) + QLatin1Char('/') + ProfilCerut().NumeBazaDeDate()
@@ -63,7 +56,7 @@ QString CaleBazaDeDateProfil()
 
 int VersiuneaFisierului(const QString& cale)
 {
-    const TConexiuneProprie conexiune(TLocBazaDeDate::Fisier(cale));
+    TConexiuneProprie conexiune(TLocBazaDeDate::Fisier(cale));
     return VersiuneaBazei(conexiune, cale);
 }
 

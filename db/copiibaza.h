@@ -8,13 +8,6 @@
 // program and is neither upgraded nor written.
 constexpr int VersiuneSchemaCunoscuta = 3;
 
-class QSqlDatabase;
-
-// Opens a connection of the Firebird driver on a database file, as the program's user; a
-// failure is raised in the user's words (MesajFirebird). The engine installs its own signal
-// handlers when it first attaches, so the program's go in again afterwards.
-void DeschideBazaDeDate(QSqlDatabase baza, const QString& cale);
-
 // Where the database of the registered profile lives: DB/<NumeBazaDeDate>.FDB in the data folder.
 QString CaleBazaDeDateProfil();
 

@@ -71,16 +71,12 @@ QString ComandaActualizare(const QString& tabel)
 // | StergeInregistrare    | Q1    | a single statement                                     |
 // | LiniiPaginiImport     | Q1    | reads into a list, nothing nested                      |
 // | CampulCnp             | Q1    | a single lookup                                        |
-// | ElevulCuCnp           | Q1    | a single lookup                                        |
-// | CreeazaValoriGoale    | Q2    | the fields, then their inserts, off the import's other |
-// |                       |       | queries so that each statement stays prepared in a row |
-// | ScrieCnpElevNou       | Q3    | a single statement                                     |
-// | ScrieValoareElev      | Q4    | once per imported field of a row, prepared once        |
+// | ScrieValoareElev      | Q4    | once per changed imported field of a row               |
 // | MarimeValoareText     | Q1    | a single catalogue lookup                              |
 
 bool ExistaElevul(int idElev)
 {
-    TGardaTranzactie tr(DM().Tr());
+    TGardaTranzactie tr(DM().Tr(), TTipTranzactie::Citire);
     TInterogare& q = DM().Q1();
     TInchideLaFinal inchide(q);
     q.SQL(QStringLiteral("SELECT ID_ELEVI FROM ELEVI WHERE ID_ELEVI=:ID_ELEVI"));
@@ -92,7 +88,7 @@ bool ExistaElevul(int idElev)
 TLiniiAfisate CitesteLiniiAfisate(const QString& tabel, const QString& expresie)
 {
     const QString& t = NumeTabelVerificat(tabel);
-    TGardaTranzactie tr(DM().Tr());
+    TGardaTranzactie tr(DM().Tr(), TTipTranzactie::Citire);
     QList<int> iduri;
     {
         TInterogare& q = DM().Q5();
@@ -143,7 +139,7 @@ std::vector<TCampEditor> CampuriEditorTabel(const QString& tabel)
 std::vector<TLinieProfil> LiniiProfil()
 {
     std::vector<TLinieProfil> linii;
-    TGardaTranzactie tr(DM().Tr());
+    TGardaTranzactie tr(DM().Tr(), TTipTranzactie::Citire);
     TInterogare& q = DM().Q1();
     TInchideLaFinal inchide(q);
     // Profile order, then the key, keeps the list stable.
@@ -159,7 +155,7 @@ std::vector<TLinieProfil> LiniiProfil()
 QStringList NumeleTabelelor()
 {
     QStringList tabele;
-    TGardaTranzactie tr(DM().Tr());
+    TGardaTranzactie tr(DM().Tr(), TTipTranzactie::Citire);
     TInterogare& q = DM().Q1();
     TInchideLaFinal inchide(q);
     q.SQL(QStringLiteral("select NUME_TABEL from TABELE order by NUME_TABEL"));
@@ -375,48 +371,6 @@ void ActualizeazaText(TInterogare& q, const QString& parametru, const TReferinta
 }
 
 } // namespace
-
-std::optional<int> ElevulCuCnp(const TReferintaCamp& campCnp, const QString& cnp)
-{
-    TInterogare& q = DM().Q1();
-    TInchideLaFinal inchide(q);
-    q.SQL(QStringLiteral("SELECT ID_ELEVI FROM \"DATE\" WHERE (VALOARE_TEXT=:CNP) AND (COD_FORMULAR=:FORMULAR) AND "
-                         "(COD_PAGINA=:PAGINA) AND (COD_CAMP=:CAMP)"));
-    q.ParamByName("CNP", cnp);
-    q.ParamByName("FORMULAR", campCnp.Formular);
-    q.ParamByName("PAGINA", campCnp.Pagina);
-    q.ParamByName("CAMP", campCnp.Camp);
-    q.Open();
-    if (q.Eof())
-        return std::nullopt;
-    return q.FieldByName(QStringLiteral("ID_ELEVI")).AsInteger();
-}
-
-void CreeazaValoriGoale(int idElev)
-{
-    std::vector<TReferintaCamp> campuri;
-    TInterogare& q = DM().Q2();
-    TInchideLaFinal inchide(q);
-    q.SQL(QStringLiteral("SELECT * FROM PROFIL_DIPLOMA WHERE ASOCIAT_CU = 'ELEVI'"));
-    for (q.Open(); !q.Eof(); q.Next())
-        campuri.push_back({q.FieldByName(QStringLiteral("COD_FORMULAR")).AsString(),
-                           q.FieldByName(QStringLiteral("COD_PAGINA")).AsString(),
-                           q.FieldByName(QStringLiteral("COD_CAMP")).AsString()});
-    q.SQL(QStringLiteral("INSERT INTO \"DATE\" (COD_FORMULAR, COD_PAGINA, COD_CAMP, VALOARE_TEXT, VALOARE_NUM, ID_ELEVI) "
-                         "VALUES (:COD_FORMULAR, :COD_PAGINA, :COD_CAMP, :VALOARE_TEXT, :VALOARE_NUM, :ID_ELEVI)"));
-    for (const TReferintaCamp& camp : campuri) {
-        LeagaCampul(q, camp);
-        q.ParamByName("VALOARE_TEXT", QString());
-        q.ParamByName("VALOARE_NUM", 0);
-        q.ParamByName("ID_ELEVI", idElev);
-        q.ExecSQL();
-    }
-}
-
-void ScrieCnpElevNou(const TReferintaCamp& campCnp, int idElev, const QString& cnp)
-{
-    ActualizeazaText(DM().Q3(), QStringLiteral("CNP"), campCnp, idElev, cnp);
-}
 
 void ScrieValoareElev(const TReferintaCamp& camp, int idElev, const QString& valoare)
 {

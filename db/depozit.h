@@ -102,14 +102,8 @@ std::vector<TLinieImport> LiniiPaginiImport();
 // The first profile field of type "CNP", or none; a read transaction of its own.
 std::optional<TReferintaCamp> CampulCnp();
 
-// The first pupil whose CNP field holds exactly `cnp`, or none. Runs in the caller's transaction.
-std::optional<int> ElevulCuCnp(const TReferintaCamp& campCnp, const QString& cnp);
-// An empty value row of a new pupil for every profile field of the pupils, linked ones
-// included. Runs in the caller's transaction.
-void CreeazaValoriGoale(int idElev);
-// The text of a pupil's field in its value row; a field without a row stays without. Run in
+// The text of a pupil's field in its value rows; a field without a row stays without. Runs in
 // the caller's transaction.
-void ScrieCnpElevNou(const TReferintaCamp& campCnp, int idElev, const QString& cnp);
 void ScrieValoareElev(const TReferintaCamp& camp, int idElev, const QString& valoare);
 
 // How long a text VALOARE_TEXT holds, in the unit of its character set: characters, or

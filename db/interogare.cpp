@@ -2,16 +2,22 @@
 
 #include "base/eroare.h"
 #include "base/semnale.h"
-#include "db/mesajefirebird.h"
+#include "db/conexiune.h"
+#include "db/starefirebird.h"
 #include "db/tranzactie.h"
 
-#include <QSqlError>
-#include <QSqlRecord>
 #include <atomic>
+
+using namespace Firebird;
 
 namespace {
 
 std::atomic<long long> g_instructiuni{0};
+
+unsigned char* Octeti(QByteArray& mesaj)
+{
+    return reinterpret_cast<unsigned char*>(mesaj.data());
+}
 
 } // namespace
 
@@ -72,51 +78,75 @@ void TInterogare::Executa()
     Close();
     if (!m_tr.Active())
         throw EEroare(QStringLiteral("%1: tranzactia nu este activa").arg(m_nume));
-    if (!m_query || m_textPregatit != m_pozitional.Text) {
+    ITransaction* tranzactie = m_tr.Maner();
+    if (!m_instructiune || m_textPregatit != m_pozitional.Text || m_instructiune->CursorDeschis()) {
         Elibereaza();
-        m_query = std::make_unique<QSqlQuery>(m_tr.Baza());
-        m_query->setForwardOnly(true);
-        if (!m_query->prepare(m_pozitional.Text)) {
-            const QString mesaj = m_query->lastError().text();
-            m_query.reset();
-            throw EEroare(mesaj);
-        }
+        m_instructiune = m_tr.Conexiune().Pregateste(m_pozitional.Text, tranzactie);
         m_textPregatit = m_pozitional.Text;
+        m_intrare = QByteArray(int(m_instructiune->LungimeIntrare()), '\0');
+        m_iesire = QByteArray(int(m_instructiune->LungimeIesire()), '\0');
+        const QStringList& coloane = m_instructiune->NumeColoane();
+        for (int i = coloane.size() - 1; i >= 0; --i)
+            m_coloane.insert(coloane.at(i), i);
     }
-    for (int i = 0; i < m_pozitional.Nume.size(); ++i)
-        m_query->bindValue(i, m_parametri.value(m_pozitional.Nume.at(i)));
+    const std::vector<TDescriereValoare>& parametri = m_instructiune->Parametri();
+    if (parametri.size() != std::size_t(m_pozitional.Nume.size()))
+        throw EEroare(QStringLiteral("%1: instructiunea are %2 parametri, iar textul numeste %3")
+                          .arg(m_nume)
+                          .arg(parametri.size())
+                          .arg(m_pozitional.Nume.size()));
+    for (std::size_t i = 0; i < parametri.size(); ++i) {
+        const QString& nume = m_pozitional.Nume.at(int(i));
+        ScrieParametru(parametri[i], Octeti(m_intrare), m_parametri.value(nume), nume, m_nume);
+    }
+    if (m_instructiune->SchimbaStructura())
+        m_tr.m_structuraSchimbata = true;
     ++g_instructiuni;
-    if (!m_query->exec()) {
-        const QString mesaj = m_query->lastError().text();
-        Elibereaza();
-        RidicaEroareaMotorului(mesaj);
+    IStatement* instructiune = m_instructiune->Instructiune();
+    try {
+        TStare stare;
+        if (m_instructiune->AreCursor()) {
+            m_cursor = instructiune->openCursor(&stare, tranzactie, m_instructiune->Intrare(), Octeti(m_intrare),
+                                                m_instructiune->Iesire(), 0);
+            m_instructiune->CursorDeschis(true);
+        } else {
+            instructiune->execute(&stare, tranzactie, m_instructiune->Intrare(), Octeti(m_intrare),
+                                  m_instructiune->Iesire(), Octeti(m_iesire));
+        }
+    } catch (const FbException& e) {
+        RidicaEroareaMotorului(m_tr.Conexiune().Nume(), EroareMotor(e));
     }
 }
 
 void TInterogare::Open()
 {
     Executa();
+    // A statement without a cursor (one that returns its values) has its one row already.
+    m_eof = m_cursor ? !RandUrmator() : m_instructiune->Coloane().empty();
     m_activa = true;
-    m_eof = !RandUrmator();
 }
 
 bool TInterogare::RandUrmator()
 {
-    if (m_query->next())
-        return true;
+    if (!m_cursor)
+        return false;
     // A row is locked or read only when it is fetched, so a fetch can fail as well as end.
-    if (m_query->lastError().isValid()) {
-        const QString mesaj = m_query->lastError().text();
-        Elibereaza();
-        RidicaEroareaMotorului(mesaj);
+    try {
+        TStare stare;
+        if (m_cursor->fetchNext(&stare, Octeti(m_iesire)) == IStatus::RESULT_OK)
+            return true;
+    } catch (const FbException& e) {
+        Close();
+        RidicaEroareaMotorului(m_tr.Conexiune().Nume(), EroareMotor(e));
     }
+    InchideCursorul();
     return false;
 }
 
 void TInterogare::ExecSQL()
 {
     Executa();
-    m_query->finish();
+    InchideCursorul();
 }
 
 void TInterogare::Next()
@@ -127,32 +157,50 @@ void TInterogare::Next()
     m_eof = !RandUrmator();
 }
 
+TCamp TInterogare::Camp(int index) const
+{
+    if (!m_activa || m_eof)
+        throw EEroare(QStringLiteral("%1: nu exista un rand curent").arg(m_nume));
+    const std::vector<TDescriereValoare>& coloane = m_instructiune->Coloane();
+    if (index < 0 || std::size_t(index) >= coloane.size())
+        throw EEroare(QStringLiteral("%1: coloana %2 nu exista").arg(m_nume).arg(index));
+    return TCamp(CitesteColoana(coloane[std::size_t(index)],
+                                reinterpret_cast<const unsigned char*>(m_iesire.constData())));
+}
+
 TCamp TInterogare::FieldByName(const QString& nume) const
 {
     if (!m_activa || m_eof)
         throw EEroare(QStringLiteral("%1: nu exista un rand curent").arg(m_nume));
-    if (m_coloane.isEmpty()) {
-        const QSqlRecord inregistrare = m_query->record();
-        for (int i = inregistrare.count() - 1; i >= 0; --i)
-            m_coloane.insert(inregistrare.fieldName(i).toUpper(), i); // the first of equal names wins
-    }
     const int index = m_coloane.value(nume.toUpper(), -1);
     if (index < 0)
         throw EEroare(QStringLiteral("%1: campul %2 nu exista").arg(m_nume, nume));
-    return TCamp(m_query->value(index));
+    return Camp(index);
 }
 
 TCamp TInterogare::Fields(int index) const
 {
-    if (!m_activa || m_eof)
-        throw EEroare(QStringLiteral("%1: nu exista un rand curent").arg(m_nume));
-    return TCamp(m_query->value(index));
+    return Camp(index);
+}
+
+void TInterogare::InchideCursorul()
+{
+    if (!m_cursor)
+        return;
+    try {
+        TStare stare;
+        m_cursor->close(&stare);
+    } catch (const FbException&) {
+        // Its transaction or connection is gone, and the cursor with it.
+        m_cursor->release();
+    }
+    m_cursor = nullptr;
+    m_instructiune->CursorDeschis(false);
 }
 
 void TInterogare::Close()
 {
-    if (m_query)
-        m_query->finish();
+    InchideCursorul();
     m_activa = false;
     m_eof = true;
 }
@@ -160,7 +208,7 @@ void TInterogare::Close()
 void TInterogare::Elibereaza()
 {
     Close();
-    m_query.reset();
+    m_instructiune.reset();
     m_textPregatit.clear();
     m_coloane.clear();
 }

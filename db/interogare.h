@@ -2,13 +2,17 @@
 
 #include "db/parametrisql.h"
 
+#include <QByteArray>
 #include <QHash>
-#include <QSqlQuery>
 #include <QString>
 #include <QVariant>
 #include <memory>
 
+class TInstructiune;
 class TTranzactie;
+namespace Firebird {
+class IResultSet;
+} // namespace Firebird
 
 // One value of the current row.
 class TCamp {
@@ -56,21 +60,24 @@ private:
     void Executa();
     // Moves to the next row; false at the end. A failed fetch is raised.
     bool RandUrmator();
-    // Drops the prepared statement too; the transaction calls it when it ends.
+    // Lets the statement go back to the connection's cache; the transaction calls it when it ends.
     void Elibereaza();
+    void InchideCursorul();
+    TCamp Camp(int index) const;
 
     TTranzactie& m_tr;
     QString m_nume;
     QString m_sql;
     TSqlPozitional m_pozitional;
     QHash<QString, QVariant> m_parametri;
-    // Prepared once and run again while the statement text and the transaction stay the same:
-    // preparing costs more than running a small lookup.
-    std::unique_ptr<QSqlQuery> m_query;
+    // The connection's prepared statement for the text, kept while the text stays the same.
+    std::shared_ptr<TInstructiune> m_instructiune;
     QString m_textPregatit;
-    // Column positions of the prepared statement, read once: the driver's record() asks the
-    // catalogue about every column each time.
-    mutable QHash<QString, int> m_coloane;
+    QByteArray m_intrare;
+    QByteArray m_iesire;
+    Firebird::IResultSet* m_cursor = nullptr;
+    // Column positions by name, the first of equal names winning.
+    QHash<QString, int> m_coloane;
     bool m_activa = false;
     bool m_eof = true;
 };

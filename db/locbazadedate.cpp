@@ -2,17 +2,13 @@
 
 #include "base/brvregistryclass.h"
 #include "base/eroare.h"
-#include "base/semnale.h"
-#include "db/blocarefirebird.h"
 #include "db/copiibaza.h"
-#include "db/mesajefirebird.h"
+#include "db/interogare.h"
 #include "db/parolaserver.h"
+#include "db/tranzactie.h"
 
 #include <QRegularExpression>
 #include <QSettings>
-#include <QSqlDatabase>
-#include <QSqlError>
-#include <QSqlQuery>
 
 namespace {
 
@@ -111,44 +107,12 @@ TLocBazaDeDate LocBazaDeDate()
                                   ParolaPentru(server->Utilizator, server->Conexiune));
 }
 
-void DeschideBazaDeDate(QSqlDatabase baza, const TLocBazaDeDate& loc)
-{
-    AlegeDosarulDeBlocareFirebird();
-    if (!baza.isValid())
-        throw EEroare(QStringLiteral("Driverul Firebird (QIBASE) al Qt nu este instalat."));
-    baza.setDatabaseName(loc.Conexiune());
-    baza.setUserName(loc.Utilizator());
-    baza.setPassword(loc.Parola());
-    baza.setConnectOptions(QStringLiteral("ISC_DPB_LC_CTYPE=UTF8"));
-    if (!baza.open())
-        throw EEroare(MesajFirebird(loc.Conexiune(), baza.lastError().text()));
-    InstaleazaOprireaLaSemnal();
-}
-
-TConexiuneProprie::TConexiuneProprie(const TLocBazaDeDate& loc)
-{
-    static int numar = 0;
-    m_nume = QStringLiteral("conexiune-proprie-%1").arg(++numar);
-    try {
-        DeschideBazaDeDate(QSqlDatabase::addDatabase(QStringLiteral("QIBASE"), m_nume), loc);
-    } catch (...) {
-        QSqlDatabase::removeDatabase(m_nume);
-        throw;
-    }
-}
-
-TConexiuneProprie::~TConexiuneProprie()
-{
-    QSqlDatabase::database(m_nume, false).close();
-    QSqlDatabase::removeDatabase(m_nume);
-}
-
-QSqlDatabase TConexiuneProprie::Baza() const { return QSqlDatabase::database(m_nume, false); }
-
 void VerificaConexiunea(const TLocBazaDeDate& loc)
 {
-    const TConexiuneProprie conexiune(loc);
-    QSqlQuery proba(conexiune.Baza());
-    if (!proba.exec(QStringLiteral("SELECT 1 FROM RDB$DATABASE")) || !proba.next())
-        throw EEroare(MesajFirebird(loc.Conexiune(), proba.lastError().text()));
+    TConexiuneProprie conexiune(loc);
+    TTranzactie tr(conexiune);
+    TGardaTranzactie garda(tr, TTipTranzactie::Citire);
+    TInterogare proba(tr, QStringLiteral("proba"));
+    proba.SQL(QStringLiteral("SELECT 1 FROM RDB$DATABASE"));
+    proba.Open();
 }

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "db/conexiune.h"
+
 #include <QString>
 #include <optional>
-
-class QSqlDatabase;
 
 // Where the data of this run is: the embedded database file of the data folder, or a
 // database on a Firebird server, named as Firebird names it (host[/port]:path-or-alias).
@@ -62,24 +62,11 @@ std::optional<TServerAles> ServerAles();
 // an error when none of them gives one.
 TLocBazaDeDate LocBazaDeDate();
 
-// Opens a connection of the Firebird driver on the database; a failure is raised in the
-// user's words (MesajFirebird).
-void DeschideBazaDeDate(QSqlDatabase baza, const TLocBazaDeDate& loc);
-
-// A connection of its own, removed with this object, for a database that is not the open one.
-class TConexiuneProprie {
+// A connection of its own, closed with this object, for a database that is not the open one.
+class TConexiuneProprie : public TConexiune {
 public:
-    // Raises the failure to open it.
-    explicit TConexiuneProprie(const TLocBazaDeDate& loc);
-    ~TConexiuneProprie();
-    TConexiuneProprie(const TConexiuneProprie&) = delete;
-    TConexiuneProprie& operator=(const TConexiuneProprie&) = delete;
-
-    QSqlDatabase Baza() const;
-    const QString& Nume() const { return m_nume; }
-
-private:
-    QString m_nume;
+    // Raises the failure to open it, in the user's words.
+    explicit TConexiuneProprie(const TLocBazaDeDate& loc) { Deschide(loc); }
 };
 
 // Opens a connection of its own on the database and runs a statement on it; raises the

@@ -1,30 +1,39 @@
 #include "db/mesajefirebird.h"
 
 #include <QStringList>
+#include <ibase.h>
 
 namespace {
+
+struct TCod {
+    QVector<long> Coduri;  // any of these in the status
+    const char* Propozitie;
+};
+
+const TCod CauzeDupaCod[] = {
+    {{isc_login}, "Utilizatorul sau parola nu sunt acceptate de serverul bazei de date \"%1\"."},
+    {{isc_network_error, isc_net_connect_err, isc_net_lookup_err, isc_conn_lost, isc_net_read_err, isc_net_write_err,
+      isc_net_server_shutdown},
+     "Serverul bazei de date \"%1\" nu poate fi contactat: verificati numele serverului, portul, reteaua si ca "
+     "serverul Firebird este pornit."},
+    {{isc_no_priv}, "Programul nu are drept de acces la baza de date \"%1\"."},
+};
 
 struct TCauza {
     QStringList Semne;  // any of these, case-insensitive, in the engine's text
     const char* Propozitie;
 };
 
-// The order matters: a lock failure also mentions the file it failed to open.
-const TCauza Cauze[] = {
+// The order matters: a lock failure also mentions the file it failed to open. The engine
+// reports these through the operating system's error, so only its text tells them apart.
+const TCauza CauzeDupaText[] = {
     {{QStringLiteral("already opened"), QStringLiteral("lock time-out"), QStringLiteral("\"lock\""),
       QStringLiteral("resource temporarily unavailable"), QStringLiteral("in use")},
      "Baza de date \"%1\" este deschisa de alt program."},
-    {{QStringLiteral("user name and password are not defined"), QStringLiteral("login is same as")},
-     "Utilizatorul sau parola nu sunt acceptate de serverul bazei de date \"%1\"."},
-    {{QStringLiteral("unable to complete network request"), QStringLiteral("failed to establish a connection"),
-      QStringLiteral("connection refused"), QStringLiteral("failed to locate host"), QStringLiteral("connection lost"),
-      QStringLiteral("connection shutdown"), QStringLiteral("timed out")},
-     "Serverul bazei de date \"%1\" nu poate fi contactat: verificati numele serverului, portul, reteaua si ca "
-     "serverul Firebird este pornit."},
     {{QStringLiteral("no space left"), QStringLiteral("disk full"), QStringLiteral("file system full")},
      "Nu mai este loc pe disc pentru baza de date \"%1\"."},
     {{QStringLiteral("permission denied"), QStringLiteral("read-only"), QStringLiteral("read only"),
-      QStringLiteral("access denied"), QStringLiteral("no permission for")},
+      QStringLiteral("access denied")},
      "Programul nu are drept de acces la baza de date \"%1\"."},
     {{QStringLiteral("no such file"), QStringLiteral("not found")},
      "Baza de date \"%1\" nu exista."},
@@ -34,16 +43,29 @@ const TCauza Cauze[] = {
      "Fisierul \"%1\" nu este o baza de date valida sau este deteriorat."},
 };
 
+const char* Propozitia(const TEroareMotor& eroare)
+{
+    for (const TCod& cauza : CauzeDupaCod)
+        for (const long cod : cauza.Coduri)
+            if (eroare.Are(cod))
+                return cauza.Propozitie;
+    for (const TCauza& cauza : CauzeDupaText)
+        for (const QString& semn : cauza.Semne)
+            if (eroare.Text.contains(semn, Qt::CaseInsensitive))
+                return cauza.Propozitie;
+    return "Baza de date \"%1\" a refuzat operatia.";
+}
+
 } // namespace
+
+QString MesajFirebird(const QString& caleFisier, const TEroareMotor& eroare)
+{
+    return QString::fromUtf8(Propozitia(eroare)).arg(caleFisier) + QStringLiteral("\n\nDetalii: ") + eroare.Text;
+}
 
 QString MesajFirebird(const QString& caleFisier, const QString& mesajMotor)
 {
-    for (const TCauza& cauza : Cauze)
-        for (const QString& semn : cauza.Semne)
-            if (mesajMotor.contains(semn, Qt::CaseInsensitive))
-                return QString::fromUtf8(cauza.Propozitie).arg(caleFisier)
-                    + QStringLiteral("\n\nDetalii: ") + mesajMotor;
-    return mesajMotor;
+    return MesajFirebird(caleFisier, TEroareMotor{mesajMotor, {}});
 }
 
 EConflictConcurent::EConflictConcurent()
@@ -52,20 +74,15 @@ EConflictConcurent::EConflictConcurent()
 {
 }
 
-bool EsteConflictConcurent(const QString& mesajMotor)
+bool EsteConflictConcurent(const TEroareMotor& eroare)
 {
-    static const QString semne[] = {QStringLiteral("update conflicts with concurrent update"),
-                                    QStringLiteral("deadlock"), QStringLiteral("lock conflict on no wait"),
-                                    QStringLiteral("lock time-out on wait transaction")};
-    for (const QString& semn : semne)
-        if (mesajMotor.contains(semn, Qt::CaseInsensitive))
-            return true;
-    return false;
+    return eroare.Are(isc_update_conflict) || eroare.Are(isc_deadlock) || eroare.Are(isc_lock_conflict)
+        || eroare.Are(isc_lock_timeout);
 }
 
-void RidicaEroareaMotorului(const QString& mesajMotor)
+void RidicaEroareaMotorului(const QString& caleFisier, const TEroareMotor& eroare)
 {
-    if (EsteConflictConcurent(mesajMotor))
+    if (EsteConflictConcurent(eroare))
         throw EConflictConcurent();
-    throw EEroare(mesajMotor);
+    throw EEroare(MesajFirebird(caleFisier, eroare));
 }

@@ -3,11 +3,21 @@
 #include "base/eroare.h"
 
 #include <QString>
+#include <QVector>
 
-// The engine's message for a database file that cannot be opened or written, put in a
-// Romanian sentence naming the file when the cause is a common one (another program holds
-// it, it is missing, no permission, it is damaged, the disk is full); the engine's own text
-// follows as the detail. Other messages come back as they are.
+// A failure the engine reported: its text and the codes of its status, outermost first.
+struct TEroareMotor {
+    QString Text;
+    QVector<long> Coduri;
+
+    bool Are(long cod) const { return Coduri.contains(cod); }
+};
+
+// The engine's failure put in a Romanian sentence naming the database: a wrong password, an
+// unreachable server, a missing permission (by the engine's codes), a file another program
+// holds, a missing or damaged file, a full disk (by its text); any other failure in a general
+// sentence. The engine's own text follows as the detail, never alone.
+QString MesajFirebird(const QString& caleFisier, const TEroareMotor& eroare);
 QString MesajFirebird(const QString& caleFisier, const QString& mesajMotor);
 
 // A statement or a commit that met another user's change of the same rows: an update
@@ -18,9 +28,9 @@ public:
     EConflictConcurent();
 };
 
-// Whether the engine's text reports such a conflict.
-bool EsteConflictConcurent(const QString& mesajMotor);
+// Whether the engine reports such a conflict.
+bool EsteConflictConcurent(const TEroareMotor& eroare);
 
 // The error of a failed statement or commit: a conflict with another user as
-// EConflictConcurent in Romanian words, anything else with the engine's text.
-[[noreturn]] void RidicaEroareaMotorului(const QString& mesajMotor);
+// EConflictConcurent, anything else as MesajFirebird words it.
+[[noreturn]] void RidicaEroareaMotorului(const QString& caleFisier, const TEroareMotor& eroare);

@@ -19,7 +19,6 @@
 namespace {
 
 TDM* g_dm = nullptr;
-int g_conexiuni = 0;
 
 const char* const TipuriDeDate[] = {"TEXT", "CF", "SIRUES", "CNP", "NOTA", "CALIFICATIV", "NOTA sau CALIFICATIV"};
 
@@ -187,9 +186,7 @@ bool ModululDeDateConectat()
 }
 
 TDM::TDM(std::function<void()> primulPas)
-    : m_primulPas(std::move(primulPas)),
-      m_numeConexiune(QStringLiteral("pravent-%1").arg(++g_conexiuni)),
-      m_tr(m_numeConexiune)
+    : m_primulPas(std::move(primulPas)), m_tr(m_conexiune)
 {
     for (std::size_t i = 0; i < m_q.size(); ++i)
         m_q[i] = std::make_unique<TInterogare>(m_tr, QStringLiteral("Q%1").arg(i + 1));
@@ -206,12 +203,7 @@ TDM::~TDM()
     }
     for (auto& q : m_q)
         q.reset();
-    {
-        QSqlDatabase baza = QSqlDatabase::database(m_numeConexiune, false);
-        if (baza.isValid())
-            baza.close();
-    }
-    QSqlDatabase::removeDatabase(m_numeConexiune);
+    m_conexiune.Inchide();
     if (g_dm == this)
         g_dm = nullptr;
 }
@@ -223,7 +215,7 @@ bool TDM::PeServer() const
 
 bool TDM::Conectat() const
 {
-    return QSqlDatabase::database(m_numeConexiune, false).isOpen();
+    return m_conexiune.Deschisa();
 }
 
 void TDM::DataModuleCreate()
@@ -335,10 +327,7 @@ void TDM::VerificaVersiunea()
 
 void TDM::Conecteaza()
 {
-    DeschideBazaDeDate(QSqlDatabase::contains(m_numeConexiune)
-                           ? QSqlDatabase::database(m_numeConexiune, false)
-                           : QSqlDatabase::addDatabase(QStringLiteral("QIBASE"), m_numeConexiune),
-                       m_loc.value_or(TLocBazaDeDate::Fisier(m_caleBazaDeDate)));
+    m_conexiune.Deschide(m_loc.value_or(TLocBazaDeDate::Fisier(m_caleBazaDeDate)));
 }
 
 std::unique_ptr<TBlocarePornireServer> TDM::PregatesteBazaServer()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "db/blocareinstanta.h"
+#include "db/conexiune.h"
 #include "db/interogare.h"
 #include "db/locbazadedate.h"
 #include "db/tranzactie.h"
@@ -87,8 +88,8 @@ private:
     std::function<void()> m_primulPas;
     std::unique_ptr<TBlocareInstanta> m_blocare;
     std::optional<TLocBazaDeDate> m_loc;
-    QString m_numeConexiune;
     QString m_caleBazaDeDate;
+    TConexiune m_conexiune;
     TTranzactie m_tr;
     std::array<std::unique_ptr<TInterogare>, 6> m_q;
 };

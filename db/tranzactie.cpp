@@ -2,57 +2,99 @@
 
 #include "base/eroare.h"
 #include "db/interogare.h"
-#include "db/mesajefirebird.h"
+#include "db/starefirebird.h"
 
-#include <QSqlError>
+using namespace Firebird;
 
-namespace {
-
-void VerificaRezultat(bool reusit, const QSqlDatabase& baza, const char* operatie)
+TTranzactie::~TTranzactie()
 {
-    if (reusit)
-        return;
-    const QString mesaj = baza.lastError().text();
-    if (EsteConflictConcurent(mesaj))
-        throw EConflictConcurent();
-    throw EEroare(QStringLiteral("%1: %2").arg(QLatin1String(operatie), MesajFirebird(baza.databaseName(), mesaj)));
+    if (m_tranzactie) {
+        try {
+            Rollback();
+        } catch (...) {
+        }
+    }
 }
 
-} // namespace
-
-void TTranzactie::StartTransaction()
+ITransaction* TTranzactie::Maner() const
 {
-    if (m_activa)
+    if (!m_tranzactie)
+        throw EEroare(QStringLiteral("Tranzactia nu este activa."));
+    return m_tranzactie;
+}
+
+void TTranzactie::StartTransaction(TTipTranzactie tip)
+{
+    if (m_tranzactie)
         throw EEroare(QStringLiteral("Tranzactia este deja activa."));
-    QSqlDatabase baza = Baza();
-    VerificaRezultat(baza.transaction(), baza, "StartTransaction");
-    m_activa = true;
+    m_tranzactie = m_conexiune.PornesteTranzactie(tip);
 }
 
 void TTranzactie::Commit()
 {
-    if (!m_activa)
-        throw EEroare(QStringLiteral("Tranzactia nu este activa."));
+    ITransaction* tranzactie = Maner();
     InchideInterogarile();
-    QSqlDatabase baza = Baza();
-    VerificaRezultat(baza.commit(), baza, "Commit");
-    m_activa = false;
+    try {
+        TStare stare;
+        tranzactie->commit(&stare);
+    } catch (const FbException& e) {
+        // Still running in the engine: the caller's guard rolls it back.
+        RidicaEroareaMotorului(m_conexiune.Nume(), EroareMotor(e));
+    }
+    Incheiata();
 }
 
 void TTranzactie::Rollback()
 {
-    if (!m_activa)
-        throw EEroare(QStringLiteral("Tranzactia nu este activa."));
+    ITransaction* tranzactie = Maner();
     InchideInterogarile();
-    m_activa = false;
-    QSqlDatabase baza = Baza();
-    VerificaRezultat(baza.rollback(), baza, "Rollback");
+    m_tranzactie = nullptr;
+    try {
+        TStare stare;
+        tranzactie->rollback(&stare);
+    } catch (const FbException& e) {
+        // A connection lost takes its transaction with it; the handle is all that is left.
+        tranzactie->release();
+        Incheiata();
+        RidicaEroareaMotorului(m_conexiune.Nume(), EroareMotor(e));
+    }
+    Incheiata();
+}
+
+void TTranzactie::Incheiata()
+{
+    m_tranzactie = nullptr;
+    if (m_structuraSchimbata)
+        m_conexiune.UitaInstructiunile();
+    m_structuraSchimbata = false;
 }
 
 void TTranzactie::InchideInterogarile()
 {
     for (TInterogare* q : std::as_const(m_interogari))
         q->Elibereaza();
+}
+
+TPunctDeSalvare::TPunctDeSalvare(TTranzactie& tr) : m_tr(tr)
+{
+    m_tr.Conexiune().Executa(m_tr.Maner(), "SAVEPOINT PRAVENT_RAND");
+}
+
+TPunctDeSalvare::~TPunctDeSalvare()
+{
+    if (m_pastrat || !m_tr.Active())
+        return;
+    try {
+        m_tr.Conexiune().Executa(m_tr.Maner(), "ROLLBACK TO SAVEPOINT PRAVENT_RAND");
+    } catch (...) {
+        // Already failing; the first error is the one the user sees.
+    }
+}
+
+void TPunctDeSalvare::Pastreaza()
+{
+    m_tr.Conexiune().Executa(m_tr.Maner(), "RELEASE SAVEPOINT PRAVENT_RAND ONLY");
+    m_pastrat = true;
 }
 
 TGardaTranzactie::~TGardaTranzactie()
@@ -66,10 +108,11 @@ TGardaTranzactie::~TGardaTranzactie()
     }
 }
 
-TTranzactieImprumutata::TTranzactieImprumutata(TTranzactie& tr) : m_tr(tr), m_pornitaAici(!tr.Active())
+TTranzactieImprumutata::TTranzactieImprumutata(TTranzactie& tr, TTipTranzactie tip)
+    : m_tr(tr), m_pornitaAici(!tr.Active())
 {
     if (m_pornitaAici)
-        m_tr.StartTransaction();
+        m_tr.StartTransaction(tip);
 }
 
 TTranzactieImprumutata::~TTranzactieImprumutata()

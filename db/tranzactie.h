@@ -1,44 +1,72 @@
 #pragma once
 
+#include "db/conexiune.h"
 #include "db/mesajefirebird.h"
 
-#include <QSqlDatabase>
 #include <QString>
 #include <QVector>
 
 class TInterogare;
 
-// The program's one transaction. The connection cannot tell whether a transaction is
-// running, so this object keeps track; ending it closes every query still open on it.
+// A transaction of a connection, started with the parameters of its kind; ending it closes
+// every query still open on it. Active while the engine's transaction exists: a failed
+// commit leaves it active, to be rolled back.
 class TTranzactie {
 public:
-    explicit TTranzactie(const QString& numeConexiune) : m_conexiune(numeConexiune) {}
+    explicit TTranzactie(TConexiune& conexiune) : m_conexiune(conexiune) {}
+    ~TTranzactie();
     TTranzactie(const TTranzactie&) = delete;
     TTranzactie& operator=(const TTranzactie&) = delete;
 
-    bool Active() const { return m_activa; }
-    void StartTransaction();
+    bool Active() const { return m_tranzactie != nullptr; }
+    void StartTransaction(TTipTranzactie tip = TTipTranzactie::Lucru);
     void Commit();
     void Rollback();
 
-    QSqlDatabase Baza() const { return QSqlDatabase::database(m_conexiune, false); }
+    TConexiune& Conexiune() const { return m_conexiune; }
+    // The engine's transaction; only while active.
+    Firebird::ITransaction* Maner() const;
 
 private:
     friend class TInterogare;
+    friend class TPunctDeSalvare;
     void Inregistreaza(TInterogare* q) { m_interogari.append(q); }
     void Elimina(TInterogare* q) { m_interogari.removeAll(q); }
     void InchideInterogarile();
+    // The end of the transaction, whatever its outcome.
+    void Incheiata();
 
-    QString m_conexiune;
-    bool m_activa = false;
+    TConexiune& m_conexiune;
+    Firebird::ITransaction* m_tranzactie = nullptr;
+    bool m_structuraSchimbata = false;
     QVector<TInterogare*> m_interogari;
+};
+
+// A savepoint inside the running transaction: undone at the end of the scope unless kept,
+// so that a failing part of a long job is rolled back and the parts before it stay.
+class TPunctDeSalvare {
+public:
+    explicit TPunctDeSalvare(TTranzactie& tr);
+    ~TPunctDeSalvare();
+    TPunctDeSalvare(const TPunctDeSalvare&) = delete;
+    TPunctDeSalvare& operator=(const TPunctDeSalvare&) = delete;
+
+    // Keeps what was done since the savepoint, in the transaction.
+    void Pastreaza();
+
+private:
+    TTranzactie& m_tr;
+    bool m_pastrat = false;
 };
 
 // Starts the transaction and rolls it back at the end of the scope unless it was
 // committed: a failure, an exception included, never leaves it running.
 class TGardaTranzactie {
 public:
-    explicit TGardaTranzactie(TTranzactie& tr) : m_tr(tr) { m_tr.StartTransaction(); }
+    explicit TGardaTranzactie(TTranzactie& tr, TTipTranzactie tip = TTipTranzactie::Lucru) : m_tr(tr)
+    {
+        m_tr.StartTransaction(tip);
+    }
     ~TGardaTranzactie();
     TGardaTranzactie(const TGardaTranzactie&) = delete;
     TGardaTranzactie& operator=(const TGardaTranzactie&) = delete;
@@ -53,7 +81,7 @@ private:
 // leaves it running, or starts one and rolls it back at the end of the scope.
 class TTranzactieImprumutata {
 public:
-    explicit TTranzactieImprumutata(TTranzactie& tr);
+    explicit TTranzactieImprumutata(TTranzactie& tr, TTipTranzactie tip = TTipTranzactie::Lucru);
     ~TTranzactieImprumutata();
     TTranzactieImprumutata(const TTranzactieImprumutata&) = delete;
     TTranzactieImprumutata& operator=(const TTranzactieImprumutata&) = delete;

@@ -361,7 +361,7 @@ QString CheieComparata(const TReferintaCamp& ref)
 
 QString ValoareCamp(const TReferintaCamp& ref, int id, const QString& tabel)
 {
-    TTranzactieImprumutata tr(DM().Tr());
+    TTranzactieImprumutata tr(DM().Tr(), TTipTranzactie::Citire);
     TSursaBazaDeDate sursa;
     return Rezolva(ref, id, tabel, sursa);
 }

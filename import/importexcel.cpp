@@ -2,6 +2,7 @@
 
 #include "base/eroare.h"
 #include "db/depozit.h"
+#include "db/scriereimport.h"
 #include "db/tdm.h"
 #include "import/coloaneexcel.h"
 
@@ -67,20 +68,25 @@ class TImportRanduri {
 public:
     TImportRanduri(const TListaColoaneExcel& coloane, const TColoanaExcel& cnpuri, TReferintaCamp campCnp,
                    const std::vector<TSursaCamp>& surse)
-        : m_coloane(coloane), m_cnpuri(cnpuri), m_campCnp(std::move(campCnp)), m_marime(MarimeValoareText())
+        : m_coloane(coloane), m_cnpuri(cnpuri), m_campCnp(std::move(campCnp)), m_marime(MarimeValoareText()),
+          m_grup(DM().Tr(), [this] { IncepeGrupul(); })
     {
         for (const TSursaCamp& sursa : surse)
             if (!sursa.NuImport)
                 m_surse.push_back(&sursa);
     }
 
-    // Whether the row created a new pupil; a failure names the row.
-    bool Importa(int rand, int preluati) const
+    // Whether the row created a new pupil; a failure names the row, once the rows before it
+    // are committed.
+    bool Importa(int rand, int preluati)
     {
         const QString cnp = m_cnpuri.Text(rand);
         try {
-            return ScrieRandul(cnp, Valori(rand, cnp));
+            const std::vector<TValoareDeScris> valori = Valori(rand, cnp);
+            m_rand = rand;
+            return ScrieRandul(cnp, valori);
         } catch (const EEroare& e) {
+            m_grup.Comite();
             const QString cine = cnp.isEmpty() ? QString() : QStringLiteral(" (CNP %1)").arg(cnp);
             QString cauza = e.Mesaj().trimmed();
             if (!cauza.endsWith(u'.'))
@@ -90,6 +96,9 @@ public:
                               .arg(cine, cauza, PreluatiInainte(preluati)));
         }
     }
+
+    // Commits the rows imported so far.
+    void Termina() { m_grup.Comite(); }
 
 private:
     // Every text of the row, checked before any statement of the row runs: the column would
@@ -123,34 +132,70 @@ private:
 
     QString IdCampCnp() const { return IdentificatorCamp(m_campCnp.Formular, m_campCnp.Pagina, m_campCnp.Camp); }
 
-    // A row that met another import's row of the same CNP is written again: it then finds the
-    // pupil the other one created and updates it.
-    bool ScrieRandul(const QString& cnp, const std::vector<TValoareDeScris>& valori) const
+    // Each group of rows looks the CNPs and its pupils' values up again once it holds the lock
+    // on new pupils: two imports of one class never both miss a pupil and create it twice, and
+    // a value another user stored meanwhile is overwritten as the row says.
+    void IncepeGrupul()
     {
-        return RepetaLaConflict([&] { return ScrieRandulOData(cnp, valori); });
+        BlocheazaInregistrariNoi(Elevi);
+        m_elevi = EleviDupaCnp(m_campCnp);
+        if (m_campuriElevi.empty())
+            m_campuriElevi = CampuriElevi();
+        QList<int> iduri;
+        const int sfarsit = std::min(m_coloane.NumarRanduri(), m_rand + TTranzactieGrupata::RanduriPeGrup);
+        for (int rand = m_rand; rand < sfarsit; ++rand)
+            if (const auto elev = m_elevi.constFind(CheieCnp(m_cnpuri.Text(rand))); elev != m_elevi.cend())
+                iduri.append(*elev);
+        m_valori.Citeste(iduri);
     }
 
-    bool ScrieRandulOData(const QString& cnp, const std::vector<TValoareDeScris>& valori) const
+    // A row that met another import's row of the same CNP is written again in a new group: it
+    // then finds the pupil the other one created and updates it.
+    bool ScrieRandul(const QString& cnp, const std::vector<TValoareDeScris>& valori)
     {
-        TGardaTranzactie tr(DM().Tr());
-        // Looking the CNP up and creating its pupil, one import at a time: two imports of one
-        // class never both miss the pupil and create it twice.
-        BlocheazaInregistrariNoi(Elevi);
-        std::optional<int> id = ElevulCuCnp(m_campCnp, cnp);
+        return RepetaLaConflict([&] {
+            bool nou = false;
+            m_grup.Ruleaza([&] { nou = ScrieRandulOData(cnp, valori); });
+            return nou;
+        });
+    }
+
+    bool ScrieRandulOData(const QString& cnp, const std::vector<TValoareDeScris>& valori)
+    {
+        const QString cheie = CheieCnp(cnp);
+        std::optional<int> id;
+        if (const auto elev = m_elevi.constFind(cheie); elev != m_elevi.cend())
+            id = *elev;
         // The pupil's row too, as a save from the editor takes it, so that neither overwrites
         // the other unseen.
         if (id && !BlocheazaInregistrarea(Elevi, *id))
             id.reset();
-        const bool nou = !id;
-        if (nou) {
-            id = InregistrareNoua(Elevi);
-            CreeazaValoriGoale(*id);
-            ScrieCnpElevNou(m_campCnp, *id, cnp);
+        if (!id) {
+            CreeazaElevul(cnp, valori);
+            return true;
         }
         for (const TValoareDeScris& v : valori)
-            ScrieValoareElev(v.Camp, *id, v.Valoare);
-        tr.Commit();
-        return nou;
+            if (!m_valori.Neschimbata(*id, v.Camp, v.Valoare))
+                ScrieValoareElev(v.Camp, *id, v.Valoare);
+        for (const TValoareDeScris& v : valori)
+            m_valori.Scrisa(*id, v.Camp, v.Valoare);
+        return false;
+    }
+
+    // A value row for every pupil field, each with its text from the start: the CNP, the
+    // imported values (a later source of one field wins), empty for the others.
+    void CreeazaElevul(const QString& cnp, const std::vector<TValoareDeScris>& valori)
+    {
+        QHash<QString, QString> texte;
+        texte.insert(CheieComparata(m_campCnp), cnp);
+        for (const TValoareDeScris& v : valori)
+            texte.insert(CheieComparata(v.Camp), v.Valoare);
+        const int id = InregistrareNoua(Elevi);
+        for (const TReferintaCamp& camp : m_campuriElevi)
+            InsereazaValoareElev(camp, id, texte.value(CheieComparata(camp), QStringLiteral("")));
+        for (const TReferintaCamp& camp : m_campuriElevi)
+            m_valori.RandNou(id, camp, texte.value(CheieComparata(camp), QStringLiteral("")));
+        m_elevi.insert(CheieCnp(cnp), id);
     }
 
     const TListaColoaneExcel& m_coloane;
@@ -158,6 +203,11 @@ private:
     const TReferintaCamp m_campCnp;
     const TMarimeValoareText m_marime;
     std::vector<const TSursaCamp*> m_surse;
+    TTranzactieGrupata m_grup;
+    int m_rand = 0;
+    QHash<QString, int> m_elevi;
+    std::vector<TReferintaCamp> m_campuriElevi;
+    TValoriElevi m_valori;
 };
 
 } // namespace
@@ -236,7 +286,7 @@ TRezultatImport Importa(const TListaColoaneExcel& coloane, const QString& coloan
     const int total = coloane.NumarRanduri();
     if (total == 0)
         throw EEroare(QStringLiteral("Nu am gasit niciun elev de preluat in foaia de calcul."));
-    const TImportRanduri randuri(coloane, *cnpuri, *campCnp, surse);
+    TImportRanduri randuri(coloane, *cnpuri, *campCnp, surse);
     TRezultatImport rezultat;
     for (int rand = 0; rand < total; ++rand) {
         if (progres && !progres(rand, total)) {
@@ -251,5 +301,6 @@ TRezultatImport Importa(const TListaColoaneExcel& coloane, const QString& coloan
         else
             ++rezultat.Actualizati;
     }
+    randuri.Termina();
     return rezultat;
 }

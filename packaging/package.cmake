@@ -64,6 +64,6 @@ set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Loaded at run time, so no linker sees them: the embedded Firebird engine plugin with its
-# configuration, Qt's Firebird driver, and the fonts that stand in for "Arial".
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "firebird3.0-server-core (>= 3.0), libqt6sql6-ibase (>= 6.4), fonts-liberation")
+# configuration, and the fonts that stand in for "Arial".
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "firebird3.0-server-core (>= 3.0), fonts-liberation")
 include(CPack)

@@ -1,7 +1,7 @@
 #!/bin/sh
 # Installs the Debian 12 packages the program needs to build, run, be tested and packaged.
 set -e
-packages="g++ cmake make pkg-config qt6-base-dev libqt6sql6-ibase libfbclient2 firebird3.0-server-core firebird3.0-server
+packages="g++ cmake make pkg-config qt6-base-dev firebird-dev libfbclient2 firebird3.0-server-core firebird3.0-server
   firebird3.0-utils fonts-liberation libbenchmark-dev poppler-utils xauth xvfb
   libquazip1-qt6-dev libgsf-1-dev qtkeychain-qt6-dev qt6-l10n-tools
   python3-xlwt python3-openpyxl python3-xlsxwriter python3-odf clang libclang-rt-14-dev

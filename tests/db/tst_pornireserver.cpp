@@ -6,6 +6,7 @@
 #include "db/locbazadedate.h"
 #include "db/parolaserver.h"
 #include "support/bazapornita.h"
+#include "support/conexiunesecundara.h"
 #include "support/mediutest.h"
 #include "support/procestest.h"
 #include "support/serverfirebird.h"
@@ -13,8 +14,6 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
-#include <QSqlError>
-#include <QSqlQuery>
 #include <QtTest>
 
 namespace {
@@ -72,14 +71,8 @@ void VerificaNimicLocal(const TMediuTest& mediu)
 // The first column of every row of a query, read through a connection of its own.
 QStringList ColoanaPeServer(const TLocBazaDeDate& loc, const QString& sql)
 {
-    const TConexiuneProprie conexiune(loc);
-    QSqlQuery q(conexiune.Baza());
-    if (!q.exec(sql))
-        return {QStringLiteral("failed: ") + q.lastError().text()};
-    QStringList valori;
-    while (q.next())
-        valori << q.value(0).toString().trimmed();
-    return valori;
+    TConexiuneProprie conexiune(loc);
+    return ColoanaPeConexiune(conexiune, sql);
 }
 
 // The definition of every table of the program: columns with their types, widths, defaults and
@@ -184,17 +177,15 @@ void TestPornireServer::bazaMaiNouaPeServerRamaneNeatinsa()
     const TLocBazaDeDate loc = TLocBazaDeDate::Server(baza, m_server->Utilizator(), m_server->Parola());
     // What any start writes: the entity tables, the data types, the profile, the structures.
     const auto scrise = [&loc] {
-        const TConexiuneProprie conexiune(loc);
-        QSqlQuery q(conexiune.Baza());
-        q.exec(QStringLiteral("SELECT (SELECT COUNT(*) FROM TABELE) + (SELECT COUNT(*) FROM TIPURI_DE_DATE) + (SELECT "
-                              "COUNT(*) FROM PROFIL_DIPLOMA) + (SELECT COUNT(*) FROM RDB$RELATION_FIELDS WHERE "
-                              "RDB$SYSTEM_FLAG = 0) FROM RDB$DATABASE"));
-        return q.next() ? q.value(0).toInt() : -1;
+        const QStringList numar = ColoanaPeServer(
+            loc, QStringLiteral("SELECT (SELECT COUNT(*) FROM TABELE) + (SELECT COUNT(*) FROM TIPURI_DE_DATE) + (SELECT "
+                                "COUNT(*) FROM PROFIL_DIPLOMA) + (SELECT COUNT(*) FROM RDB$RELATION_FIELDS WHERE "
+                                "RDB$SYSTEM_FLAG = 0) FROM RDB$DATABASE"));
+        return numar.size() == 1 ? numar.first().toInt() : -1;
     };
     {
-        const TConexiuneProprie conexiune(loc);
-        QSqlQuery q(conexiune.Baza());
-        QVERIFY(q.exec(QStringLiteral("UPDATE CONFID_DB SET VERSIUNE = 4")));
+        TConexiuneProprie conexiune(loc);
+        ExecutaPeConexiune(conexiune, {QStringLiteral("UPDATE CONFID_DB SET VERSIUNE = 4")});
     }
     const int inainte = scrise();
     QVERIFY(inainte > 0);
@@ -240,10 +231,9 @@ void TestPornireServer::bazaStrainaPeServerRamaneNeatinsa()
     QVERIFY2(!baza.isEmpty(), qPrintable(m_server->Eroare()));
     const TLocBazaDeDate loc = TLocBazaDeDate::Server(baza, m_server->Utilizator(), m_server->Parola());
     {
-        const TConexiuneProprie conexiune(loc);
-        QSqlQuery q(conexiune.Baza());
-        QVERIFY(q.exec(QStringLiteral("CREATE TABLE FACTURI (NUMAR INTEGER NOT NULL)")));
-        QVERIFY(q.exec(QStringLiteral("INSERT INTO FACTURI (NUMAR) VALUES (7)")));
+        TConexiuneProprie conexiune(loc);
+        ExecutaPeConexiune(conexiune, {QStringLiteral("CREATE TABLE FACTURI (NUMAR INTEGER NOT NULL)")});
+        ExecutaPeConexiune(conexiune, {QStringLiteral("INSERT INTO FACTURI (NUMAR) VALUES (7)")});
     }
     const QString tabeleSql = QStringLiteral(
         "SELECT RDB$RELATION_NAME FROM RDB$RELATIONS WHERE COALESCE(RDB$SYSTEM_FLAG, 0) = 0 ORDER BY 1");
@@ -308,6 +298,13 @@ void TestPornireServer::pornireaAsteaptaPornireaInCurs()
     {
         // A start in progress elsewhere, held longer than a bounded lock wait of a few seconds.
         const TBlocarePornireServer blocare(loc);
+        // The engine's view of the lock's transaction: read committed with record versions,
+        // the bounded wait, a writer.
+        QCOMPARE(ColoanaPeServer(loc, QStringLiteral("SELECT DISTINCT t.MON$ISOLATION_MODE || ' ' || t.MON$LOCK_TIMEOUT || ' ' || "
+                                                     "t.MON$READ_ONLY FROM MON$TRANSACTIONS t JOIN MON$ATTACHMENTS a ON "
+                                                     "a.MON$ATTACHMENT_ID = t.MON$ATTACHMENT_ID WHERE a.MON$SYSTEM_FLAG = 0 "
+                                                     "AND t.MON$ATTACHMENT_ID <> CURRENT_CONNECTION")),
+                 QStringList{QStringLiteral("2 5 0")});
         PornesteProgramul(program, {QStringLiteral("--init-db")}, mediu.Dosar());
         QVERIFY(!program.waitForFinished(7000));
         QCOMPARE(ColoanaPeServer(loc, QStringLiteral("SELECT COUNT(*) FROM RDB$RELATIONS WHERE RDB$RELATION_NAME = "

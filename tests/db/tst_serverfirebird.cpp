@@ -2,32 +2,25 @@
 // over TCP by the program's own driver, with its user and nothing else.
 #include "support/serverfirebird.h"
 
-#include <QSqlDatabase>
-#include <QSqlError>
-#include <QSqlQuery>
+#include "db/locbazadedate.h"
+#include "support/conexiunesecundara.h"
+
 #include <QtTest>
 
 namespace {
 
-// Opens a connection of the Qt driver to the given database; the error text when it fails.
+// Opens a connection of the program's own to the given database; the error text when it fails.
 QString Conecteaza(const QString& baza, const QString& utilizator, const QString& parola)
 {
-    QString eroare;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QIBASE"), QStringLiteral("proba"));
-        db.setDatabaseName(baza);
-        db.setUserName(utilizator);
-        db.setPassword(parola);
-        if (!db.open())
-            eroare = db.lastError().text();
-        else {
-            QSqlQuery q(QStringLiteral("SELECT CURRENT_USER FROM RDB$DATABASE"), db);
-            if (!q.next() || q.value(0).toString().trimmed() != utilizator)
-                eroare = QStringLiteral("wrong user on the connection");
-        }
+    try {
+        TConexiuneProprie conexiune(TLocBazaDeDate::Server(baza, utilizator, parola));
+        if (ColoanaPeConexiune(conexiune, QStringLiteral("SELECT CURRENT_USER FROM RDB$DATABASE"))
+            != QStringList{utilizator})
+            return QStringLiteral("wrong user on the connection");
+        return {};
+    } catch (const EEroare& e) {
+        return e.Mesaj();
     }
-    QSqlDatabase::removeDatabase(QStringLiteral("proba"));
-    return eroare;
 }
 
 } // namespace

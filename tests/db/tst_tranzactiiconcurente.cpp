@@ -1,7 +1,7 @@
 // The program's transactions read what others committed, never wait for a writer to read,
 // and wait a bounded time for a row another one holds, reported in Romanian.
 #include "db/mesajefirebird.h"
-#include "db/parametritranzactie.h"
+#include "db/conexiune.h"
 #include "support/conexiunesecundara.h"
 #include "support/datetest.h"
 #include "support/mediutest.h"
@@ -15,6 +15,7 @@ private slots:
     void init();
     void cleanup();
     void citireComisaCuAsteptareMarginita();
+    void motorulVedeFelulFiecareiTranzactii();
     void cititulNuAsteaptaScriitorul();
     void randBlocatDaConflictInRomana();
 
@@ -39,7 +40,6 @@ void TestTranzactiiConcurente::cleanup()
 
 void TestTranzactiiConcurente::citireComisaCuAsteptareMarginita()
 {
-    QVERIFY(ParametriiTranzactieiAplicati());
     QCOMPARE(ColoanaSql(*m_dm, "SELECT RDB$GET_CONTEXT('SYSTEM', 'ISOLATION_LEVEL') FROM RDB$DATABASE"),
              QStringList{"READ COMMITTED"});
     QCOMPARE(ColoanaSql(*m_dm, "SELECT MON$LOCK_TIMEOUT FROM MON$TRANSACTIONS WHERE MON$TRANSACTION_ID = "
@@ -58,6 +58,27 @@ void TestTranzactiiConcurente::citireComisaCuAsteptareMarginita()
     QCOMPARE(nume(), QString("Pop"));
     alta.Executa("UPDATE \"DATE\" SET VALOARE_TEXT='Popescu' WHERE COD_CAMP='C_NUME'");
     QCOMPARE(nume(), QString("Popescu"));
+}
+
+// What the engine itself records of a transaction of each kind: isolation (2, read committed
+// with record versions), lock wait in seconds, read only.
+void TestTranzactiiConcurente::motorulVedeFelulFiecareiTranzactii()
+{
+    const auto felul = [&](TTipTranzactie tip) {
+        TGardaTranzactie tr(m_dm->Tr(), tip);
+        TInterogare& q = m_dm->Q1();
+        TInchideLaFinal inchide(q);
+        q.SQL("SELECT MON$ISOLATION_MODE || ' ' || MON$LOCK_TIMEOUT || ' ' || MON$READ_ONLY FROM MON$TRANSACTIONS "
+              "WHERE MON$TRANSACTION_ID = CURRENT_TRANSACTION");
+        q.Open();
+        return q.Fields(0).AsString();
+    };
+    QCOMPARE(felul(TTipTranzactie::Lucru), QStringLiteral("2 %1 0").arg(SecundeAsteptareBlocare));
+    QCOMPARE(felul(TTipTranzactie::Citire), QStringLiteral("2 %1 1").arg(SecundeAsteptareBlocare));
+    // A read transaction refuses a write before it could hold a row another user waits on.
+    TGardaTranzactie tr(m_dm->Tr(), TTipTranzactie::Citire);
+    m_dm->Q1().SQL("UPDATE \"DATE\" SET VALOARE_TEXT='Altul' WHERE COD_CAMP='C_NUME'");
+    QVERIFY_THROWS_EXCEPTION(EEroare, m_dm->Q1().ExecSQL());
 }
 
 void TestTranzactiiConcurente::cititulNuAsteaptaScriitorul()

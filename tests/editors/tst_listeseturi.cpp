@@ -72,9 +72,9 @@ long long TestListeSeturi::InstructiuniLinii(int numar)
 
 void TestListeSeturi::VerificaInstructiuni(TDM& dm)
 {
-    AdaugaEleviNumerotati(dm.Tr().Baza(), 0, 10);
+    AdaugaEleviNumerotati(dm.Tr().Conexiune(), 0, 10);
     const long long zece = InstructiuniLinii(10);
-    AdaugaEleviNumerotati(dm.Tr().Baza(), 10, 990);
+    AdaugaEleviNumerotati(dm.Tr().Conexiune(), 10, 990);
     const long long oMie = InstructiuniLinii(1000);
     QVERIFY(zece > 0);
     QCOMPARE(oMie, zece);
@@ -119,7 +119,7 @@ void TestListeSeturi::scoliInAcelasiNumarDeInstructiuni()
 
 void TestListeSeturi::reincarcaArataCeAuSalvatAltii()
 {
-    AdaugaEleviNumerotati(m_dm->Tr().Baza(), 0, 2);
+    AdaugaEleviNumerotati(m_dm->Tr().Conexiune(), 0, 2);
     TListaElevi lista;
     // Whatever its case, "nume" is in "Prenume" too: the search names the surname itself.
     lista.RzEdit1()->setText("/ Nume");
@@ -127,7 +127,7 @@ void TestListeSeturi::reincarcaArataCeAuSalvatAltii()
     QCOMPARE(lista.LiniiAfisate(), (QStringList{LinieAsteptata(0), LinieAsteptata(1)}));
 
     TConexiuneSecundara alta(TLocBazaDeDate::Fisier(m_mediu->CaleBazaDeDate()));
-    AdaugaEleviNumerotati(alta.Baza(), 2, 1);
+    AdaugaEleviNumerotati(alta.Conexiune(), 2, 1);
     alta.Executa("UPDATE \"DATE\" SET VALOARE_TEXT='Altul' WHERE COD_CAMP='C_NUME' AND VALOARE_TEXT='Nume0'");
     QCOMPARE(lista.LiniiAfisate().size(), 2);
     lista.Reincarca();

@@ -1,7 +1,7 @@
 // Two secretaries on one database: a save never overwrites unasked what the other saved
 // since the record was opened, and a record deleted meanwhile is not recreated. Run on the
 // embedded database, then on a Firebird server of the test's own.
-#include "db/parametritranzactie.h"
+#include "db/conexiune.h"
 #include "editors/adaugaelev.h"
 #include "editors/editeaza.h"
 #include "editors/editorcampsimplu.h"

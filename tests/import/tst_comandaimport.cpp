@@ -6,6 +6,7 @@
 #include "support/mediutest.h"
 #include "support/procestest.h"
 
+#include <QProcess>
 #include <QtTest>
 
 namespace {
@@ -60,6 +61,8 @@ private slots:
     void alegeriGresiteNuScriuNimic_data();
     void alegeriGresiteNuScriuNimic();
     void randEsuat();
+    void importOpritCuKillEsteReluat();
+    void continutulBazeiEsteCelCunoscut();
 };
 
 void TestComandaImport::aceeasiBazaCaExpertul()
@@ -137,6 +140,98 @@ void TestComandaImport::randEsuat()
                               "PV.SPATE.C_LB_MATERNA are 335 caractere"),
              qPrintable(r.Erori));
     QCOMPARE(ColoanaSql(mediu.PornesteDM(), "SELECT COUNT(*) FROM ELEVI"), QStringList{"2"});
+}
+
+
+namespace {
+
+// Pupils of the 1,000-row register, and the fields the benchmark imports.
+QStringList ArgumenteO1000()
+{
+    QStringList argumente{"--import", QStringLiteral(PRAVENT_SOURCE_DIR "/tests/import/fixtures/import1000.xlsx"),
+                          "--cnp-column", "C"};
+    for (const char* camp : {"PV.FATA.C_NUME=prima:B", "PV.FATA.C_PRENUME=adoua:B", "PV.FATA.C_ABREVIERE=cnp:dra/dl",
+                             "PV.SPATE.C_LB_ROMANA=coloana:D", "PV.SPATE.C_MATEMATICA=coloana:E"})
+        argumente << "--field" << QString::fromLatin1(camp);
+    return argumente;
+}
+
+// Every pupil by CNP with its imported values, whatever identifiers the generator gave.
+QStringList EleviCuValori(TDM& dm)
+{
+    return ColoanaSql(dm, "SELECT c.VALOARE_TEXT || ' ' || d.COD_PAGINA || '.' || d.COD_CAMP || '=' || d.VALOARE_TEXT "
+                          "FROM \"DATE\" c JOIN \"DATE\" d ON d.ID_ELEVI = c.ID_ELEVI WHERE c.COD_CAMP = 'C_CNP' "
+                          "AND c.COD_PAGINA = 'FATA' ORDER BY 1");
+}
+
+} // namespace
+
+// Killed at moments spread over a whole import: every pupil stored is whole (a row for each of
+// its fields, its imported values in them) and each CNP is there once; the import run again
+// completes it, to the same pupils as one run never stopped.
+void TestComandaImport::importOpritCuKillEsteReluat()
+{
+    QStringList intreg;
+    qint64 durata = 0;
+    {
+        TMediuTest mediu;
+        QCOMPARE(RuleazaProgramul({"--init-db"}, mediu.Dosar()).CodIesire, 0);
+        QElapsedTimer ceas;
+        ceas.start();
+        const TRezultatProces r = RuleazaProgramul(ArgumenteO1000(), mediu.Dosar());
+        durata = ceas.elapsed();
+        QVERIFY2(r.CodIesire == 0, qPrintable(r.Erori));
+        intreg = EleviCuValori(mediu.PornesteDM());
+        QCOMPARE(ColoanaSql(mediu.DM(), "SELECT COUNT(*) FROM ELEVI"), QStringList{"1000"});
+    }
+    TMediuTest mediu;
+    QCOMPARE(RuleazaProgramul({"--init-db"}, mediu.Dosar()).CodIesire, 0);
+    for (int i = 1; i <= 4; ++i) {
+        QProcess proces;
+        PornesteProgramul(proces, ArgumenteO1000(), mediu.Dosar());
+        QVERIFY(proces.waitForStarted());
+        QThread::msleep(static_cast<unsigned long>(durata * i / 5));
+        proces.kill();
+        proces.waitForFinished();
+        QFile::remove(mediu.Dosar() + "/pravent.lock");
+        TDM& dm = mediu.PornesteDM();
+        QCOMPARE(ColoanaSql(dm, "SELECT COUNT(*) FROM ELEVI e WHERE (SELECT COUNT(*) FROM \"DATE\" d WHERE d.ID_ELEVI = "
+                                "e.ID_ELEVI) <> (SELECT COUNT(*) FROM PROFIL_DIPLOMA WHERE ASOCIAT_CU = 'ELEVI') OR "
+                                "EXISTS (SELECT 1 FROM \"DATE\" d WHERE d.ID_ELEVI = e.ID_ELEVI AND d.COD_CAMP = "
+                                "'C_NUME' AND d.VALOARE_TEXT = '')"),
+                 QStringList{"0"});
+        QCOMPARE(ColoanaSql(dm, "SELECT COUNT(*) FROM (SELECT VALOARE_TEXT FROM \"DATE\" WHERE COD_CAMP = 'C_CNP' AND "
+                                "COD_PAGINA = 'FATA' GROUP BY VALOARE_TEXT HAVING COUNT(*) > 1)"),
+                 QStringList{"0"});
+        mediu.OpresteDM();
+    }
+    const TRezultatProces r = RuleazaProgramul(ArgumenteO1000(), mediu.Dosar());
+    QVERIFY2(r.CodIesire == 0, qPrintable(r.Erori));
+    QCOMPARE(EleviCuValori(mediu.PornesteDM()), intreg);
+}
+
+
+// New pupils, the same file again, every value changed, then a sheet whose sixth row fails: the
+// whole database afterwards, row for row, as the import of one transaction a row left it
+// (catalog_import.continut.txt was written by that import).
+void TestComandaImport::continutulBazeiEsteCelCunoscut()
+{
+    TMediuTest mediu;
+    QCOMPARE(RuleazaProgramul({"--init-db"}, mediu.Dosar()).CodIesire, 0);
+    const QStringList istorie = {"PV.SPATE.C_OPTIUNEA=constanta:Istorie"};
+    const QStringList geografie = {"PV.SPATE.C_OPTIUNEA=constanta:Geografie", "PV.FATA.C_ARTICOL=cnp:a/ul"};
+    QCOMPARE(RuleazaProgramul(Argumente(AlegeriClasa.mid(0, 4) + istorie), mediu.Dosar()).CodIesire, 0);
+    QCOMPARE(RuleazaProgramul(Argumente(AlegeriClasa.mid(0, 4) + istorie), mediu.Dosar()).CodIesire, 0);
+    QCOMPARE(RuleazaProgramul(Argumente(AlegeriClasa.mid(0, 4) + geografie), mediu.Dosar()).CodIesire, 0);
+    QCOMPARE(RuleazaProgramul(Argumente(AlegeriClasa.mid(0, 4) + QStringList{"PV.SPATE.C_LB_MATERNA=coloana:H"},
+                                        {"--sheet", "Lungi"}),
+                              mediu.Dosar())
+                 .CodIesire,
+             2);
+    QFile cunoscut(QStringLiteral(PRAVENT_SOURCE_DIR "/tests/import/fixtures/catalog_import.continut.txt"));
+    QVERIFY(cunoscut.open(QIODevice::ReadOnly));
+    QCOMPARE(ContinutBaza(mediu.PornesteDM()),
+             QString::fromUtf8(cunoscut.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts));
 }
 
 QTEST_MAIN(TestComandaImport)

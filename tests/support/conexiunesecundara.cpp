@@ -1,76 +1,75 @@
 #include "support/conexiunesecundara.h"
 
-
-#include <QSqlError>
-#include <QSqlQuery>
 #include <QtTest>
 
 namespace {
 
-int g_conexiuni = 0;
-
-void ExecutaSauEsueaza(QSqlDatabase baza, const QString& instructiune)
+void ExecutaSauEsueaza(TTranzactie& tr, const QString& instructiune)
 {
-    QSqlQuery q(baza);
-    if (!q.exec(instructiune))
-        QFAIL(qPrintable(instructiune + QStringLiteral(": ") + q.lastError().text()));
+    try {
+        tr.Conexiune().Executa(tr.Maner(), instructiune.toUtf8().constData());
+    } catch (const EEroare& e) {
+        QFAIL(qPrintable(instructiune + QStringLiteral(": ") + e.Mesaj()));
+    }
 }
 
 } // namespace
 
-TConexiuneSecundara::TConexiuneSecundara(const TLocBazaDeDate& loc)
-    : m_nume(QStringLiteral("secundara-%1").arg(++g_conexiuni))
+void ExecutaPeConexiune(TConexiune& conexiune, const QStringList& instructiuni)
 {
-    DeschideBazaDeDate(QSqlDatabase::addDatabase(QStringLiteral("QIBASE"), m_nume), loc);
-}
-
-TConexiuneSecundara::~TConexiuneSecundara()
-{
-    {
-        QSqlDatabase baza = Baza();
-        baza.rollback();
-        baza.close();
-    }
-    QSqlDatabase::removeDatabase(m_nume);
+    TTranzactie tr(conexiune);
+    TGardaTranzactie garda(tr);
+    for (const QString& instructiune : instructiuni)
+        ExecutaSauEsueaza(tr, instructiune);
+    garda.Commit();
 }
 
 void TConexiuneSecundara::Executa(const QStringList& instructiuni)
 {
-    QSqlDatabase baza = Baza();
-    QVERIFY(baza.transaction());
-    for (const QString& instructiune : instructiuni)
-        ExecutaSauEsueaza(baza, instructiune);
-    QVERIFY(baza.commit());
+    ExecutaPeConexiune(m_conexiune, instructiuni);
 }
 
 void TConexiuneSecundara::Incepe(const QString& instructiune)
 {
-    QSqlDatabase baza = Baza();
-    QVERIFY(baza.transaction());
-    ExecutaSauEsueaza(baza, instructiune);
+    m_tr.StartTransaction();
+    ExecutaSauEsueaza(m_tr, instructiune);
 }
 
 void TConexiuneSecundara::Termina()
 {
-    QVERIFY(Baza().commit());
+    m_tr.Commit();
 }
 
-void AdaugaEleviNumerotati(QSqlDatabase baza, int primul, int numar)
+void AdaugaEleviNumerotati(TConexiune& conexiune, int primul, int numar)
 {
-    QVERIFY(baza.transaction());
-    ExecutaSauEsueaza(
-        baza,
-        QStringLiteral(
-            "EXECUTE BLOCK AS DECLARE I INTEGER = %1; DECLARE ID INTEGER; BEGIN WHILE (I < %2) DO BEGIN "
-            "ID = GEN_ID(G_ID_ELEVI, 1); INSERT INTO ELEVI (ID_ELEVI) VALUES (:ID); "
-            "INSERT INTO \"DATE\" (COD_FORMULAR, COD_PAGINA, COD_CAMP, ID_ELEVI, VALOARE_TEXT, VALOARE_NUM) "
-            "VALUES ('PV', 'FATA', 'C_NUME', :ID, 'Nume' || :I, 0); "
-            "INSERT INTO \"DATE\" (COD_FORMULAR, COD_PAGINA, COD_CAMP, ID_ELEVI, VALOARE_TEXT, VALOARE_NUM) "
-            "VALUES ('PV', 'FATA', 'C_PRENUME', :ID, 'Prenume' || :I, 0); "
-            "INSERT INTO \"DATE\" (COD_FORMULAR, COD_PAGINA, COD_CAMP, ID_ELEVI, VALOARE_TEXT, VALOARE_NUM) "
-            "VALUES ('PV', 'FATA', 'C_CNP', :ID, '1' || LPAD(CAST(:I AS VARCHAR(12)), 12, '0'), 0); "
-            "I = I + 1; END END")
-            .arg(primul)
-            .arg(primul + numar));
-    QVERIFY(baza.commit());
+    ExecutaPeConexiune(
+        conexiune,
+        {QStringLiteral(
+             "EXECUTE BLOCK AS DECLARE I INTEGER = %1; DECLARE ID INTEGER; BEGIN WHILE (I < %2) DO BEGIN "
+             "ID = GEN_ID(G_ID_ELEVI, 1); INSERT INTO ELEVI (ID_ELEVI) VALUES (:ID); "
+             "INSERT INTO \"DATE\" (COD_FORMULAR, COD_PAGINA, COD_CAMP, ID_ELEVI, VALOARE_TEXT, VALOARE_NUM) "
+             "VALUES ('PV', 'FATA', 'C_NUME', :ID, 'Nume' || :I, 0); "
+             "INSERT INTO \"DATE\" (COD_FORMULAR, COD_PAGINA, COD_CAMP, ID_ELEVI, VALOARE_TEXT, VALOARE_NUM) "
+             "VALUES ('PV', 'FATA', 'C_PRENUME', :ID, 'Prenume' || :I, 0); "
+             "INSERT INTO \"DATE\" (COD_FORMULAR, COD_PAGINA, COD_CAMP, ID_ELEVI, VALOARE_TEXT, VALOARE_NUM) "
+             "VALUES ('PV', 'FATA', 'C_CNP', :ID, '1' || LPAD(CAST(:I AS VARCHAR(12)), 12, '0'), 0); "
+             "I = I + 1; END END")
+             .arg(primul)
+             .arg(primul + numar)});
+}
+
+QStringList ColoanaPeConexiune(TConexiune& conexiune, const QString& sql)
+{
+    try {
+        TTranzactie tr(conexiune);
+        TGardaTranzactie garda(tr);
+        TInterogare q(tr, QStringLiteral("coloana"));
+        q.SQL(sql);
+        QStringList valori;
+        for (q.Open(); !q.Eof(); q.Next())
+            valori << q.Fields(0).AsString().trimmed();
+        return valori;
+    } catch (const EEroare& e) {
+        return {QStringLiteral("failed: ") + e.Mesaj()};
+    }
 }
