@@ -166,7 +166,7 @@ public:
         const quint32 unice = U32Continuu();
         QStringList siruri;
         while (siruri.size() < qsizetype(unice) && !LaSfarsit())
-            siruri << Sir();
+            siruri << TextCuratat(Sir());
         return siruri;
     }
 

@@ -40,7 +40,7 @@ QString TextSir(QXmlStreamReader& xml)
             --adancime;
         } else if (tip == QXmlStreamReader::StartElement) {
             if (xml.name() == QLatin1String("t"))
-                text += xml.readElementText(QXmlStreamReader::IncludeChildElements);
+                AdaugaLaCelula(text, xml.readElementText(QXmlStreamReader::IncludeChildElements));
             else if (xml.name() == QLatin1String("rPh"))
                 xml.skipCurrentElement();
             else
@@ -168,7 +168,7 @@ void TRegistruXlsx::CitesteSirurile(const QString& parte)
     QXmlStreamReader xml(CitesteXml(parte));
     while (!xml.atEnd()) {
         if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("si"))
-            m_siruri << TextSir(xml);
+            m_siruri << TextCuratat(TextSir(xml));
     }
     if (xml.hasError())
         throw EroriRegistru::Deteriorat(m_numeFisier);
