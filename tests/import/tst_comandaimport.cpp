@@ -6,7 +6,10 @@
 #include "support/mediutest.h"
 #include "support/procestest.h"
 
+#include <QProcess>
+#include <QRegularExpression>
 #include <QtTest>
+#include <csignal>
 
 namespace {
 
@@ -60,6 +63,7 @@ private slots:
     void alegeriGresiteNuScriuNimic_data();
     void alegeriGresiteNuScriuNimic();
     void randEsuat();
+    void semnalulOpresteImportulCuCodNenul();
 };
 
 void TestComandaImport::aceeasiBazaCaExpertul()
@@ -137,6 +141,38 @@ void TestComandaImport::randEsuat()
                               "PV.SPATE.C_LB_MATERNA are 335 caractere"),
              qPrintable(r.Erori));
     QCOMPARE(ColoanaSql(mediu.PornesteDM(), "SELECT COUNT(*) FROM ELEVI"), QStringList{"2"});
+}
+
+// Stopped by SIGTERM part-way: the rows written stay, the program says how many, and it exits
+// as a shell expects of a program a signal ended, never with 0.
+void TestComandaImport::semnalulOpresteImportulCuCodNenul()
+{
+    TMediuTest mediu;
+    mediu.PornesteDM();
+    mediu.OpresteDM();
+    QProcess proces;
+    PornesteProgramul(proces,
+                      {"--import", PRAVENT_SOURCE_DIR "/tests/import/fixtures/registru1200.xlsx", "--cnp-column", "C",
+                       "--field", "PV.FATA.C_NUME=prima:B", "--field", "PV.FATA.C_PRENUME=adoua:B"},
+                      mediu.Dosar());
+    QVERIFY(proces.waitForStarted());
+    QThread::msleep(2500);
+    QCOMPARE(proces.state(), QProcess::Running);
+    ::kill(static_cast<pid_t>(proces.processId()), SIGTERM);
+    QVERIFY(proces.waitForFinished(30000));
+    QCOMPARE(proces.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(proces.exitCode(), 143);
+    // Stopped between rows, or inside one (rolled back): either way the count is said.
+    const QString erori = QString::fromUtf8(proces.readAllStandardError());
+    static const QRegularExpression intreRanduri(QStringLiteral("au fost preluate (\\d+) din 1200 randuri"));
+    static const QRegularExpression inRand(QStringLiteral("Au fost preluati (\\d+) (de )?elevi inainte de el"));
+    QRegularExpressionMatch gasit = intreRanduri.match(erori);
+    if (!gasit.hasMatch())
+        gasit = inRand.match(erori);
+    QVERIFY2(gasit.hasMatch(), qPrintable(erori));
+    const int preluati = gasit.captured(1).toInt();
+    QVERIFY2(preluati > 0 && preluati < 1200, qPrintable(erori));
+    QCOMPARE(ColoanaSql(mediu.PornesteDM(), "SELECT COUNT(*) FROM ELEVI"), QStringList{QString::number(preluati)});
 }
 
 QTEST_MAIN(TestComandaImport)
