@@ -59,7 +59,7 @@ TFisierIntreg::TFisierIntreg(QString tinta) : m_tinta(std::move(tinta))
     QTemporaryFile temporar(info.absolutePath() + QLatin1Char('/') + info.fileName() + QStringLiteral(".XXXXXX.tmp"));
     temporar.setAutoRemove(false);
     if (!temporar.open())
-        throw EEroare(QStringLiteral("Nu pot scrie fisierul %1: %2.").arg(m_tinta, temporar.errorString()));
+        throw EEroare(QStringLiteral("Fisierul \"%1\" nu poate fi scris: %2.").arg(m_tinta, temporar.errorString()));
     m_temporar = temporar.fileName();
     m_fisier.setFileName(m_temporar);
 }

@@ -133,7 +133,8 @@ void TestFisierIntreg::octetiiNescrisiNuInlocuiescTinta()
     QCOMPARE(QDir(dosar.path()).entryList(QDir::Files), QStringList{"licenta.lic"});
     // A folder that cannot take the temporary file fails before anything is written.
     const QString faraDosar = dosar.filePath(QStringLiteral("lipsa/x.pdf"));
-    QVERIFY(MesajulErorii([&] { TFisierIntreg f(faraDosar); }).startsWith(QStringLiteral("Nu pot scrie fisierul %1: ").arg(faraDosar)));
+    QVERIFY(MesajulErorii([&] { TFisierIntreg f(faraDosar); })
+                .startsWith(QStringLiteral("Fisierul \"%1\" nu poate fi scris: ").arg(faraDosar)));
 #endif
 }
 
