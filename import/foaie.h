@@ -19,7 +19,7 @@ class TFoaie {
 public:
     // A sheet may hold at most this many cells with text and rows and columns up to the
     // largest workbook size; a file that claims more is refused, not followed.
-    static constexpr int CeluleMaxime = 2'000'000;
+    static constexpr int CeluleMaxime = 1'000'000;
     static constexpr int RanduriMaxime = 1'048'576;
     static constexpr int ColoaneMaxime = 16'384;
     // All its cells' texts together, counted once per cell even where cells share one text:

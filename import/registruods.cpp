@@ -36,7 +36,8 @@ QString TextParagraf(QXmlStreamReader& xml)
         } else if (tip == QXmlStreamReader::StartElement) {
             const QStringView nume = xml.name();
             if (nume == QLatin1String("s")) {
-                AdaugaLaCelula(text, QString(std::clamp(xml.attributes().value(NsText, QStringLiteral("c")).toInt(), 1, 1000), u' '));
+                const int blancuri = std::clamp(xml.attributes().value(NsText, QStringLiteral("c")).toInt(), 1, 1000);
+                AdaugaLaCelula(text, QString(blancuri, u' '));
                 xml.skipCurrentElement();
             } else if (nume == QLatin1String("tab")) {
                 AdaugaLaCelula(text, u"\t");
@@ -88,11 +89,11 @@ QString TextCelula(QXmlStreamReader& xml)
                     AdaugaLaCelula(text, u"\n");
                 AdaugaLaCelula(text, TextParagraf(xml));
                 faraParagrafe = false;
-            }
-            else if (xml.name() == QLatin1String("annotation"))
+            } else if (xml.name() == QLatin1String("annotation")) {
                 xml.skipCurrentElement();
-            else
+            } else {
                 ++adancime;
+            }
         }
     }
     if (faraParagrafe)
@@ -165,7 +166,8 @@ TRegistruOds::TRegistruOds(const QByteArray& octeti, const QString& numeFisier)
     const TArhivaZip zip(octeti, numeFisier);
     if (zip.Citeste(QStringLiteral("META-INF/manifest.xml")).contains("encryption-data"))
         throw EroriRegistru::Parola(numeFisier);
-    QXmlStreamReader xml(zip.Citeste(QStringLiteral("content.xml")));
+    TXmlParte continut(zip.Citeste(QStringLiteral("content.xml")));
+    QXmlStreamReader& xml = continut.Xml();
     while (!xml.atEnd()) {
         if (xml.readNext() != QXmlStreamReader::StartElement || xml.name() != QLatin1String("table") ||
             xml.namespaceUri() != NsTabel)

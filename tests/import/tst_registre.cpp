@@ -249,7 +249,7 @@ void TestRegistre::preaMulteCelule()
             "<table:table-cell table:number-columns-repeated=\"16384\"><text:p>x</text:p></table:table-cell>"
             "</table:table-row>");
     QCOMPARE(MesajulErorii([&] { DeschideRegistruDinOcteti(octeti, QStringLiteral("mare.ods")); }),
-             QStringLiteral("Foaia de calcul \"Mare\" are prea multe celule (cel mult 2000000)."));
+             QStringLiteral("Foaia de calcul \"Mare\" are prea multe celule (cel mult 1000000)."));
 }
 
 // The signature decides, not the extension.
