@@ -2,6 +2,7 @@
 
 #include "base/comenzilinie.h"
 #include "base/eroare.h"
+#include "base/semnale.h"
 #include "base/textunrand.h"
 #include "base/versiune.h"
 #include "db/copiibaza.h"
@@ -96,8 +97,7 @@ int ImportaDinFoaie(const QCommandLineParser& parser)
             comanda.Formulare << formular.trimmed();
     comanda.Campuri = parser.values(Camp);
     QTextStream iesire(stdout);
-    RuleazaImportul(comanda, iesire);
-    return 0;
+    return RuleazaImportul(comanda, iesire) ? 0 : CodIesireLaOprire();
 }
 
 const QCommandLineOption Versiune(QStringLiteral("version"), QStringLiteral("Afiseaza numele si versiunea programului."));

@@ -1,6 +1,7 @@
 #include "base/comenzilinie.h"
 
 #include "base/semnale.h"
+#include "base/userprompt.h"
 
 #include <QTextStream>
 
@@ -30,7 +31,7 @@ int RuleazaInConsola(const std::function<int()>& mod)
     try {
         return mod();
     } catch (const std::exception& e) {
-        QTextStream(stderr) << QString::fromUtf8(e.what()) << Qt::endl;
+        QTextStream(stderr) << TextEroare(e) << Qt::endl;
         // Stopped by a signal: everything was rolled back and closed on the way out.
         return OprireCeruta() ? CodIesireLaOprire() : 2;
     }

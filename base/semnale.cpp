@@ -74,7 +74,8 @@ bool OprireCeruta()
 int CodIesireLaOprire()
 {
 #ifdef Q_OS_UNIX
-    return g_semnal.load() == SIGINT ? 128 + SIGINT : 0;
+    const int semnal = g_semnal.load();
+    return semnal != 0 ? 128 + semnal : 0;
 #else
     return 0;
 #endif

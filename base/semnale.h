@@ -16,8 +16,9 @@ public:
 // also ends its event loops with the exit code below.
 void InstaleazaOprireaLaSemnal();
 
-// Whether a signal asked the program to end, and the exit code it calls for (0 for SIGTERM,
-// 130 for SIGINT, as a shell gives for Ctrl+C).
+// Whether a signal asked the program to end, and the exit code it calls for, as a shell gives
+// for a program the signal ended: 143 for SIGTERM, 130 for SIGINT (Ctrl+C). The work asked
+// for was not finished, so never 0.
 bool OprireCeruta();
 int CodIesireLaOprire();
 

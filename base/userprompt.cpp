@@ -4,6 +4,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTextStream>
+#include <new>
 
 namespace {
 
@@ -49,6 +50,15 @@ void ScrieLaConsola(const QString& text)
 }
 
 } // namespace
+
+QString TextEroare(const std::exception& e)
+{
+    if (const auto* eroare = dynamic_cast<const EEroare*>(&e))
+        return eroare->Mesaj();
+    if (dynamic_cast<const std::bad_alloc*>(&e))
+        return QStringLiteral("Nu este destula memorie pentru aceasta operatie.");
+    return QString::fromLocal8Bit(e.what());
+}
 
 TUserPrompt& Prompt()
 {

@@ -39,6 +39,9 @@ public:
     bool Confirma(const QString& text) override;
 };
 
+// What the user is told of any failure: a shortage of memory in Romanian too.
+QString TextEroare(const std::exception& e);
+
 // Runs a user action; a failure is shown in the error box. True when it succeeded.
 template <typename Actiune>
 bool RuleazaCuEroare(Actiune&& actiune)
@@ -46,10 +49,8 @@ bool RuleazaCuEroare(Actiune&& actiune)
     try {
         actiune();
         return true;
-    } catch (const EEroare& e) {
-        Prompt().Eroare(e.Mesaj());
     } catch (const std::exception& e) {
-        Prompt().Eroare(QString::fromLocal8Bit(e.what()));
+        Prompt().Eroare(TextEroare(e));
     }
     return false;
 }

@@ -2,6 +2,7 @@
 
 #include "base/dosardate.h"
 #include "base/eroare.h"
+#include "base/fisierintreg.h"
 #include "base/userprompt.h"
 #include "forms/fluxetichete.h"
 #include "forms/fontformular.h"
@@ -10,7 +11,6 @@
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <algorithm>
 
 namespace {
@@ -153,13 +153,7 @@ void TListaParticularizareTextArea::Save() const
     scriitor.Intreg(Numar());
     for (const auto& r : m_inregistrari)
         ScrieInregistrarea(scriitor, *r);
-    // The save file commits even when the buffered bytes failed to reach the disk on close:
-    // flush first, so that a full disk keeps the previous file and is reported.
-    QSaveFile fisier(m_cale);
-    if (!fisier.open(QIODevice::WriteOnly) || fisier.write(scriitor.Octeti()) != scriitor.Octeti().size()
-        || !fisier.flush() || !fisier.commit())
-        throw EEroare(QStringLiteral("Nu pot scrie fisierul %1: %2. Fisierul anterior a fost pastrat.")
-                          .arg(m_cale, fisier.errorString()));
+    ScrieFisierIntreg(m_cale, scriitor.Octeti());
 }
 
 TListaParticularizareTextArea& ListaParticularizari()

@@ -177,7 +177,7 @@ QString MesajNoteGresite(const TCampuriCitite& campuri)
     const QString elev = ParseExp(ProfilCerut().ListaCampuriElev(), campuri.IdElev()).trimmed();
     QString mesaj = QStringLiteral("Elevul %1 (numarul %2) are in campurile de nota de mai jos un text care nu este o "
                                    "nota intre 5,00 si 10,00; pe formular aceste note raman goale:")
-                        .arg(elev)
+                        .arg(EscapeazaPeUnRand(elev))
                         .arg(campuri.IdElev());
     for (const TCampuriCitite::TNotaGresita& gresita : campuri.NoteGresite())
         mesaj += QStringLiteral("\n%1: \"%2\"").arg(gresita.Camp, EscapeazaPeUnRand(gresita.Text));

@@ -5,6 +5,12 @@
 #include <quazip/quazip.h>
 #include <quazip/quazipfile.h>
 
+TXmlParte::TXmlParte(QByteArray octeti) : m_octeti(std::move(octeti)), m_dispozitiv(&m_octeti)
+{
+    m_dispozitiv.open(QIODevice::ReadOnly);
+    m_xml.setDevice(&m_dispozitiv);
+}
+
 TArhivaZip::TArhivaZip(const QByteArray& octeti, QString numeFisier)
     : m_numeFisier(std::move(numeFisier))
     , m_octeti(octeti)

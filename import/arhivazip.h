@@ -3,6 +3,7 @@
 #include <QBuffer>
 #include <QByteArray>
 #include <QString>
+#include <QXmlStreamReader>
 #include <memory>
 
 class QuaZip;
@@ -13,6 +14,22 @@ class TBufferTacut : public QBuffer {
 public:
     using QBuffer::QBuffer;
     bool seek(qint64 pozitie) override { return pozitie >= 0 && pozitie <= size() && QBuffer::seek(pozitie); }
+};
+
+// An XML part read in pieces: handed a whole part at once, the reader would decode all of it
+// into a text twice its size.
+class TXmlParte {
+public:
+    explicit TXmlParte(QByteArray octeti);
+    TXmlParte(const TXmlParte&) = delete;
+    TXmlParte& operator=(const TXmlParte&) = delete;
+
+    QXmlStreamReader& Xml() { return m_xml; }
+
+private:
+    QByteArray m_octeti;
+    QBuffer m_dispozitiv;
+    QXmlStreamReader m_xml;
 };
 
 // A ZIP container held in memory (the .xlsx and .ods packages). Every part is inflated with a

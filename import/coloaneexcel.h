@@ -33,6 +33,9 @@ public:
     const std::vector<TColoanaExcel>& Coloane() const { return m_coloane; }
     // The column with those letters, or nullptr.
     const TColoanaExcel* Coloana(const QString& litera) const;
+    // The column the CNP is read from; when there is none, "UPS: nu pot identifica CNP-ul"
+    // saying why (an empty sheet, a column past the sheet's last one).
+    const TColoanaExcel& ColoanaCnp(const QString& litera) const;
     int NumarRanduri() const { return m_coloane.empty() ? 0 : int(m_coloane.front().Texte().size()); }
     // The worksheet row number (1 for the first row) of each kept row, so that messages
     // name the row the user sees.
@@ -53,9 +56,13 @@ bool PareCNP(const QString& text);
 
 // The last column CitesteFoaia reads ("ZZ").
 constexpr int UltimaColoanaCitita = 26 * 27 - 1;
+// The most rows CitesteFoaia gives the import: several schools' worth of pupils.
+constexpr int RanduriCititeMaxime = 20'000;
 
 // Reads the sheet's used range, "A" to its last used column (at most "ZZ"), into coloane and
 // keeps only the rows in which some column's text satisfies PareCNP: header, title, empty
 // and totals rows go. No row of the used range is left out for a gap before it or for lying
-// far down; no column for an empty one to its left.
+// far down; no column for an empty one to its left. A row repeated exactly (a spreadsheet's
+// repeated row, a copy pasted over and over) is kept once, where it first appears; more than
+// RanduriCititeMaxime different rows are refused.
 void CitesteFoaia(const TFoaie& foaie, TListaColoaneExcel& coloane);

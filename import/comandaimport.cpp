@@ -1,6 +1,7 @@
 #include "import/comandaimport.h"
 
 #include "base/eroare.h"
+#include "base/semnale.h"
 #include "db/pornirefaraferestre.h"
 #include "import/coloaneexcel.h"
 #include "import/foaie.h"
@@ -126,7 +127,7 @@ std::vector<TSursaCamp> SurseDinComanda(const TComandaImport& comanda, const std
     return surse;
 }
 
-void RuleazaImportul(const TComandaImport& comanda, QTextStream& iesire)
+bool RuleazaImportul(const TComandaImport& comanda, QTextStream& iesire)
 {
     const QString coloanaCnp = ColoanaCnpVerificata(comanda.ColoanaCnp);
     for (const QString& text : comanda.Campuri) {
@@ -137,7 +138,16 @@ void RuleazaImportul(const TComandaImport& comanda, QTextStream& iesire)
     TListaColoaneExcel coloane;
     CitesteFoaia(registru->Foaie(comanda.Foaie.isEmpty() ? registru->Foi().value(0) : comanda.Foaie), coloane);
     const std::unique_ptr<TDM> dm = PornesteModululDeDateFaraFerestre();
-    const TRezultatImport rezultat = Importa(coloane, coloanaCnp, SurseDinComanda(comanda, CampuriImportabile()));
+    const TRezultatImport rezultat = Importa(coloane, coloanaCnp, SurseDinComanda(comanda, CampuriImportabile()),
+                                             [](int, int) { return !OprireCeruta(); });
     iesire << QStringLiteral("Elevi noi: %1\n").arg(rezultat.Creati)
            << QStringLiteral("Elevi actualizati: %1\n").arg(rezultat.Actualizati);
+    if (!rezultat.Oprit)
+        return true;
+    QTextStream(stderr) << QStringLiteral("Preluarea a fost oprita: au fost preluate %1 din %2 randuri, care raman in "
+                                          "baza de date.")
+                               .arg(rezultat.Creati + rezultat.Actualizati)
+                               .arg(coloane.NumarRanduri())
+                        << Qt::endl;
+    return false;
 }

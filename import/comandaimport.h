@@ -29,5 +29,6 @@ QString TextSursa(const TSursaCamp& sursa);
 std::vector<TSursaCamp> SurseDinComanda(const TComandaImport& comanda, const std::vector<TCampImportabil>& importabile);
 
 // Checks what needs no database and reads the sheet before the data module is opened, then
-// imports and prints the numbers of new and updated pupils, one a line.
-void RuleazaImportul(const TComandaImport& comanda, QTextStream& iesire);
+// imports and prints the numbers of new and updated pupils, one a line. A signal to end the
+// program stops it between rows: false then, and the rows kept are said on standard error.
+bool RuleazaImportul(const TComandaImport& comanda, QTextStream& iesire);

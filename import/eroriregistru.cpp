@@ -12,6 +12,13 @@ EEroare Necitibil(const QString& cale)
     return EEroare(QStringLiteral("Fisierul \"%1\" nu poate fi citit.").arg(cale));
 }
 
+EEroare NuEsteFisier(const QString& cale)
+{
+    return EEroare(QStringLiteral("\"%1\" nu este un fisier obisnuit (ci un dispozitiv sau o conducta) si nu "
+                                  "poate fi citit ca foaie de calcul.")
+                       .arg(cale));
+}
+
 EEroare Necunoscut(const QString& numeFisier)
 {
     return EEroare(QStringLiteral("Fisierul \"%1\" nu este o foaie de calcul cunoscuta "

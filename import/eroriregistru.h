@@ -13,6 +13,8 @@ constexpr qint64 OctetiMaximiParte = 64ll * 1024 * 1024;
 
 EEroare Lipsa(const QString& cale);
 EEroare Necitibil(const QString& cale);
+// A device, a pipe, a socket: anything but a regular file or a folder.
+EEroare NuEsteFisier(const QString& cale);
 EEroare Necunoscut(const QString& numeFisier);
 EEroare Deteriorat(const QString& numeFisier);
 EEroare Parola(const QString& numeFisier);

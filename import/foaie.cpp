@@ -15,15 +15,25 @@ void TFoaie::Pune(int rand, int coloana, const QString& text)
     if (rand < 0 || coloana < 0 || rand >= RanduriMaxime || coloana >= ColoaneMaxime)
         return;
     const QString curat = TextCuratat(text);
+    const auto vechi = m_celule.constFind(Cheie(rand, coloana));
+    const bool nou = vechi == m_celule.cend();
+    const qint64 caractere = m_caractere - (nou ? 0 : vechi->size()) + curat.size();
     if (curat.isEmpty()) {
         m_celule.remove(Cheie(rand, coloana));
+        m_caractere = caractere;
         return;
     }
-    if (m_celule.size() >= CeluleMaxime && !m_celule.contains(Cheie(rand, coloana)))
+    if (m_celule.size() >= CeluleMaxime && nou)
         throw EEroare(QStringLiteral("Foaia de calcul \"%1\" are prea multe celule (cel mult %2).")
                           .arg(m_nume)
                           .arg(CeluleMaxime));
+    if (caractere > CaractereMaxime)
+        throw EEroare(QStringLiteral("Foaia de calcul \"%1\" are prea mult text (cel mult %2 de caractere in "
+                                     "toate celulele).")
+                          .arg(m_nume)
+                          .arg(CaractereMaxime));
     m_celule.insert(Cheie(rand, coloana), curat);
+    m_caractere = caractere;
     if (m_domeniu.Gol()) {
         m_domeniu = {rand, rand, coloana, coloana};
         return;

@@ -19,9 +19,12 @@ class TFoaie {
 public:
     // A sheet may hold at most this many cells with text and rows and columns up to the
     // largest workbook size; a file that claims more is refused, not followed.
-    static constexpr int CeluleMaxime = 2'000'000;
+    static constexpr int CeluleMaxime = 1'000'000;
     static constexpr int RanduriMaxime = 1'048'576;
     static constexpr int ColoaneMaxime = 16'384;
+    // All its cells' texts together, counted once per cell even where cells share one text:
+    // far beyond any class register, and what a reader of the sheet can hold at once.
+    static constexpr qint64 CaractereMaxime = 16'000'000;
 
     explicit TFoaie(QString nume = {});
 
@@ -41,6 +44,7 @@ private:
 
     QString m_nume;
     QHash<quint64, QString> m_celule;
+    qint64 m_caractere = 0;
     TDomeniu m_domeniu;
 };
 

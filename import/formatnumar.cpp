@@ -2,7 +2,9 @@
 
 #include <QDate>
 #include <QRegularExpression>
+#include <QLocale>
 #include <cmath>
+#include <limits>
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
@@ -88,6 +90,25 @@ namespace {
 
 using TElement = TFormatNumar::TElement;
 using TSectiune = TFormatNumar::TSectiune;
+
+// v / 10^exponent without the power of ten underflowing to zero for the smallest numbers.
+double Mantisa(double v, int exponent)
+{
+    if (exponent < -300)
+        return v * 1e300 / std::pow(10.0, exponent + 300);
+    return v / std::pow(10.0, exponent);
+}
+
+// The decimals a mantissa may show: every one for a normal number, but a subnormal one
+// carries only a few digits (4.9E-324 has a single bit), and more would be noise.
+int ZecimaleSemnificative(double a)
+{
+    if (a >= std::numeric_limits<double>::min())
+        return std::numeric_limits<int>::max();
+    const QString scurt = QString::number(a, 'e', QLocale::FloatingPointShortest);
+    const qsizetype cifre = scurt.indexOf(u'e') - (scurt.contains(u'.') ? 1 : 0);
+    return std::max<int>(1, int(cifre) - 1);
+}
 
 // Splits at ";" outside quotes, escapes and brackets.
 QStringList ImparteInSectiuni(const QString& format)
@@ -579,7 +600,7 @@ QString TSectiune::AplicaExponent(double v) const
         int e = int(std::floor(std::log10(v)));
         for (int incercare = 0; incercare < 2; ++incercare) {
             exponent = inginer ? e - (((e % m) + m) % m) : e - (m - 1);
-            CifreRotunjite(v / std::pow(10.0, exponent), Zecimale, intregi, fractie);
+            CifreRotunjite(Mantisa(v, exponent), Zecimale, intregi, fractie);
             if (intregi.size() <= (inginer ? m : std::max(m, 1)))
                 break;
             ++e;
@@ -848,16 +869,16 @@ QString FormatGeneral(double valoare)
     // Scientific: a mantissa of at most 6 digits, fewer when the exponent has three.
     const double exponentAprox = std::floor(std::log10(a));
     int exponent = int(exponentAprox);
-    const int zecimale = std::abs(exponent) >= 100 ? 4 : 5;
+    const int zecimale = std::min(std::abs(exponent) >= 100 ? 4 : 5, ZecimaleSemnificative(a));
     QString intregi;
     QString fractie;
-    CifreRotunjite(a / std::pow(10.0, exponent), zecimale, intregi, fractie);
+    CifreRotunjite(Mantisa(a, exponent), zecimale, intregi, fractie);
     if (intregi.size() > 1) {
         ++exponent;
-        CifreRotunjite(a / std::pow(10.0, exponent), zecimale, intregi, fractie);
+        CifreRotunjite(Mantisa(a, exponent), zecimale, intregi, fractie);
     } else if (intregi.isEmpty()) {
         --exponent;
-        CifreRotunjite(a / std::pow(10.0, exponent), zecimale, intregi, fractie);
+        CifreRotunjite(Mantisa(a, exponent), zecimale, intregi, fractie);
     }
     while (fractie.endsWith(u'0'))
         fractie.chop(1);

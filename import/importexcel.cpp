@@ -280,13 +280,11 @@ TRezultatImport Importa(const TListaColoaneExcel& coloane, const QString& coloan
     const std::optional<TReferintaCamp> campCnp = CampulCnp();
     if (!campCnp)
         throw EEroare(QStringLiteral("NU exista CNP in profil diploma!"));
-    const TColoanaExcel* cnpuri = coloane.Coloana(coloanaCnp);
-    if (!cnpuri)
-        throw EEroare(QStringLiteral("UPS: nu pot identifica CNP-ul"));
+    const TColoanaExcel& cnpuri = coloane.ColoanaCnp(coloanaCnp);
     const int total = coloane.NumarRanduri();
     if (total == 0)
         throw EEroare(QStringLiteral("Nu am gasit niciun elev de preluat in foaia de calcul."));
-    TImportRanduri randuri(coloane, *cnpuri, *campCnp, surse);
+    TImportRanduri randuri(coloane, cnpuri, *campCnp, surse);
     TRezultatImport rezultat;
     for (int rand = 0; rand < total; ++rand) {
         if (progres && !progres(rand, total)) {

@@ -9,6 +9,14 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QScopeGuard>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -47,6 +55,62 @@ std::unique_ptr<TRegistru> DeschideZip(const QByteArray& octeti, const QString& 
     throw EroriRegistru::Necunoscut(numeFisier);
 }
 
+#ifdef Q_OS_UNIX
+// Opened without blocking, as a pipe would wait for a writer for ever, and judged by the open
+// descriptor, not by the name: a device or a pipe is refused before a byte is read.
+QByteArray CitesteFisierObisnuit(const QString& cale)
+{
+    const int descriptor = ::open(QFile::encodeName(cale).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (descriptor < 0)
+        throw errno == ENOENT ? EroriRegistru::Lipsa(cale) : EroriRegistru::Necitibil(cale);
+    const auto inchide = qScopeGuard([descriptor] { ::close(descriptor); });
+    struct stat stare {};
+    if (::fstat(descriptor, &stare) != 0)
+        throw EroriRegistru::Necitibil(cale);
+    if (S_ISDIR(stare.st_mode))
+        throw EroriRegistru::Necitibil(cale);
+    if (!S_ISREG(stare.st_mode))
+        throw EroriRegistru::NuEsteFisier(cale);
+    const QString nume = QFileInfo(cale).fileName();
+    if (stare.st_size > EroriRegistru::OctetiMaximi)
+        throw EroriRegistru::PreaMare(nume);
+    // The size seen may lie (a file still growing): no more than the bound is read anyway.
+    QByteArray octeti;
+    octeti.reserve(qsizetype(stare.st_size));
+    char bucata[65536];
+    for (;;) {
+        const ssize_t citit = ::read(descriptor, bucata, sizeof bucata);
+        if (citit < 0 && errno == EINTR)
+            continue;
+        if (citit < 0)
+            throw EroriRegistru::Necitibil(cale);
+        if (citit == 0)
+            return octeti;
+        if (octeti.size() + citit > EroriRegistru::OctetiMaximi)
+            throw EroriRegistru::PreaMare(nume);
+        octeti.append(bucata, qsizetype(citit));
+    }
+}
+#else
+QByteArray CitesteFisierObisnuit(const QString& cale)
+{
+    const QFileInfo info(cale);
+    if (!info.exists())
+        throw EroriRegistru::Lipsa(cale);
+    if (!info.isFile() && !info.isDir())
+        throw EroriRegistru::NuEsteFisier(cale);
+    QFile fisier(cale);
+    if (info.isDir() || !fisier.open(QIODevice::ReadOnly))
+        throw EroriRegistru::Necitibil(cale);
+    if (fisier.size() > EroriRegistru::OctetiMaximi)
+        throw EroriRegistru::PreaMare(info.fileName());
+    const QByteArray octeti = fisier.read(EroriRegistru::OctetiMaximi + 1);
+    if (octeti.size() > EroriRegistru::OctetiMaximi)
+        throw EroriRegistru::PreaMare(info.fileName());
+    return octeti;
+}
+#endif
+
 } // namespace
 
 const TFoaie& TRegistru::Foaie(const QString& nume)
@@ -75,16 +139,5 @@ std::unique_ptr<TRegistru> DeschideRegistruDinOcteti(const QByteArray& octeti, c
 
 std::unique_ptr<TRegistru> DeschideRegistru(const QString& cale)
 {
-    const QFileInfo info(cale);
-    if (!info.exists())
-        throw EroriRegistru::Lipsa(cale);
-    QFile fisier(cale);
-    if (info.isDir() || !fisier.open(QIODevice::ReadOnly))
-        throw EroriRegistru::Necitibil(cale);
-    if (fisier.size() > EroriRegistru::OctetiMaximi)
-        throw EroriRegistru::PreaMare(info.fileName());
-    const QByteArray octeti = fisier.readAll();
-    if (octeti.size() != fisier.size())
-        throw EroriRegistru::Necitibil(cale);
-    return DeschideRegistruDinOcteti(octeti, info.fileName());
+    return DeschideRegistruDinOcteti(CitesteFisierObisnuit(cale), QFileInfo(cale).fileName());
 }

@@ -1,5 +1,7 @@
 #include "import/registrucsv.h"
 
+#include "import/textcelula.h"
+
 #include <QFileInfo>
 #include <QStringDecoder>
 
@@ -108,9 +110,9 @@ TFoaie TRegistruCsv::CitesteFoaie(int)
         const QChar c = text.at(i);
         if (inGhilimele) {
             if (c != u'"')
-                camp += c;
+                AdaugaLaCelula(camp, QStringView(&c, 1));
             else if (i + 1 < text.size() && text.at(i + 1) == u'"')
-                camp += text.at(++i);
+                AdaugaLaCelula(camp, text.mid(++i, 1));
             else
                 inGhilimele = false;
         } else if (c == u'"') {
@@ -125,7 +127,7 @@ TFoaie TRegistruCsv::CitesteFoaie(int)
             camp.clear();
             coloana = 0;
         } else {
-            camp += c;
+            AdaugaLaCelula(camp, QStringView(&c, 1));
         }
     }
     foaie.Pune(rand, coloana, camp);

@@ -30,19 +30,20 @@ QString TextParagraf(QXmlStreamReader& xml)
     while (adancime > 0 && !xml.atEnd()) {
         const QXmlStreamReader::TokenType tip = xml.readNext();
         if (tip == QXmlStreamReader::Characters) {
-            text += xml.text();
+            AdaugaLaCelula(text, xml.text());
         } else if (tip == QXmlStreamReader::EndElement) {
             --adancime;
         } else if (tip == QXmlStreamReader::StartElement) {
             const QStringView nume = xml.name();
             if (nume == QLatin1String("s")) {
-                text += QString(std::clamp(xml.attributes().value(NsText, QStringLiteral("c")).toInt(), 1, 1000), u' ');
+                const int blancuri = std::clamp(xml.attributes().value(NsText, QStringLiteral("c")).toInt(), 1, 1000);
+                AdaugaLaCelula(text, QString(blancuri, u' '));
                 xml.skipCurrentElement();
             } else if (nume == QLatin1String("tab")) {
-                text += u'\t';
+                AdaugaLaCelula(text, u"\t");
                 xml.skipCurrentElement();
             } else if (nume == QLatin1String("line-break")) {
-                text += u'\n';
+                AdaugaLaCelula(text, u"\n");
                 xml.skipCurrentElement();
             } else if (nume == QLatin1String("note") || nume == QLatin1String("annotation")) {
                 xml.skipCurrentElement();
@@ -75,29 +76,34 @@ QString TextDinValoare(const QXmlStreamAttributes& a)
 QString TextCelula(QXmlStreamReader& xml)
 {
     const QXmlStreamAttributes atribute = xml.attributes();
-    QStringList paragrafe;
+    QString text;
+    bool faraParagrafe = true;
     int adancime = 1;
     while (adancime > 0 && !xml.atEnd()) {
         const QXmlStreamReader::TokenType tip = xml.readNext();
         if (tip == QXmlStreamReader::EndElement) {
             --adancime;
         } else if (tip == QXmlStreamReader::StartElement) {
-            if (xml.name() == QLatin1String("p") || xml.name() == QLatin1String("h"))
-                paragrafe << TextParagraf(xml);
-            else if (xml.name() == QLatin1String("annotation"))
+            if (xml.name() == QLatin1String("p") || xml.name() == QLatin1String("h")) {
+                if (!faraParagrafe)
+                    AdaugaLaCelula(text, u"\n");
+                AdaugaLaCelula(text, TextParagraf(xml));
+                faraParagrafe = false;
+            } else if (xml.name() == QLatin1String("annotation")) {
                 xml.skipCurrentElement();
-            else
+            } else {
                 ++adancime;
+            }
         }
     }
-    if (paragrafe.isEmpty())
+    if (faraParagrafe)
         return TextDinValoare(atribute);
     // A number typed as a CNP reads as its 13 digits, whatever the cell shows.
     bool ok = false;
     const double valoare = atribute.value(NsBirou, QStringLiteral("value")).toDouble(&ok);
     if (ok && valoare >= 1e12 && valoare < 1e13 && valoare == std::floor(valoare))
         return QString::number(qint64(valoare));
-    return paragrafe.join(u'\n');
+    return text;
 }
 
 class TCititorTabel {
@@ -160,7 +166,8 @@ TRegistruOds::TRegistruOds(const QByteArray& octeti, const QString& numeFisier)
     const TArhivaZip zip(octeti, numeFisier);
     if (zip.Citeste(QStringLiteral("META-INF/manifest.xml")).contains("encryption-data"))
         throw EroriRegistru::Parola(numeFisier);
-    QXmlStreamReader xml(zip.Citeste(QStringLiteral("content.xml")));
+    TXmlParte continut(zip.Citeste(QStringLiteral("content.xml")));
+    QXmlStreamReader& xml = continut.Xml();
     while (!xml.atEnd()) {
         if (xml.readNext() != QXmlStreamReader::StartElement || xml.name() != QLatin1String("table") ||
             xml.namespaceUri() != NsTabel)

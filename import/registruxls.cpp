@@ -15,6 +15,8 @@ namespace {
 
 // A record or a string that ends before its declared length.
 struct EScurt {};
+// More shared strings than a sheet may have cells: a small file claiming a huge table.
+struct EPreaMulte {};
 
 enum : quint16 {
     BOF = 0x0809, EOF_ = 0x000A, BOUNDSHEET = 0x0085, CODEPAGE = 0x0042, DATEMODE = 0x0022,
@@ -165,8 +167,11 @@ public:
         Sari(4);
         const quint32 unice = U32Continuu();
         QStringList siruri;
-        while (siruri.size() < qsizetype(unice) && !LaSfarsit())
-            siruri << Sir();
+        while (siruri.size() < qsizetype(unice) && !LaSfarsit()) {
+            if (siruri.size() >= TFoaie::CeluleMaxime)
+                throw EPreaMulte{};
+            siruri << TextCuratat(Sir());
+        }
         return siruri;
     }
 
@@ -313,6 +318,8 @@ void TRegistruXls::CitesteGlobale()
                 m_siruri = TSiruriSst(std::move(bucati)).Citeste();
             } catch (const EScurt&) {
                 throw EroriRegistru::Deteriorat(m_numeFisier);
+            } catch (const EPreaMulte&) {
+                throw EroriRegistru::PreaMare(m_numeFisier);
             }
             break;
         }

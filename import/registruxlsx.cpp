@@ -40,7 +40,7 @@ QString TextSir(QXmlStreamReader& xml)
             --adancime;
         } else if (tip == QXmlStreamReader::StartElement) {
             if (xml.name() == QLatin1String("t"))
-                text += xml.readElementText(QXmlStreamReader::IncludeChildElements);
+                AdaugaLaCelula(text, xml.readElementText(QXmlStreamReader::IncludeChildElements));
             else if (xml.name() == QLatin1String("rPh"))
                 xml.skipCurrentElement();
             else
@@ -99,7 +99,8 @@ TRegistruXlsx::TRegistruXlsx(const QByteArray& octeti, const QString& numeFisier
     , m_zip(octeti, numeFisier)
 {
     QString registru = QStringLiteral("xl/workbook.xml");
-    QXmlStreamReader relatii(CitesteXml(QStringLiteral("_rels/.rels")));
+    TXmlParte parteRelatii = CitesteXml(QStringLiteral("_rels/.rels"));
+    QXmlStreamReader& relatii = parteRelatii.Xml();
     while (!relatii.atEnd()) {
         if (relatii.readNext() == QXmlStreamReader::StartElement && relatii.name() == QLatin1String("Relationship") &&
             relatii.attributes().value(QLatin1String("Type")).endsWith(QLatin1String("/officeDocument")))
@@ -112,16 +113,17 @@ TRegistruXlsx::TRegistruXlsx(const QByteArray& octeti, const QString& numeFisier
         throw EroriRegistru::FaraFoi(m_numeFisier);
 }
 
-QByteArray TRegistruXlsx::CitesteXml(const QString& parte) const
+TXmlParte TRegistruXlsx::CitesteXml(const QString& parte) const
 {
-    return m_zip.Citeste(parte);
+    return TXmlParte(m_zip.Citeste(parte));
 }
 
 void TRegistruXlsx::CitesteRegistrul(const QString& parte)
 {
     QHash<QString, TRelatie> relatii;
     {
-        QXmlStreamReader xml(CitesteXml(ParteRelatii(parte)));
+        TXmlParte parteXml = CitesteXml(ParteRelatii(parte));
+        QXmlStreamReader& xml = parteXml.Xml();
         while (!xml.atEnd()) {
             if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("Relationship")) {
                 const QXmlStreamAttributes a = xml.attributes();
@@ -139,7 +141,8 @@ void TRegistruXlsx::CitesteRegistrul(const QString& parte)
         else if (r.Tip.endsWith(QLatin1String("/styles")))
             stiluri = r.Tinta;
     }
-    QXmlStreamReader xml(CitesteXml(parte));
+    TXmlParte parteXml = CitesteXml(parte);
+    QXmlStreamReader& xml = parteXml.Xml();
     while (!xml.atEnd()) {
         if (xml.readNext() != QXmlStreamReader::StartElement)
             continue;
@@ -165,10 +168,15 @@ void TRegistruXlsx::CitesteRegistrul(const QString& parte)
 
 void TRegistruXlsx::CitesteSirurile(const QString& parte)
 {
-    QXmlStreamReader xml(CitesteXml(parte));
+    TXmlParte parteXml = CitesteXml(parte);
+    QXmlStreamReader& xml = parteXml.Xml();
     while (!xml.atEnd()) {
-        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("si"))
-            m_siruri << TextSir(xml);
+        if (xml.readNext() != QXmlStreamReader::StartElement || xml.name() != QLatin1String("si"))
+            continue;
+        // More shared strings than a sheet may have cells: a small file claiming a huge table.
+        if (m_siruri.size() >= TFoaie::CeluleMaxime)
+            throw EroriRegistru::PreaMare(m_numeFisier);
+        m_siruri << TextCuratat(TextSir(xml));
     }
     if (xml.hasError())
         throw EroriRegistru::Deteriorat(m_numeFisier);
@@ -177,7 +185,8 @@ void TRegistruXlsx::CitesteSirurile(const QString& parte)
 void TRegistruXlsx::CitesteStilurile(const QString& parte)
 {
     QHash<int, QString> formate;
-    QXmlStreamReader xml(CitesteXml(parte));
+    TXmlParte parteXml = CitesteXml(parte);
+    QXmlStreamReader& xml = parteXml.Xml();
     bool inStiluriCelule = false;
     std::vector<int> iduri;
     while (!xml.atEnd()) {
@@ -223,7 +232,8 @@ QStringList TRegistruXlsx::Foi() const
 TFoaie TRegistruXlsx::CitesteFoaie(int indice)
 {
     TFoaie foaie(m_foi[size_t(indice)].Nume);
-    QXmlStreamReader xml(CitesteXml(m_foi[size_t(indice)].Parte));
+    TXmlParte parteXml = CitesteXml(m_foi[size_t(indice)].Parte);
+    QXmlStreamReader& xml = parteXml.Xml();
     int rand = -1;
     int coloana = -1;
     while (!xml.atEnd()) {

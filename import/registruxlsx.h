@@ -22,7 +22,7 @@ private:
         QString Parte;
     };
 
-    QByteArray CitesteXml(const QString& parte) const;
+    TXmlParte CitesteXml(const QString& parte) const;
     void CitesteRegistrul(const QString& parte);
     void CitesteSirurile(const QString& parte);
     void CitesteStilurile(const QString& parte);

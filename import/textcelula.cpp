@@ -2,6 +2,7 @@
 
 #include "import/formatnumar.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -11,6 +12,14 @@ bool DeTaiat(QChar c)
     return c.isSpace() || c.category() == QChar::Other_Control || c.category() == QChar::Other_Format;
 }
 
+bool VirgulaDedesubt(QChar c)
+{
+    return c.unicode() >= 0x0218 && c.unicode() <= 0x021B;
+}
+
+// Leading blanks as long as a cell are possible before the text; twice a cell keeps the text.
+constexpr qsizetype CaractereAdunate = 2 * CaractereCelula;
+
 } // namespace
 
 QString TextCuratat(const QString& text)
@@ -19,9 +28,21 @@ QString TextCuratat(const QString& text)
     qsizetype sfarsit = text.size();
     while (inceput < sfarsit && DeTaiat(text.at(inceput)))
         ++inceput;
+    if (sfarsit - inceput > CaractereCelula) {
+        sfarsit = inceput + CaractereCelula;
+        // Never half a surrogate pair.
+        if (text.at(sfarsit - 1).isHighSurrogate())
+            --sfarsit;
+    }
     while (sfarsit > inceput && DeTaiat(text.at(sfarsit - 1)))
         --sfarsit;
-    QString rezultat = text.mid(inceput, sfarsit - inceput);
+    const QStringView pastrat = QStringView(text).mid(inceput, sfarsit - inceput);
+    const bool deInlocuit = std::any_of(pastrat.begin(), pastrat.end(), VirgulaDedesubt);
+    if (inceput == 0 && sfarsit == text.size() && !deInlocuit)
+        return text;
+    QString rezultat = pastrat.toString();
+    if (!deInlocuit)
+        return rezultat;
     for (QChar& c : rezultat) {
         switch (c.unicode()) {
         case 0x0218: c = QChar(0x015E); break;  // Ș -> Ş
@@ -32,6 +53,12 @@ QString TextCuratat(const QString& text)
         }
     }
     return rezultat;
+}
+
+void AdaugaLaCelula(QString& text, QStringView parte)
+{
+    if (text.size() < CaractereAdunate)
+        text += parte.left(CaractereAdunate - text.size());
 }
 
 QString TextNumeric(double valoare, const TFormatNumar& format, bool sistem1904)

@@ -10,8 +10,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
-#include <QTemporaryFile>
-#include <cstdio>
 
 namespace {
 
@@ -50,14 +48,6 @@ void Refuza(const QString& tinta, const char* ce)
                       .arg(tinta, QString::fromUtf8(ce)));
 }
 
-// Replaces the target in one step where the system allows it.
-bool PuneInLoc(const QString& din, const QString& in)
-{
-    if (std::rename(QFile::encodeName(din).constData(), QFile::encodeName(in).constData()) == 0)
-        return true;
-    return QFile::remove(in) && QFile::rename(din, in);
-}
-
 } // namespace
 
 void VerificaTintaPdf(const QString& tinta)
@@ -74,32 +64,7 @@ void VerificaTintaPdf(const QString& tinta)
         Refuza(tinta, "in dosarul bazei de date a programului");
 }
 
-TIesirePdf::TIesirePdf(const QString& tinta) : m_tinta(tinta)
+// The target is checked before the temporary file is reserved beside it.
+TIesirePdf::TIesirePdf(const QString& tinta) : m_fisier((VerificaTintaPdf(tinta), tinta))
 {
-    VerificaTintaPdf(tinta);
-    const QFileInfo info(tinta);
-    QTemporaryFile temporar(info.absolutePath() + QLatin1Char('/') + info.fileName() + QStringLiteral(".XXXXXX.tmp"));
-    temporar.setAutoRemove(false);
-    if (!temporar.open())
-        throw EEroare(QStringLiteral("Fisierul \"%1\" nu poate fi scris: %2").arg(tinta, temporar.errorString()));
-    m_temporar = temporar.fileName();
-}
-
-TIesirePdf::~TIesirePdf()
-{
-    if (!m_incheiat)
-        QFile::remove(m_temporar);
-}
-
-void TIesirePdf::Incheie()
-{
-    if (QFileInfo(m_temporar).size() <= 0)
-        throw EEroare(QStringLiteral("Fisierul \"%1\" nu a putut fi scris (disc plin?); fisierul anterior a fost "
-                                     "pastrat.")
-                          .arg(m_tinta));
-    // The reserved name is private to its owner; a PDF is for others to read too.
-    QFile::setPermissions(m_temporar, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
-    if (!PuneInLoc(m_temporar, m_tinta))
-        throw EEroare(QStringLiteral("Fisierul \"%1\" nu poate fi inlocuit.").arg(m_tinta));
-    m_incheiat = true;
 }

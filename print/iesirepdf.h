@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/fisierintreg.h"
+
 #include <QString>
 
 // Refuses, with a message naming it, a PDF target that is one of the program's own files:
@@ -13,20 +15,14 @@ class TIesirePdf {
 public:
     // Checks the target (VerificaTintaPdf) and reserves the temporary file.
     explicit TIesirePdf(const QString& tinta);
-    // Removes the temporary file unless Incheie put it in place.
-    ~TIesirePdf();
-    TIesirePdf(const TIesirePdf&) = delete;
-    TIesirePdf& operator=(const TIesirePdf&) = delete;
 
-    const QString& Tinta() const { return m_tinta; }
+    const QString& Tinta() const { return m_fisier.Tinta(); }
     // Where the printer writes.
-    const QString& CaleTemporara() const { return m_temporar; }
-    // Once the document has ended: the written file replaces the target. An empty or missing
-    // file is an error and the target stays as it was.
-    void Incheie();
+    const QString& CaleTemporara() const { return m_fisier.CaleTemporara(); }
+    // Once the document has ended: the written file replaces the target. A file cut short
+    // (no PDF trailer) is an error and the target stays as it was.
+    void Incheie() { m_fisier.Incheie(PdfComplet); }
 
 private:
-    QString m_tinta;
-    QString m_temporar;
-    bool m_incheiat = false;
+    TFisierIntreg m_fisier;
 };

@@ -1,6 +1,8 @@
 #include "widgets/scaleazamarime.h"
 
 #include "base/dosardate.h"
+#include "base/eroare.h"
+#include "base/fisierintreg.h"
 
 #include <QApplication>
 #include <QFile>
@@ -51,9 +53,13 @@ TRaportMarime RaportDinText(const QString& text)
 TRaportMarime CitesteRaportMarime(const QString& cale)
 {
     QFile fisier(cale);
-    if (!fisier.exists() && fisier.open(QIODevice::WriteOnly))
-        fisier.write("1:1\n");
-    fisier.close();
+    // The default is written for the user to edit; where it cannot be, the font decides.
+    if (!fisier.exists()) {
+        try {
+            ScrieFisierIntreg(cale, "1:1\n");
+        } catch (const EEroare&) {
+        }
+    }
     if (!fisier.exists())
         return RaportDinFontulMesajelor();
     // A folder or a pipe by that name holds no ratio (and a pipe would never end).

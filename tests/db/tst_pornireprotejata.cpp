@@ -215,7 +215,7 @@ void TestPornireProtejata::semnalulOpresteCuratModulLinieiDeComanda()
         ::kill(static_cast<pid_t>(proces.processId()), semnal);
         QVERIFY(proces.waitForFinished(10000));
         QCOMPARE(proces.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(proces.exitCode(), semnal == SIGTERM ? 0 : 130);
+        QCOMPARE(proces.exitCode(), semnal == SIGTERM ? 143 : 130);
         QVERIFY(QString::fromLocal8Bit(proces.readAllStandardError()).contains("Programul a fost oprit."));
         // Rolled back and closed: the lock is free and the database opens whole.
         QCOMPARE(NumarElevi(mediu.PornesteDM()), 20000);

@@ -25,6 +25,7 @@ private slots:
     void faraNota();
     void textCareNuEsteNotaLasaZoneleGoale_data();
     void textCareNuEsteNotaLasaZoneleGoale();
+    void numeleDinAvertismentPeUnRand();
 
 private:
     QString Fata(int n) const { return m_formular->Fata()->FindAreaByNumber(n)->Text(); }
@@ -239,6 +240,21 @@ void TestUmplereFormular::textCareNuEsteNotaLasaZoneleGoale()
     // Told again at the next filling, once.
     UmpleFormular(*m_formular, m_idElev, ScrieNotaInFormular);
     QCOMPARE(prompt.Texte(TPromptTest::Fel::Avertisment).size(), 2);
+}
+
+// A name holding control characters is escaped in the warning as --list-pupils escapes it:
+// on the console (--print-pdf) it must not break or forge lines.
+void TestUmplereFormular::numeleDinAvertismentPeUnRand()
+{
+    ExecutaSql(m_mediu->DM(), "UPDATE \"DATE\" SET VALOARE_TEXT='abc' WHERE COD_CAMP='C_MATEMATICA'");
+    ExecutaSql(m_mediu->DM(), "UPDATE \"DATE\" SET VALOARE_TEXT='POP' || ASCII_CHAR(9) || 'ESCU' || ASCII_CHAR(10) || "
+                              "'Elevul X' WHERE COD_CAMP='C_NUME'");
+    TPromptTest prompt;
+    UmpleFormular(*m_formular, m_idElev, ScrieNotaInFormular);
+    const QString mesaj = prompt.Texte(TPromptTest::Fel::Avertisment).value(0);
+    QVERIFY2(mesaj.startsWith("Elevul POP\\tESCU\\nElevul X"), qPrintable(mesaj));
+    const QString primaLinie = mesaj.section(u'\n', 0, 0);
+    QVERIFY2(primaLinie.contains("(numarul") && !primaLinie.contains(u'\t'), qPrintable(primaLinie));
 }
 
 QTEST_MAIN(TestUmplereFormular)

@@ -1,3 +1,4 @@
+#include "base/eroare.h"
 #include "import/coloaneexcel.h"
 #include "import/foaie.h"
 
@@ -11,6 +12,7 @@ private slots:
     void pareCnp();
     void randuriPastrate();
     void coloanePanaLaZZ();
+    void randuriRepetatePastrateOdata();
     void adrese();
 };
 
@@ -80,6 +82,44 @@ void TestColoaneExcel::coloanePanaLaZZ()
     QCOMPARE(coloane.Coloane().back().Litera(), QStringLiteral("ZZ"));
     QCOMPARE(int(coloane.Coloane().size()), 702);
     QCOMPARE(coloane.NumarRanduri(), 1);
+}
+
+// A row repeated exactly is read once, where it first appears, so that an import does not
+// write the same pupil over and over; rows differing in any cell all stay, and more different
+// rows than the bound are refused with a message, not read.
+void TestColoaneExcel::randuriRepetatePastrateOdata()
+{
+    TFoaie foaie(QStringLiteral("Clasa"));
+    for (int rand = 0; rand < 100'000; ++rand) {
+        foaie.Pune(rand, 0, QStringLiteral("1010101123456"));
+        foaie.Pune(rand, 2, QStringLiteral("Ana"));
+    }
+    foaie.Pune(100'000, 0, QStringLiteral("1010101123456"));
+    foaie.Pune(100'000, 2, QStringLiteral("Ana Maria"));
+    foaie.Pune(100'001, 0, QStringLiteral("1010101123456"));
+    foaie.Pune(100'001, 1, QStringLiteral("Ana")); // the same text in another column
+    foaie.Pune(100'002, 0, QStringLiteral("2020202123456"));
+    foaie.Pune(100'002, 2, QStringLiteral("Ana"));
+    foaie.Pune(100'003, 0, QStringLiteral("1010101123456"));
+    foaie.Pune(100'003, 2, QStringLiteral("Ana"));
+    TListaColoaneExcel coloane;
+    CitesteFoaia(foaie, coloane);
+    QCOMPARE(coloane.Coloana(QStringLiteral("A"))->Texte(),
+             QStringList({"1010101123456", "1010101123456", "1010101123456", "2020202123456"}));
+    QCOMPARE(coloane.Coloana(QStringLiteral("B"))->Texte(), QStringList({"", "", "Ana", ""}));
+    QCOMPARE(coloane.Coloana(QStringLiteral("C"))->Texte(), QStringList({"Ana", "Ana Maria", "", "Ana"}));
+    QCOMPARE(coloane.RandFoaie(3), 100'003);
+
+    TFoaie mare(QStringLiteral("Mare"));
+    for (int rand = 0; rand <= RanduriCititeMaxime; ++rand)
+        mare.Pune(rand, 0, QString::number(1'000'000'000'000 + rand));
+    try {
+        CitesteFoaia(mare, coloane);
+        QFAIL("more rows than the bound must be refused");
+    } catch (const EEroare& e) {
+        QCOMPARE(e.Mesaj(), QStringLiteral("Foaia de calcul \"Mare\" are 20001 randuri cu CNP diferite; se pot prelua "
+                                           "cel mult 20000 dintr-o foaie. Impartiti-o in mai multe foi."));
+    }
 }
 
 void TestColoaneExcel::adrese()

@@ -28,6 +28,12 @@ void TestFormatNumar::aplica_data()
     QTest::newRow("general 12 cifre") << "General" << 123456789012.0 << "1,23457E+11";
     QTest::newRow("general mic") << "General" << 0.000012345678 << "1,23457E-05";
     QTest::newRow("general 1E-05") << "General" << 0.00001 << "1E-05";
+    // The smallest doubles are subnormal: the power of ten for them underflows, and they carry
+    // few digits; shown as a spreadsheet shows them.
+    QTest::newRow("general subnormal minim") << "General" << 4.9e-324 << "4,9E-324";
+    QTest::newRow("general subnormal") << "General" << -1.5e-315 << "-1,5E-315";
+    QTest::newRow("general sub 1E-300") << "General" << 1.23456789e-305 << "1,2346E-305";
+    QTest::newRow("exponent subnormal") << "0.00E+00" << 4.9e-324 << "4,94E-324";
     QTest::newRow("general 0,0001") << "General" << 0.0001 << "0,0001";
     QTest::newRow("general media") << "General" << 28.0 / 3 << "9,333333333";
     QTest::newRow("general 0,1+0,2") << "General" << 0.1 + 0.2 << "0,3";

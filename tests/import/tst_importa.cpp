@@ -5,6 +5,7 @@
 #include "import/registru.h"
 #include "support/datetest.h"
 #include "support/mediutest.h"
+#include "support/mesajeroare.h"
 
 #include <QtTest>
 #include <map>
@@ -69,16 +70,6 @@ const std::map<QString, QStringList> ClasaImportata = {
 int NumarElevi(TDM& dm)
 {
     return ColoanaSql(dm, QStringLiteral("SELECT COUNT(*) FROM ELEVI")).value(0).toInt();
-}
-
-QString MesajulErorii(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const EEroare& e) {
-        return e.Mesaj();
-    }
-    return QStringLiteral("(nicio eroare)");
 }
 
 TListaColoaneExcel Coloane(const std::vector<std::pair<QString, QStringList>>& texte)
@@ -293,7 +284,12 @@ void TestImporta::nimicDePreluat()
     const std::vector<TSursaCamp> surse = Surse(AlegeriClasa);
     QCOMPARE(MesajulErorii([&] { Importa(Coloane({{"A", {}}, {"C", {}}}), "C", surse); }),
              QStringLiteral("Nu am gasit niciun elev de preluat in foaia de calcul."));
-    QCOMPARE(MesajulErorii([&] { Importa(CitesteCatalogul(), "Z", surse); }), QStringLiteral("UPS: nu pot identifica CNP-ul"));
+    // The reason is told: a column past the sheet's last one, or a sheet with nothing in it.
+    QCOMPARE(MesajulErorii([&] { Importa(CitesteCatalogul(), "Z", surse); }),
+             QStringLiteral("UPS: nu pot identifica CNP-ul: coloana Z este dupa ultima coloana cu date a foii de calcul "
+                            "(H)."));
+    QCOMPARE(MesajulErorii([&] { Importa(TListaColoaneExcel(), "C", surse); }),
+             QStringLiteral("UPS: nu pot identifica CNP-ul: foaia de calcul este goala."));
     // Kept for a CNP in another column: an empty CNP would match every pupil stored without one.
     const int faraCnp = AdaugaInregistrare(*m_dm, "ELEVI");
     ScrieValoare(*m_dm, "ELEVI", faraCnp, "PV.FATA.C_CNP", "");

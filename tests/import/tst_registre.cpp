@@ -1,15 +1,24 @@
 #include "import/comenziregistru.h"
 #include "import/eroriregistru.h"
 #include "import/registru.h"
+#include "import/textcelula.h"
+#include "support/mesajeroare.h"
+#include "support/procestest.h"
 
 #include <QBuffer>
 #include <QFile>
+#include <QFileInfo>
 #include <quazip/quazip.h>
 #include <quazip/quazipfile.h>
 #include <quazip/quazipnewinfo.h>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QtTest>
+
+#ifdef Q_OS_UNIX
+#include <sys/resource.h>
+#include <sys/stat.h>
+#endif
 
 namespace {
 
@@ -26,14 +35,53 @@ QString Continut(const QString& cale)
     return QString::fromUtf8(f.readAll());
 }
 
-QString Mesaj(const std::function<void()>& f)
+// A ZIP package of those parts, in that order.
+QByteArray Zip(const QList<QPair<QString, QByteArray>>& parti)
 {
-    try {
-        f();
-    } catch (const EEroare& e) {
-        return e.Mesaj();
+    QByteArray octeti;
+    QBuffer dispozitiv(&octeti);
+    QuaZip zip(&dispozitiv);
+    if (!zip.open(QuaZip::mdCreate))
+        qFatal("cannot create a zip");
+    for (const auto& [nume, continut] : parti) {
+        QuaZipFile parte(&zip);
+        if (!parte.open(QIODevice::WriteOnly, QuaZipNewInfo(nume)) || parte.write(continut) != continut.size())
+            qFatal("cannot write %s", qPrintable(nume));
     }
-    return QStringLiteral("<nicio eroare>");
+    zip.close();
+    return octeti;
+}
+
+// A workbook of one sheet whose cells A1, A2, ... each show shared string 0 (the text given),
+// and B1 a CNP.
+QByteArray XlsxCuSirPartajat(const QByteArray& sir, int referinte)
+{
+    QByteArray celule = "<row r=\"1\"><c r=\"B1\" t=\"inlineStr\"><is><t>5110101123456</t></is></c></row>";
+    for (int k = 1; k <= referinte; ++k)
+        celule += "<row><c r=\"A" + QByteArray::number(k) + "\" t=\"s\"><v>0</v></c></row>";
+    const QByteArray rel = "http://schemas.openxmlformats.org/officeDocument/2006/relationships";
+    return Zip({{"[Content_Types].xml", "<Types/>"},
+                {"_rels/.rels", "<Relationships><Relationship Id=\"r\" Type=\"" + rel +
+                                    "/officeDocument\" Target=\"xl/workbook.xml\"/></Relationships>"},
+                {"xl/workbook.xml", "<workbook xmlns:r=\"" + rel + "\"><sheets><sheet name=\"Foaie\" r:id=\"r1\"/>"
+                                    "</sheets></workbook>"},
+                {"xl/_rels/workbook.xml.rels",
+                 "<Relationships><Relationship Id=\"r1\" Type=\"" + rel + "/worksheet\" Target=\"foaie.xml\"/>"
+                 "<Relationship Id=\"r2\" Type=\"" + rel + "/sharedStrings\" Target=\"siruri.xml\"/></Relationships>"},
+                {"xl/foaie.xml", "<worksheet><sheetData>" + celule + "</sheetData></worksheet>"},
+                {"xl/siruri.xml", "<sst><si><t>" + sir + "</t></si></sst>"}});
+}
+
+// An OpenDocument sheet with the given rows inside its table.
+QByteArray Ods(const QByteArray& randuri)
+{
+    return Zip({{"mimetype", "application/vnd.oasis.opendocument.spreadsheet"},
+                {"content.xml",
+                 "<office:document-content xmlns:office=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\" "
+                 "xmlns:table=\"urn:oasis:names:tc:opendocument:xmlns:table:1.0\" "
+                 "xmlns:text=\"urn:oasis:names:tc:opendocument:xmlns:text:1.0\"><office:body><office:spreadsheet>"
+                 "<table:table table:name=\"Mare\">" + randuri + "</table:table></office:spreadsheet></office:body>"
+                 "</office:document-content>"}});
 }
 
 } // namespace
@@ -43,6 +91,7 @@ QString Mesaj(const std::function<void()>& f)
 class TestRegistre : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase();
     void registre_data();
     void registre();
     void dateAfisate_data();
@@ -53,9 +102,21 @@ private slots:
     void fisiereRele();
     void foaieInexistenta();
     void preaMulteCelule();
+    void textulEsteMarginit();
+    void memoriaMarginitaDeFisier();
     void aleseDupaContinut();
     void csv();
+
+private:
+    QTemporaryDir m_dosar;
 };
+
+void TestRegistre::initTestCase()
+{
+#ifdef Q_OS_UNIX
+    QVERIFY(::mkfifo(QFile::encodeName(m_dosar.filePath(QStringLiteral("conducta.xlsx"))).constData(), 0600) == 0);
+#endif
+}
 
 void TestRegistre::registre_data()
 {
@@ -151,6 +212,12 @@ void TestRegistre::fisiereRele_data()
                                                 "Salvati-l ca \"Excel 97-2003\" (.xls) sau .xlsx si incercati din nou.");
     QTest::newRow("bomba zip") << Fixtura(QStringLiteral("bomba.xlsx"))
                                << QStringLiteral("Fisierul \"bomba.xlsx\" este prea mare pentru a fi citit.");
+#ifdef Q_OS_UNIX
+    // Neither waited on (a pipe without a writer) nor read for ever (a device without an end).
+    for (const QString& special :
+         {m_dosar.filePath(QStringLiteral("conducta.xlsx")), QStringLiteral("/dev/zero"), QStringLiteral("/dev/urandom")})
+        QTest::newRow(qPrintable(special)) << special << EroriRegistru::NuEsteFisier(special).Mesaj();
+#endif
 }
 
 // A bad file gives its message and nothing else, whether it fails at open or at reading.
@@ -158,7 +225,7 @@ void TestRegistre::fisiereRele()
 {
     QFETCH(QString, fisier);
     QFETCH(QString, mesaj);
-    QCOMPARE(Mesaj([&] {
+    QCOMPARE(MesajulErorii([&] {
                  const std::unique_ptr<TRegistru> r = DeschideRegistru(fisier);
                  for (const QString& foaie : r->Foi())
                      r->Foaie(foaie);
@@ -169,7 +236,7 @@ void TestRegistre::fisiereRele()
 void TestRegistre::foaieInexistenta()
 {
     const std::unique_ptr<TRegistru> r = DeschideRegistru(Fixtura(QStringLiteral("registru.xls")));
-    QCOMPARE(Mesaj([&] { r->Foaie(QStringLiteral("Clasa a IX-a")); }),
+    QCOMPARE(MesajulErorii([&] { r->Foaie(QStringLiteral("Clasa a IX-a")); }),
              QStringLiteral("Registrul nu are foaia de calcul \"Clasa a IX-a\"."));
 }
 
@@ -177,31 +244,69 @@ void TestRegistre::foaieInexistenta()
 // bound, not followed.
 void TestRegistre::preaMulteCelule()
 {
-    QByteArray octeti;
-    {
-        QBuffer dispozitiv(&octeti);
-        QuaZip zip(&dispozitiv);
-        QVERIFY(zip.open(QuaZip::mdCreate));
-        auto scrie = [&](const QString& nume, const QByteArray& continut) {
-            QuaZipFile parte(&zip);
-            QVERIFY(parte.open(QIODevice::WriteOnly, QuaZipNewInfo(nume)));
-            parte.write(continut);
-        };
-        scrie(QStringLiteral("mimetype"), "application/vnd.oasis.opendocument.spreadsheet");
-        scrie(QStringLiteral("content.xml"),
-              "<office:document-content xmlns:office=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\" "
-              "xmlns:table=\"urn:oasis:names:tc:opendocument:xmlns:table:1.0\" "
-              "xmlns:text=\"urn:oasis:names:tc:opendocument:xmlns:text:1.0\"><office:body><office:spreadsheet>"
-              "<table:table table:name=\"Mare\"><table:table-row table:number-rows-repeated=\"1048576\">"
-              "<table:table-cell table:number-columns-repeated=\"16384\"><text:p>x</text:p></table:table-cell>"
-              "</table:table-row></table:table></office:spreadsheet></office:body></office:document-content>");
-        zip.close();
-    }
-    QCOMPARE(Mesaj([&] { DeschideRegistruDinOcteti(octeti, QStringLiteral("mare.ods")); }),
-             QStringLiteral("Foaia de calcul \"Mare\" are prea multe celule (cel mult 2000000)."));
+    const QByteArray octeti =
+        Ods("<table:table-row table:number-rows-repeated=\"1048576\">"
+            "<table:table-cell table:number-columns-repeated=\"16384\"><text:p>x</text:p></table:table-cell>"
+            "</table:table-row>");
+    QCOMPARE(MesajulErorii([&] { DeschideRegistruDinOcteti(octeti, QStringLiteral("mare.ods")); }),
+             QStringLiteral("Foaia de calcul \"Mare\" are prea multe celule (cel mult 1000000)."));
 }
 
 // The signature decides, not the extension.
+// A text shared by many cells is held once; each cell shows at most what a spreadsheet cell
+// holds; and a sheet yields no more text than the bound, however small the file.
+void TestRegistre::textulEsteMarginit()
+{
+    const QByteArray lung(100'000, 'x');
+    {
+        const std::unique_ptr<TRegistru> r = DeschideRegistruDinOcteti(XlsxCuSirPartajat(lung, 400), "partajat.xlsx");
+        const TFoaie& foaie = r->Foaie(QStringLiteral("Foaie"));
+        const QString a1 = foaie.Text(0, 0);
+        QCOMPARE(a1, QString(CaractereCelula, u'x'));
+        QCOMPARE(foaie.Text(399, 0).constData(), a1.constData());
+    }
+    QCOMPARE(MesajulErorii([&] { DeschideRegistruDinOcteti(XlsxCuSirPartajat(lung, 600), "multe.xlsx")->Foaie("Foaie"); }),
+             QStringLiteral("Foaia de calcul \"Foaie\" are prea mult text (cel mult 16000000 de caractere in toate "
+                            "celulele)."));
+    // Runs of blanks a thousand at a time, in a cell repeated across the row.
+    QByteArray paragraf = "x";
+    for (int k = 0; k < 100; ++k)
+        paragraf += "<text:s text:c=\"1000\"/>y";
+    const std::unique_ptr<TRegistru> ods = DeschideRegistruDinOcteti(
+        Ods("<table:table-row><table:table-cell table:number-columns-repeated=\"300\"><text:p>" + paragraf +
+            "</text:p></table:table-cell></table:table-row>"),
+        "blancuri.ods");
+    const TFoaie& foaie = ods->Foaie(QStringLiteral("Mare"));
+    const QString a1 = foaie.Text(0, 0);
+    QVERIFY2(a1.size() > 32000 && a1.size() <= CaractereCelula && a1.startsWith(u'x'), qPrintable(QString::number(a1.size())));
+    QCOMPARE(foaie.Text(0, 299).constData(), a1.constData());
+    const std::unique_ptr<TRegistru> csv =
+        DeschideRegistruDinOcteti("a;\"" + QByteArray(100'000, 'z') + "\"\n", QStringLiteral("lung.csv"));
+    QCOMPARE(csv->Text(QStringLiteral("lung"), QStringLiteral("B1")), QString(CaractereCelula, u'z'));
+}
+
+// 16 MB of text in 27 KB, shown by 2,000 cells: the program refuses it within bounded memory.
+void TestRegistre::memoriaMarginitaDeFisier()
+{
+#ifndef Q_OS_UNIX
+    QSKIP("the peak memory of a child comes from getrusage");
+#else
+    const QString cale = m_dosar.filePath(QStringLiteral("bomba_siruri.xlsx"));
+    {
+        QFile fisier(cale);
+        QVERIFY(fisier.open(QIODevice::WriteOnly));
+        fisier.write(XlsxCuSirPartajat(QByteArray(8'000'000, 'x'), 2000));
+    }
+    QVERIFY(QFileInfo(cale).size() < 100'000);
+    const TRezultatProces rezultat = RuleazaProgramul({"--read-sheet", cale}, m_dosar.path());
+    QCOMPARE(rezultat.CodIesire, 2);
+    QVERIFY2(rezultat.Erori.contains(QStringLiteral("are prea mult text")), qPrintable(rezultat.Erori));
+    rusage folosit {};
+    QCOMPARE(getrusage(RUSAGE_CHILDREN, &folosit), 0);
+    QVERIFY2(folosit.ru_maxrss < 300 * 1024, qPrintable(QStringLiteral("%1 KB").arg(folosit.ru_maxrss)));
+#endif
+}
+
 void TestRegistre::aleseDupaContinut()
 {
     QTemporaryDir dosar;

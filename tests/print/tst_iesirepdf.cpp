@@ -10,6 +10,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QtTest>
 
@@ -32,6 +34,7 @@ private slots:
     void liniaDeComandaRefuzaFisiereleProgramului_data();
     void liniaDeComandaRefuzaFisiereleProgramului();
     void pdfulInlocuiesteTintaDoarLaSfarsit();
+    void pdfulPeDisculAproapePlinNuEsteRaportatScris();
     void imprimantaPdfRefuzaBazaDeDate();
 
 private:
@@ -102,6 +105,43 @@ void TestIesirePdf::pdfulInlocuiesteTintaDoarLaSfarsit()
     QCOMPARE(InfoPdf(pdf, "Pages"), QString("1"));
     QCOMPARE(QDir(dosar).entryList(QDir::Files | QDir::Hidden), QStringList{"certificat.pdf"});
     QVERIFY(QFile::permissions(pdf) & QFile::ReadOther);
+}
+
+// The PDF writer goes on quietly when the disk fills up: the truncated file must be caught,
+// and the good PDF of the same name kept.
+void TestIesirePdf::pdfulPeDisculAproapePlinNuEsteRaportatScris()
+{
+    const QString bun = m_mediu->Dosar() + "/bun.pdf";
+    const TRezultatProces tiparit = RuleazaProgramul({"--print-pdf", bun, "--pupil", QString::number(m_idElev)}, m_mediu->Dosar());
+    QVERIFY2(tiparit.CodIesire == 0, qPrintable(tiparit.Erori));
+    QFile pdfBun(bun);
+    QVERIFY(pdfBun.open(QIODevice::ReadOnly));
+    const QByteArray continut = pdfBun.readAll();
+
+    const QString dosar = m_mediu->Dosar() + "/plin";
+    QVERIFY(QDir().mkpath(dosar));
+    if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=4m", "tmpfs", dosar}) != 0)
+        QSKIP("a nearly full disk needs a small tmpfs, which only root may mount");
+    const auto demonteaza = qScopeGuard([dosar] { QProcess::execute("umount", {dosar}); });
+    const QString tinta = dosar + "/certificat.pdf";
+    ScrieFisier(tinta, continut);
+    {
+        // Fill the disk, then free less than the PDF needs.
+        QFile umplutura(dosar + "/umplutura");
+        QVERIFY(umplutura.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        const QByteArray bloc(4096, 'x');
+        while (umplutura.write(bloc) == bloc.size()) {
+        }
+        QVERIFY(umplutura.resize(std::max<qint64>(0, umplutura.size() - continut.size() / 2)));
+    }
+    const TRezultatProces rezultat =
+        RuleazaProgramul({"--print-pdf", tinta, "--pupil", QString::number(m_idElev)}, m_mediu->Dosar());
+    QCOMPARE(rezultat.CodIesire, 2);
+    QVERIFY2(rezultat.Erori.contains("Nu pot scrie fisierul " + tinta) &&
+                 rezultat.Erori.contains("Fisierul anterior a fost pastrat."),
+             qPrintable(rezultat.Erori));
+    QCOMPARE(AmprentaFisier(tinta), AmprentaFisier(bun));
+    QCOMPARE(QDir(dosar).entryList(QDir::Files | QDir::Hidden), (QStringList{"certificat.pdf", "umplutura"}));
 }
 
 void TestIesirePdf::imprimantaPdfRefuzaBazaDeDate()
