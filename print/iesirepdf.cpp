@@ -5,6 +5,7 @@
 #include "base/eroare.h"
 #include "db/blocareinstanta.h"
 #include "db/copiibaza.h"
+#include "print/marimerealapdf.h"
 
 #include <QDir>
 #include <QFile>
@@ -97,6 +98,7 @@ void TIesirePdf::Incheie()
         throw EEroare(QStringLiteral("Fisierul \"%1\" nu a putut fi scris (disc plin?); fisierul anterior a fost "
                                      "pastrat.")
                           .arg(m_tinta));
+    CereTiparireLaMarimeReala(m_temporar);
     // The reserved name is private to its owner; a PDF is for others to read too.
     QFile::setPermissions(m_temporar, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
     if (!PuneInLoc(m_temporar, m_tinta))

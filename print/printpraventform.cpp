@@ -1,9 +1,9 @@
 #include "print/printpraventform.h"
 
-#include "base/eroare.h"
 #include "forms/definitieformular.h"
 #include "forms/formulardeprintat.h"
-#include "forms/particularizaretextarea.h"
+#include "certificat/particularizaretextarea.h"
+#include "print/formularpravent.h"
 #include "print/tiparirediploma.h"
 
 #include <QPushButton>
@@ -22,10 +22,8 @@ TPrintPraventForm::TPrintPraventForm(QWidget* parent) : TTemplate(parent), m_tab
 {
     setWindowTitle(QStringLiteral("Vizualizare inaintea imprimarii"));
     setWindowFlag(Qt::WindowMaximizeButtonHint);
-    const QList<TFormularDePrintat*> pagini =
-        IncarcaDefinitiaFormularului(*this, QStringLiteral(":/resources/pravent.json"));
-    if (pagini.size() != 2)
-        throw EEroare(QStringLiteral("Formularul certificatului trebuie sa aiba doua pagini."));
+    const QList<TFormularDePrintat*> pagini = IncarcaDefinitiaFormularului(*this, CaleFormularPravent());
+    CerePaginileCertificatului(pagini.size());
     m_fata = pagini.value(0);
     m_spate = pagini.value(1);
     AdaugaTab(m_fata, QStringLiteral("Fata"));
@@ -54,6 +52,9 @@ QWidget* TPrintPraventForm::BaraDeUnelte()
     connect(m_tipareste, &QPushButton::clicked, this, &TPrintPraventForm::Tipareste);
     connect(m_mareste, &QPushButton::clicked, this, &TPrintPraventForm::Mareste);
     connect(m_micsoreaza, &QPushButton::clicked, this, &TPrintPraventForm::Micsoreaza);
+    m_proba = Buton(bara, QStringLiteral("Proba pe hartie simpla"), 300);
+    m_proba->setFixedWidth(150);
+    connect(m_proba, &QPushButton::clicked, this, &TPrintPraventForm::TiparesteProba);
     return bara;
 }
 
@@ -85,6 +86,11 @@ int TPrintPraventForm::IndexPaginaSelectata() const
 void TPrintPraventForm::Tipareste()
 {
     TiparesteDiploma(*PaginaSelectata(), PaginaDinIndex(IndexPaginaSelectata()));
+}
+
+void TPrintPraventForm::TiparesteProba()
+{
+    TiparesteDiploma(*PaginaSelectata(), PaginaDinIndex(IndexPaginaSelectata()), true);
 }
 
 void TPrintPraventForm::Mareste()

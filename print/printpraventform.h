@@ -21,11 +21,14 @@ public:
     int IndexPaginaSelectata() const;
     QTabWidget* Taburi() const { return m_taburi; }
     QPushButton* ButonTipareste() const { return m_tipareste; }
+    QPushButton* ButonProba() const { return m_proba; }
     QPushButton* ButonMareste() const { return m_mareste; }
     QPushButton* ButonMicsoreaza() const { return m_micsoreaza; }
 
     // Prints the page of the selected tab.
     void Tipareste();
+    // Prints it on plain paper with the blank card's scan underneath.
+    void TiparesteProba();
     void Mareste();
     void Micsoreaza();
 
@@ -38,6 +41,7 @@ private:
     TFormularDePrintat* m_fata = nullptr;
     TFormularDePrintat* m_spate = nullptr;
     QPushButton* m_tipareste = nullptr;
+    QPushButton* m_proba = nullptr;
     QPushButton* m_mareste = nullptr;
     QPushButton* m_micsoreaza = nullptr;
 };

@@ -2,7 +2,7 @@
 #include "forms/butonformular.h"
 #include "forms/formulardeprintat.h"
 #include "forms/handlerformular.h"
-#include "forms/particularizaretextarea.h"
+#include "certificat/particularizaretextarea.h"
 #include "print/printpraventform.h"
 #include "support/elevcomplet.h"
 #include "support/mediutest.h"

@@ -1,7 +1,7 @@
 #include "base/infoglobal2005.h"
 #include "forms/formulardeprintat.h"
 #include "forms/formulartextarea.h"
-#include "forms/particularizaretextarea.h"
+#include "certificat/particularizaretextarea.h"
 #include "print/allstuffreg.h"
 #include "print/imprimantacurenta.h"
 #include "print/insertpaperform.h"

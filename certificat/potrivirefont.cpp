@@ -1,4 +1,4 @@
-#include "forms/potrivirefont.h"
+#include "certificat/potrivirefont.h"
 
 TTextPotrivit PotrivesteTextul(TSuprafataText& suprafata, TCerereFont cerere, const QString& text, int latime)
 {

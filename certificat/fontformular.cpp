@@ -1,14 +1,12 @@
-#include "forms/fontformular.h"
-
-#include "forms/formulartextarea.h"
+#include "certificat/fontformular.h"
 
 TFontFormular::TFontFormular(QObject* formular) : QObject(formular) {}
 
 TFontFormular::~TFontFormular()
 {
     // The areas outlive their font only when the form is torn down in pieces.
-    const QList<TFormularTextArea*> arii = m_arii;
-    for (TFormularTextArea* area : arii)
+    const QList<TUtilizatorFont*> arii = m_arii;
+    for (TUtilizatorFont* area : arii)
         area->FontDetached();
 }
 
@@ -26,19 +24,19 @@ void TFontFormular::SetSize(double mm) { Schimba(m_size, mm); }
 void TFontFormular::SetBold(bool bold) { Schimba(m_bold, bold); }
 void TFontFormular::SetItalic(bool italic) { Schimba(m_italic, italic); }
 
-void TFontFormular::AttachArea(TFormularTextArea* area)
+void TFontFormular::AttachArea(TUtilizatorFont* area)
 {
     if (!m_arii.contains(area))
         m_arii.append(area);
 }
 
-void TFontFormular::DetachArea(TFormularTextArea* area)
+void TFontFormular::DetachArea(TUtilizatorFont* area)
 {
     m_arii.removeAll(area);
 }
 
 void TFontFormular::AnuntaSchimbarea()
 {
-    for (TFormularTextArea* area : m_arii)
+    for (TUtilizatorFont* area : m_arii)
         area->FontChanged();
 }

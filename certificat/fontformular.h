@@ -4,11 +4,20 @@
 #include <QObject>
 #include <QString>
 
-class TFormularTextArea;
+// What a named font tells the views that show it.
+class TUtilizatorFont {
+public:
+    virtual void FontChanged() = 0;
+    virtual void FontDetached() = 0;
+
+protected:
+    ~TUtilizatorFont() = default;
+};
 
 // A named font of a printable form, shared by many text areas. Its size is the height of
 // the font cell in millimetres. The form owns its fonts (they are its QObject children,
-// found by name); the areas only refer to them.
+// found by name); the areas only refer to them, and the widgets that show them attach to
+// be told of a change.
 class TFontFormular : public QObject {
     Q_OBJECT
 public:
@@ -32,9 +41,9 @@ public:
     void SetItalic(bool italic);
     void SetDescrierePentruEditor(const QString& descriere) { m_descriere = descriere; }
 
-    void AttachArea(TFormularTextArea* area);
-    void DetachArea(TFormularTextArea* area);
-    const QList<TFormularTextArea*>& Arii() const { return m_arii; }
+    void AttachArea(TUtilizatorFont* area);
+    void DetachArea(TUtilizatorFont* area);
+    const QList<TUtilizatorFont*>& Arii() const { return m_arii; }
 
 private:
     template <typename T>
@@ -48,5 +57,5 @@ private:
     bool m_bold = false;
     bool m_italic = false;
     QString m_descriere;
-    QList<TFormularTextArea*> m_arii;
+    QList<TUtilizatorFont*> m_arii;
 };

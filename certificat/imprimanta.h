@@ -1,6 +1,8 @@
 #pragma once
 
-#include "forms/suprafatatext.h"
+#include "certificat/suprafatatext.h"
+
+class QImage;
 
 // What a printer page measures: printable pixels and millimetres, the whole paper in pixels,
 // and the unprintable margin. Device rectangles are measured from the printable origin.
@@ -19,4 +21,7 @@ struct TMasuriDispozitiv {
 class TImprimanta : public TSuprafataText {
 public:
     virtual TMasuriDispozitiv Masuri() const = 0;
+    // Draws a picture stretched over a device rectangle, turned by 180 degrees about the
+    // rectangle's centre when asked.
+    virtual void DeseneazaImagine(const QRect& tinta, const QImage& imagine, bool intoarsa) = 0;
 };

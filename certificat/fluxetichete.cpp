@@ -1,4 +1,4 @@
-#include "forms/fluxetichete.h"
+#include "certificat/fluxetichete.h"
 
 #include "base/eroare.h"
 

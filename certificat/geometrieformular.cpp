@@ -1,4 +1,4 @@
-#include "forms/geometrieformular.h"
+#include "certificat/geometrieformular.h"
 
 double PageDpi(double zoom)
 {

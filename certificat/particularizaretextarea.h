@@ -4,8 +4,8 @@
 #include <memory>
 #include <vector>
 
+class QObject;
 class TFontFormular;
-class TFormularTextArea;
 
 // The user's correction of one text area, keyed by the names of its form and of the area.
 // Zero and empty values keep what the area has.
@@ -32,9 +32,11 @@ public:
     // EroareLaIncarcare) and the records read before the fault are kept.
     explicit TListaParticularizareTextArea(const QString& cale);
 
-    // The record of an area (the last one when several match), with its font resolved; with
-    // creeaza, a missing record is appended and the file saved at once.
-    TParticularizareTextArea* FindOverride(const TFormularTextArea& area, bool creeaza);
+    // The record of an area of a form (the last one when several match), with its font
+    // resolved among the form's named fonts; with creeaza, a missing record is appended and
+    // the file saved at once.
+    TParticularizareTextArea* FindOverride(const QString& formular, const QString& arie, const QObject& fonturi,
+                                           bool creeaza);
     void Save() const;
 
     const QString& Cale() const { return m_cale; }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "forms/suprafatatext.h"
+#include "certificat/suprafatatext.h"
 
 struct TTextPotrivit {
     int InaltimeCelula = 0;

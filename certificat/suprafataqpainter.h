@@ -1,7 +1,7 @@
 #pragma once
 
-#include "forms/fontcelula.h"
-#include "forms/imprimanta.h"
+#include "certificat/fontcelula.h"
+#include "certificat/imprimanta.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -36,3 +36,14 @@ private:
 };
 
 using TSuprafataEcran = TTextPeQPainter<TSuprafataText>;
+
+// A page of known device measures drawn through a painter: a printer, a PDF or an image.
+class TImprimantaPictor : public TTextPeQPainter<TImprimanta> {
+public:
+    TImprimantaPictor(QPainter& painter, const TMasuriDispozitiv& masuri);
+    TMasuriDispozitiv Masuri() const override { return m_masuri; }
+    void DeseneazaImagine(const QRect& tinta, const QImage& imagine, bool intoarsa) override;
+
+private:
+    TMasuriDispozitiv m_masuri;
+};

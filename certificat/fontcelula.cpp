@@ -1,4 +1,4 @@
-#include "forms/fontcelula.h"
+#include "certificat/fontcelula.h"
 
 #include <QFontMetricsF>
 #include <QHash>

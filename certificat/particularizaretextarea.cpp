@@ -1,11 +1,10 @@
-#include "forms/particularizaretextarea.h"
+#include "certificat/particularizaretextarea.h"
 
 #include "base/dosardate.h"
 #include "base/eroare.h"
 #include "base/userprompt.h"
-#include "forms/fluxetichete.h"
-#include "forms/fontformular.h"
-#include "forms/formulartextarea.h"
+#include "certificat/definitiecertificat.h"
+#include "certificat/fluxetichete.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -56,17 +55,6 @@ void ScrieInregistrarea(TScriitorEtichete& scriitor, const TParticularizareTextA
     scriitor.Intreg(r.Italic);
     scriitor.Intreg(r.Bold);
     scriitor.Sir(r.NumeFata);
-}
-
-TFontFormular* FontulFormularului(const TFormularTextArea& area, const QString& nume)
-{
-    if (nume.isEmpty())
-        return nullptr;
-    const auto fonturi = area.window()->findChildren<TFontFormular*>(QString(), Qt::FindDirectChildrenOnly);
-    for (TFontFormular* font : fonturi)
-        if (font->objectName().compare(nume, Qt::CaseInsensitive) == 0)
-            return font;
-    return nullptr;
 }
 
 std::unique_ptr<TListaParticularizareTextArea>& ListaProces()
@@ -125,10 +113,9 @@ void TListaParticularizareTextArea::Adauga(const TParticularizareTextArea& inreg
     m_inregistrari.push_back(std::make_unique<TParticularizareTextArea>(inregistrare));
 }
 
-TParticularizareTextArea* TListaParticularizareTextArea::FindOverride(const TFormularTextArea& area, bool creeaza)
+TParticularizareTextArea* TListaParticularizareTextArea::FindOverride(const QString& formular, const QString& nume,
+                                                                     const QObject& fonturi, bool creeaza)
 {
-    const QString formular = area.window()->objectName();
-    const QString nume = area.objectName();
     TParticularizareTextArea* gasita = nullptr;
     for (const auto& r : m_inregistrari)
         if (r->NumeFormular == formular && r->NumeArie == nume)
@@ -142,7 +129,7 @@ TParticularizareTextArea* TListaParticularizareTextArea::FindOverride(const TFor
         Save();
     }
     if (gasita)
-        gasita->Font = FontulFormularului(area, gasita->NumeFont);
+        gasita->Font = FontulFormularului(fonturi, gasita->NumeFont);
     return gasita;
 }
 
