@@ -8,6 +8,8 @@
 #include "base/userprompt.h"
 #include "base/versiune.h"
 #include "db/tdm.h"
+#include "print/handlerpravent.h"
+#include "profile/profilpv.h"
 
 #include <QApplication>
 #include <memory>
@@ -55,6 +57,8 @@ int main(int argc, char* argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("ro.brenvolt.pravent"));
     QGuiApplication::setWindowIcon(PictogramaProgram());
 
+    InregistreazaProfilPV();
+    InregistreazaHandlerPravent();
     InregistreazaComenzile();
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Certificat de promovare a testelor nationale"));

@@ -3,10 +3,10 @@
 // and commits run directly on the query layer; the raw statements once more in a single
 // transaction show what the commit a row costs. The second import starts from the pupils
 // stored by the raw statements in one transaction: the same rows, without the wait.
-#include "import/coloaneexcel.h"
+#include "registre/coloaneexcel.h"
 #include "import/comandaimport.h"
 #include "import/importexcel.h"
-#include "import/registru.h"
+#include "registre/registru.h"
 #include "support/mediutest.h"
 
 #include <benchmark/benchmark.h>

@@ -1,24 +1,14 @@
 #include "editors/editorcampsimplu.h"
 
+#include "base/cnp.h"
 #include "base/userprompt.h"
 #include "editors/editorcamprand.h"
 
-#include <QDate>
 #include <QLineEdit>
 
 namespace {
 
 constexpr int LungimeScurta = 64;
-
-int Cifra(const QString& text, int pozitie)
-{
-    return text.at(pozitie).digitValue();
-}
-
-int Numar2(const QString& text, int pozitie)
-{
-    return Cifra(text, pozitie) * 10 + Cifra(text, pozitie + 1);
-}
 
 } // namespace
 
@@ -47,25 +37,4 @@ bool TEditorCampCNP::PotSalva()
 {
     return EsteCNPValid(RzEdit1()->text())
         || Prompt().Confirma(QStringLiteral("Codul numeric personal este eronat! Sigur doriti sa ontinuati?"));
-}
-
-bool EsteCNPValid(const QString& text)
-{
-    if (text.size() != 13)
-        return false;
-    for (const QChar c : text)
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return false;
-    if (!QStringLiteral("1256").contains(text.at(0)))
-        return false;
-    const int an = Numar2(text, 1);
-    const QDate nastere(an < 5 ? 2000 + an : 1900 + an, Numar2(text, 3), Numar2(text, 5));
-    if (!nastere.isValid())
-        return false;
-    static const int ponderi[] = {2, 7, 9, 1, 4, 6, 3, 5, 8, 2, 7, 9};
-    int suma = 0;
-    for (int i = 0; i < 12; ++i)
-        suma += Cifra(text, i) * ponderi[i];
-    const int rest = suma % 11 == 10 ? 1 : suma % 11;
-    return rest == Cifra(text, 12);
 }

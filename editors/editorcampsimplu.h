@@ -52,6 +52,3 @@ public:
     using TEditorCampSimplu::TEditorCampSimplu;
     bool PotSalva() override;
 };
-
-// 13 digits, sex digit 1, 2, 5 or 6, a real birth date and the right control digit.
-bool EsteCNPValid(const QString& text);

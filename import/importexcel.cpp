@@ -3,7 +3,7 @@
 #include "base/eroare.h"
 #include "db/depozit.h"
 #include "db/tdm.h"
-#include "import/coloaneexcel.h"
+#include "registre/coloaneexcel.h"
 
 #include <algorithm>
 #include <utility>

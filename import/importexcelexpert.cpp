@@ -10,7 +10,7 @@
 #include "import/butonpaginaok.h"
 #include "import/cursorasteptare.h"
 #include "import/excelselectiecoloana.h"
-#include "import/registru.h"
+#include "registre/registru.h"
 #include "import/textepagini.h"
 #include "print/progresserie.h"
 

@@ -2,8 +2,21 @@
 
 #include "base/eroare.h"
 
+#include <QtGlobal>
+
+void IncarcaResurseleCertificatului()
+{
+    static const bool incarcate = [] {
+        Q_INIT_RESOURCE(formularpravent);
+        Q_INIT_RESOURCE(imaginicarton);
+        return true;
+    }();
+    Q_UNUSED(incarcate);
+}
+
 QString CaleFormularPravent()
 {
+    IncarcaResurseleCertificatului();
     return QStringLiteral(":/resources/pravent.json");
 }
 

@@ -2,9 +2,9 @@
 
 #include "base/infoglobal2005.h"
 #include "certificat/arieformular.h"
-#include "print/formatarenumere.h"
-#include "print/litereromanesti.h"
-#include "print/notainlitere.h"
+#include "base/formatarenumere.h"
+#include "base/litereromanesti.h"
+#include "base/notainlitere.h"
 
 #include <QScopeGuard>
 

@@ -4,7 +4,7 @@
 #include "base/textunrand.h"
 #include "db/tdm.h"
 #include "db/valoarecamp.h"
-#include "editors/editorcampsimplu.h"
+#include "base/cnp.h"
 #include "profile/inregistrare.h"
 
 #include <QHash>

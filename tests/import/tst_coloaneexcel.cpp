@@ -1,5 +1,5 @@
-#include "import/coloaneexcel.h"
-#include "import/foaie.h"
+#include "registre/coloaneexcel.h"
+#include "registre/foaie.h"
 
 #include <QtTest>
 

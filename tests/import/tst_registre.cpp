@@ -1,6 +1,6 @@
 #include "import/comenziregistru.h"
-#include "import/eroriregistru.h"
-#include "import/registru.h"
+#include "registre/eroriregistru.h"
+#include "registre/registru.h"
 
 #include <QBuffer>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "print/litereromanesti.h"
+#include "base/litereromanesti.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "import/eroriregistru.h"
+#include "registre/eroriregistru.h"
 
 namespace EroriRegistru {
 

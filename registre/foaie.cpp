@@ -1,7 +1,7 @@
-#include "import/foaie.h"
+#include "registre/foaie.h"
 
 #include "base/eroare.h"
-#include "import/textcelula.h"
+#include "registre/textcelula.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "print/datainlitere.h"
+#include "base/datainlitere.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "import/registru.h"
+#include "registre/registru.h"
 
 // A text file of values (.csv, .txt): one sheet named after the file. The delimiter (";", ","
 // or tab) is found from the file; UTF-8 (with or without its mark) or UTF-16 with its mark,

@@ -1,11 +1,11 @@
-#include "import/registru.h"
+#include "registre/registru.h"
 
-#include "import/arhivazip.h"
-#include "import/eroriregistru.h"
-#include "import/registrucsv.h"
-#include "import/registruods.h"
-#include "import/registruxls.h"
-#include "import/registruxlsx.h"
+#include "registre/arhivazip.h"
+#include "registre/eroriregistru.h"
+#include "registre/registrucsv.h"
+#include "registre/registruods.h"
+#include "registre/registruxls.h"
+#include "registre/registruxlsx.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
-#include "import/registruxlsx.h"
+#include "registre/registruxlsx.h"
 
-#include "import/eroriregistru.h"
-#include "import/textcelula.h"
+#include "registre/eroriregistru.h"
+#include "registre/textcelula.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "import/registrucsv.h"
+#include "registre/registrucsv.h"
 
 #include <QFileInfo>
 #include <QStringDecoder>

@@ -1,4 +1,4 @@
-#include "print/notainlitere.h"
+#include "base/notainlitere.h"
 
 namespace {
 

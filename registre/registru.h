@@ -1,6 +1,6 @@
 #pragma once
 
-#include "import/foaie.h"
+#include "registre/foaie.h"
 
 #include <QByteArray>
 #include <QString>

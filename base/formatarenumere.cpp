@@ -1,4 +1,4 @@
-#include "print/formatarenumere.h"
+#include "base/formatarenumere.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
-#include "import/coloaneexcel.h"
+#include "registre/coloaneexcel.h"
 
 #include "base/eroare.h"
-#include "import/foaie.h"
+#include "registre/foaie.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
-#include "import/registruxls.h"
+#include "registre/registruxls.h"
 
-#include "import/eroriregistru.h"
-#include "import/textcelula.h"
+#include "registre/eroriregistru.h"
+#include "registre/textcelula.h"
 
 #include <gsf/gsf-infile-msole.h>
 #include <gsf/gsf-infile.h>

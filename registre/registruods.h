@@ -1,6 +1,6 @@
 #pragma once
 
-#include "import/registru.h"
+#include "registre/registru.h"
 
 #include <vector>
 

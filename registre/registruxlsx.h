@@ -1,8 +1,8 @@
 #pragma once
 
-#include "import/arhivazip.h"
-#include "import/formatnumar.h"
-#include "import/registru.h"
+#include "registre/arhivazip.h"
+#include "registre/formatnumar.h"
+#include "registre/registru.h"
 
 #include <vector>
 

@@ -1,9 +1,9 @@
-#include "import/registruods.h"
+#include "registre/registruods.h"
 
-#include "import/arhivazip.h"
-#include "import/eroriregistru.h"
-#include "import/formatnumar.h"
-#include "import/textcelula.h"
+#include "registre/arhivazip.h"
+#include "registre/eroriregistru.h"
+#include "registre/formatnumar.h"
+#include "registre/textcelula.h"
 
 #include <QXmlStreamReader>
 #include <algorithm>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "import/formatnumar.h"
-#include "import/registru.h"
+#include "registre/formatnumar.h"
+#include "registre/registru.h"
 
 #include <QHash>
 #include <vector>

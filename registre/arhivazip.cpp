@@ -1,6 +1,6 @@
-#include "import/arhivazip.h"
+#include "registre/arhivazip.h"
 
-#include "import/eroriregistru.h"
+#include "registre/eroriregistru.h"
 
 #include <quazip/quazip.h>
 #include <quazip/quazipfile.h>

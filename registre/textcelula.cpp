@@ -1,6 +1,6 @@
-#include "import/textcelula.h"
+#include "registre/textcelula.h"
 
-#include "import/formatnumar.h"
+#include "registre/formatnumar.h"
 
 #include <cmath>
 
