@@ -105,26 +105,15 @@ void DeseneazaLiniileDeBaza(QPainter& painter, const TTintaEcran& tinta, const Q
     }
 }
 
-// The screen lays its text out as paper does, in the pixels of a printer of this resolution,
-// and shrinks the drawing to the zoom: a text fits, and is as wide, on both alike.
-const int RezolutieDeAsezare = 1200;
-
-// The text of an area on the screen; gives the descent of its font in screen pixels.
-int ScrieArieaPeEcran(QPainter& painter, const TArieUmpluta& arie, double zoom)
+// The text of an area on the screen, in the area's own pixels; gives the descent of its font.
+int ScrieArieaPeEcran(QPainter& painter, const TArieUmpluta& arie, const QRect& zona, double zoom)
 {
-    TMasuriDispozitiv m;
-    m.HorzRes = m.VertRes = RezolutieDeAsezare;
-    m.HorzSize = m.VertSize = 25.4;
-    const QRect zona = ZonaPeHartie(m, arie.StangaTextMm(), arie.SusTextMm(), arie.LatimeMm, arie.InaltimeMm);
-    const double scara = PageDpi(zoom) / RezolutieDeAsezare;
-    painter.save();
-    painter.scale(scara, scara);
     TSuprafataEcran ecran(painter);
-    const QPoint origine = AseazaTextul(ecran, arie, InaltimeDeStart(RezolutieDeAsezare, arie), 0, zona);
-    ecran.ScrieText(origine, zona.adjusted(0, 0, -1, -1), arie.Text);
-    const int coborare = static_cast<int>(ecran.Coborare() * scara);
-    painter.restore();
-    return coborare;
+    const QRect zonaText = ZonaPeEcran(zoom, arie.StangaTextMm(), arie.SusTextMm(), arie.LatimeMm, arie.InaltimeMm)
+                               .translated(-zona.topLeft());
+    const QPoint origine = AseazaTextul(ecran, arie, InaltimeDeStart(PageDpi(zoom), arie), 0, zonaText);
+    ecran.ScrieText(origine, zonaText, arie.Text);
+    return ecran.Coborare();
 }
 
 // One area: its paper (when opaque), the hover colour, the text, the frame and the base
@@ -136,14 +125,14 @@ void DeseneazaArieaPeEcran(QPainter& painter, const TArieUmpluta& arie, const QR
         painter.fillRect(zona, Qt::white);
     if (evidentiata)
         painter.fillRect(zona, tinta.Evidentiere);
-    int coborare = 0;
-    if (arie.AreFont) {
-        painter.setPen(evidentiata ? tinta.TextEvidentiat : QColor(Qt::black));
-        coborare = ScrieArieaPeEcran(painter, arie, tinta.Zoom);
-    }
     painter.save();
     painter.translate(zona.topLeft());
     const QRect local(QPoint(0, 0), zona.size());
+    int coborare = 0;
+    if (arie.AreFont) {
+        painter.setPen(evidentiata ? tinta.TextEvidentiat : QColor(Qt::black));
+        coborare = ScrieArieaPeEcran(painter, arie, zona, tinta.Zoom);
+    }
     painter.setPen(Qt::black);
     if (tinta.Chenar)
         painter.drawRect(0, 0, local.width() - 1, local.height() - 1);
