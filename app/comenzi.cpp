@@ -35,6 +35,8 @@ const QCommandLineOption Elev(QStringLiteral("pupil"),
                               QStringLiteral("Numarul elevului (ID_ELEVI) sau numerele mai multor elevi, cu virgula."),
                               QStringLiteral("ID[,ID...]"));
 const QCommandLineOption TotiElevii(QStringLiteral("all"), QStringLiteral("Toti elevii, in ordinea listei."));
+const QCommandLineOption Proba(QStringLiteral("proof"),
+                               QStringLiteral("Proba pe hartie simpla: sub text se tipareste si imaginea cartonului."));
 
 const QCommandLineOption VerificareElevi(
     QStringLiteral("check-pupils"),
@@ -172,7 +174,8 @@ int TiparesteCertificatul(const QCommandLineParser& parser)
     // Refused before the database is even opened.
     VerificaTintaPdf(parser.value(TiparesteInPdf));
     const std::unique_ptr<TDM> dm = PornesteModululDeDateFaraFerestre();
-    TiparesteCertificateInPdf(parser.value(TiparesteInPdf), toti ? TotiEleviiDinLista() : alesi, pagini);
+    TiparesteCertificateInPdf(parser.value(TiparesteInPdf), toti ? TotiEleviiDinLista() : alesi, pagini,
+                              parser.isSet(Proba));
     return 0;
 }
 
@@ -212,7 +215,7 @@ void InregistreazaComenzile()
     Inregistreaza({Versiune}, AfiseazaVersiunea);
     Inregistreaza({InitializeazaBaza}, InitializeazaBazaDeDate);
     Inregistreaza({ListeazaElevii, Filtru}, ListeazaLiniile);
-    Inregistreaza({TiparesteInPdf, Elev, TotiElevii, Pagina}, TiparesteCertificatul);
+    Inregistreaza({TiparesteInPdf, Elev, TotiElevii, Pagina, Proba}, TiparesteCertificatul);
     Inregistreaza({VerificareElevi}, VerificaDateleElevilor);
     Inregistreaza({Restaureaza}, RestaureazaBazaDeDate);
     Inregistreaza({ListeazaFoile_}, ListeazaFoileRegistrului);

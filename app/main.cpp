@@ -9,8 +9,11 @@
 #include "base/userprompt.h"
 #include "base/versiune.h"
 #include "db/tdm.h"
+#include "print/handlerpravent.h"
+#include "profile/profilpv.h"
 
 #include <QApplication>
+#include <memory>
 
 namespace {
 
@@ -26,22 +29,38 @@ void FaraAfisajPentruLiniaDeComanda(int argc, char* argv[])
     }
 }
 
+// The output modes write files and nothing else: they run on QGuiApplication, under which
+// no widget and no dialog can be made at all.
+bool ModDeIesire(int argc, char* argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray argument(argv[i]);
+        if (argument == "--print-pdf" || argument.startsWith("--print-pdf="))
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
     FaraAfisajPentruLiniaDeComanda(argc, argv);
-    QApplication aplicatie(argc, argv);
-    InstaleazaTraducereaQt(aplicatie);
+    const std::unique_ptr<QGuiApplication> aplicatie = ModDeIesire(argc, argv)
+                                                           ? std::make_unique<QGuiApplication>(argc, argv)
+                                                           : std::make_unique<QApplication>(argc, argv);
+    InstaleazaTraducereaQt(*aplicatie);
     // From the very start, so that a signal before the database engine is loaded also ends
     // the program cleanly; the data module installs them again after the engine has.
     InstaleazaOprireaLaSemnal();
-    QApplication::setOrganizationName(QStringLiteral("Brenvolt"));
-    QApplication::setApplicationName(NumeProgram());
+    QGuiApplication::setOrganizationName(QStringLiteral("Brenvolt"));
+    QGuiApplication::setApplicationName(NumeProgram());
     // The desktop entry's name: the desktop matches the windows to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("ro.brenvolt.pravent"));
-    QApplication::setWindowIcon(PictogramaProgram());
+    QGuiApplication::setWindowIcon(PictogramaProgram());
 
+    InregistreazaProfilPV();
+    InregistreazaHandlerPravent();
     InregistreazaComenzile();
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Certificat de promovare a testelor nationale"));
@@ -51,7 +70,7 @@ int main(int argc, char* argv[])
     parser.addOption(faraSplash);
     for (const TComandaLinie& comanda : ComenziLinie())
         parser.addOptions(comanda.Optiuni);
-    parser.process(aplicatie);
+    parser.process(*aplicatie);
     for (const TComandaLinie& comanda : ComenziLinie())
         if (parser.isSet(comanda.Optiuni.first()))
             return comanda.Ruleaza(parser);
@@ -67,5 +86,5 @@ int main(int argc, char* argv[])
         return CodIesireLaOprire();
     TPraventMain fereastra;
     fereastra.show();
-    return aplicatie.exec();
+    return QGuiApplication::exec();
 }

@@ -2,7 +2,7 @@
 #include "editors/listacomuna.h"
 #include "forms/butonformular.h"
 #include "forms/handlerformular.h"
-#include "forms/particularizaretextarea.h"
+#include "certificat/particularizaretextarea.h"
 #include "forms/umplereformular.h"
 #include "print/scrienotainformular.h"
 #include "print/printpraventform.h"

@@ -4,10 +4,10 @@
 // the query layer (one transaction a row, and all in one), and beside the engine's own floor:
 // the same rows inserted by one EXECUTE BLOCK. The later imports start from the pupils stored
 // by the raw statements in one transaction: the same rows, without the wait.
-#include "import/coloaneexcel.h"
+#include "registre/coloaneexcel.h"
 #include "import/comandaimport.h"
 #include "import/importexcel.h"
-#include "import/registru.h"
+#include "registre/registru.h"
 #include "support/conexiunesecundara.h"
 #include "support/mediutest.h"
 

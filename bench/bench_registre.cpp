@@ -1,12 +1,12 @@
 // Reading a class register of 1,200 pupils and 30 columns in each format, beside the cost of
 // only getting at the sheet's bytes (inflating or reading the container), and the number
 // formatter per cell.
-#include "import/arhivazip.h"
-#include "import/coloaneexcel.h"
-#include "import/formatnumar.h"
-#include "import/registru.h"
-#include "import/registrucsv.h"
-#include "import/registruxls.h"
+#include "registre/arhivazip.h"
+#include "registre/coloaneexcel.h"
+#include "registre/formatnumar.h"
+#include "registre/registru.h"
+#include "registre/registrucsv.h"
+#include "registre/registruxls.h"
 
 #include <QFile>
 #include <benchmark/benchmark.h>

@@ -1,10 +1,11 @@
 #include "base/infoglobal2005.h"
-#include "forms/particularizaretextarea.h"
+#include "certificat/particularizaretextarea.h"
 #include "db/valoarecamp.h"
 #include "print/allstuffreg.h"
 #include "print/imprimantacurenta.h"
 #include "print/insertpaperform.h"
 #include "print/progresserie.h"
+#include "print/tiparirepdf.h"
 #include "print/tiparireserie.h"
 #include "support/elevcomplet.h"
 #include "support/fisierpdftest.h"
@@ -223,6 +224,24 @@ void SerieComandaAmbele(benchmark::State& state)
     Comanda(state, {"--print-pdf", Mediu().Pdf(), "--pupil", ListaId(30), "--page", "ambele"});
 }
 
+// Both sides of a class of 30 into one PDF in this process, as --print-pdf draws them.
+void SerieAmbeleInProces(benchmark::State& state)
+{
+    TMediuSerie& m = Mediu();
+    m.CuBazaDeschisa(true);
+    QList<int> elevi;
+    for (const TLinieAfisata& l : m.Primii(30))
+        elevi << l.Id;
+    for (auto _ : state)
+        TiparesteCertificateInPdf(m.Pdf(), elevi, TPaginiCertificat::Ambele);
+}
+
+// One pupil, both sides, by one run of the program: start, database, drawing, file.
+void UnElevAmbele(benchmark::State& state)
+{
+    Comanda(state, {"--print-pdf", Mediu().Pdf(), "--pupil", ListaId(1), "--page", "ambele"});
+}
+
 // What a class cost before: one run of the program per pupil.
 void UnElevPeRulare(benchmark::State& state)
 {
@@ -246,6 +265,8 @@ BENCHMARK(SerieInProces)->Arg(30)->Arg(ClasaMare)->Unit(benchmark::kMillisecond)
     ->ReportAggregatesOnly(true);
 BENCHMARK(SerieComanda)->Arg(30)->Arg(ClasaMare)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(5)
     ->ReportAggregatesOnly(true);
+BENCHMARK(SerieAmbeleInProces)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(UnElevAmbele)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(SerieComandaAmbele)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(UnElevPeRulare)->Arg(30)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3)->ReportAggregatesOnly(true);
 // Some minutes a run: once is enough to see the difference.

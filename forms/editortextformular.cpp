@@ -1,9 +1,9 @@
 #include "forms/editortextformular.h"
 
 #include "base/centreazafereastra.h"
-#include "forms/fontformular.h"
+#include "certificat/fontformular.h"
 #include "forms/formulartextarea.h"
-#include "forms/particularizaretextarea.h"
+#include "certificat/particularizaretextarea.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -261,7 +261,7 @@ void TEditorTextFormular::Renunt()
 void EditeazaTextArea(TFormularTextArea& area, const std::function<void(TEditorTextFormular&)>& arata)
 {
     TListaParticularizareTextArea& lista = ListaParticularizari();
-    TParticularizareTextArea* particularizare = lista.FindOverride(area, true);
+    TParticularizareTextArea* particularizare = area.Particularizare(true);
     area.SetHovered(false);
     {
         TEditorTextFormular editor(area, *particularizare, area.window());

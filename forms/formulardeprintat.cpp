@@ -1,5 +1,7 @@
 #include "forms/formulardeprintat.h"
 
+#include "certificat/desenarepagina.h"
+
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -54,8 +56,6 @@ void TFormularDePrintat::UpdatePixelSize()
 void TFormularDePrintat::RedeseneazaCuArii()
 {
     update();
-    for (TFormularTextArea* area : Arii())
-        area->update();
 }
 
 QList<TFormularTextArea*> TFormularDePrintat::Arii() const
@@ -88,12 +88,23 @@ int TFormularDePrintat::HighestAreaNumber() const
     return maxim;
 }
 
-void TFormularDePrintat::PrintAllAreas(TImprimanta& imprimanta, bool oglinda, double stangaMm, double susMm)
+TPaginaUmpluta TFormularDePrintat::PaginaUmpluta() const
 {
-    stangaMm += m_deltaStanga;
-    susMm += m_deltaSus;
-    for (TFormularTextArea* area : Arii())
-        area->PrintTo(imprimanta, oglinda, stangaMm, susMm);
+    TPaginaUmpluta pagina;
+    pagina.LatimeMm = m_latime;
+    pagina.InaltimeMm = m_inaltime;
+    pagina.DeltaStanga = m_deltaStanga;
+    pagina.DeltaSus = m_deltaSus;
+    for (const TFormularTextArea* area : Arii())
+        pagina.Arii.append(area->ArieUmpluta());
+    return pagina;
+}
+
+void TFormularDePrintat::PrintAllAreas(TImprimanta& imprimanta, bool oglinda, double stangaMm, double susMm,
+                                       bool proba) const
+{
+    const QImage* fundal = proba && !m_bkImage.isNull() ? &m_bkImage : nullptr;
+    DeseneazaPeHartie(imprimanta, PaginaUmpluta(), {stangaMm, susMm, oglinda, fundal});
 }
 
 void TFormularDePrintat::ActualizeazaFundalul()
@@ -105,12 +116,26 @@ void TFormularDePrintat::ActualizeazaFundalul()
 
 void TFormularDePrintat::paintEvent(QPaintEvent* event)
 {
-    QPainter painter(this);
-    if (m_bkImage.isNull()) {
-        // Without its scan the page is plain paper.
-        painter.fillRect(event->rect(), Qt::white);
-        return;
+    TTintaEcran ecran;
+    ecran.Zoom = m_zoom;
+    ecran.Expus = event->rect();
+    if (!m_bkImage.isNull()) {
+        ActualizeazaFundalul();
+        ecran.Fundal = &m_cache;
     }
-    ActualizeazaFundalul();
-    painter.drawPixmap(event->rect(), m_cache, event->rect());
+    ecran.Transparent = m_transparent;
+    ecran.Chenar = m_border;
+    ecran.LinieDeBaza1 = m_baseLine1;
+    ecran.LinieDeBaza2 = m_baseLine2;
+    ecran.CuloareLinie1 = m_baseLine1Color;
+    ecran.CuloareLinie2 = m_baseLine2Color;
+    ecran.DeltaLinie2Mm = m_baseLine2Delta;
+    const QList<TFormularTextArea*> arii = Arii();
+    for (int i = 0; i < arii.size(); ++i)
+        if (arii.at(i)->Hovered())
+            ecran.ArieEvidentiata = i;
+    ecran.Evidentiere = palette().color(QPalette::Highlight);
+    ecran.TextEvidentiat = palette().color(QPalette::HighlightedText);
+    QPainter painter(this);
+    DeseneazaPagina(painter, PaginaUmpluta(), ecran);
 }

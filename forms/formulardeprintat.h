@@ -1,7 +1,7 @@
 #pragma once
 
 #include "forms/formulartextarea.h"
-#include "forms/geometrieformular.h"
+#include "certificat/geometrieformular.h"
 
 #include <QColor>
 #include <QImage>
@@ -70,9 +70,12 @@ public:
     // The largest number in the names of the areas called FormularTextArea..., or 0.
     int HighestAreaNumber() const;
 
-    // Prints every area; the page's own corrections are added to the offsets. The caller
-    // has begun the print document.
-    void PrintAllAreas(TImprimanta& imprimanta, bool oglinda, double stangaMm, double susMm);
+    // What the page shows now, for the renderer: its size, its corrections and each area.
+    TPaginaUmpluta PaginaUmpluta() const;
+    // Prints every area; the page's own corrections are added to the offsets. A proof on
+    // plain paper has the page's scan under the text, at the same place. The caller has begun
+    // the print document.
+    void PrintAllAreas(TImprimanta& imprimanta, bool oglinda, double stangaMm, double susMm, bool proba = false) const;
 
     // While the definition is being loaded the areas do not recompute their geometry.
     bool SeIncarca() const { return m_seIncarca; }

@@ -1,112 +1,42 @@
 #include "forms/formulartextarea.h"
 
-#include "base/multimi.h"
-
 #include "base/userprompt.h"
+#include "certificat/desenarepagina.h"
+#include "certificat/particularizaretextarea.h"
 #include "forms/editortextformular.h"
-#include "forms/fontformular.h"
 #include "forms/formulardeprintat.h"
-#include "forms/imprimanta.h"
-#include "forms/particularizaretextarea.h"
-#include "forms/potrivirefont.h"
-#include "forms/suprafataqpainter.h"
 
 #include <QMouseEvent>
-#include <QPainter>
 #include <QScopeGuard>
-#include <cmath>
 
-namespace {
-
-Qt::Alignment AliniereQt(TFormularTextArea::TAliniere aliniere)
-{
-    switch (aliniere) {
-    case TFormularTextArea::Dreapta: return Qt::AlignRight;
-    case TFormularTextArea::Centru: return Qt::AlignHCenter;
-    case TFormularTextArea::Stanga: break;
-    }
-    return Qt::AlignLeft;
-}
-
-Qt::Alignment AliniereParticularizata(int aliniere, Qt::Alignment implicita)
-{
-    switch (AliniereParticularizataDinNumar(aliniere)) {
-    case TAliniereParticularizata::Stanga: return Qt::AlignLeft;
-    case TAliniereParticularizata::Centru: return Qt::AlignHCenter;
-    case TAliniereParticularizata::Dreapta: return Qt::AlignRight;
-    case TAliniereParticularizata::Pastreaza: break;
-    }
-    return implicita;
-}
-
-bool Fortat(int alegere, bool implicit)
-{
-    return StilAplicat(StilParticularizatDinNumar(alegere), implicit);
-}
-
-// Left edge of a text of a given width placed in a span.
-int XAliniat(Qt::Alignment aliniere, int stanga, int latime, int latimeText)
-{
-    if (aliniere & Qt::AlignRight)
-        return stanga + latime - latimeText;
-    if (aliniere & Qt::AlignHCenter)
-        return stanga + (latime - latimeText) / 2;
-    return stanga;
-}
-
-TCerereFont CerereFont(const TAspectEfectiv& aspect, int inaltime, int escapement)
-{
-    TCerereFont cerere;
-    cerere.Fata = aspect.Fata;
-    cerere.InaltimeCelula = inaltime;
-    cerere.Greutate = aspect.Greutate;
-    cerere.Italic = aspect.Italic;
-    cerere.CharSet = aspect.Font->CharSet();
-    cerere.Escapement = escapement;
-    return cerere;
-}
-
-// Rounds to the nearest integer, halves to even.
-int Rotunjit(double valoare)
-{
-    return static_cast<int>(std::nearbyint(valoare));
-}
-
-// The device pixels an area covers on paper, from the printable origin: the edges are
-// rounded on their own, and the zone takes in both its right and its bottom edge.
-QRect ZonaPeHartie(const TMasuriDispozitiv& m, double xMm, double yMm, double latimeMm, double inaltimeMm)
-{
-    const double kx = m.HorzRes / m.HorzSize;
-    const double ky = m.VertRes / m.VertSize;
-    const int stanga = Rotunjit(xMm * kx) - m.PhysicalOffsetX;
-    const int sus = Rotunjit(yMm * ky) - m.PhysicalOffsetY;
-    return QRect(QPoint(stanga, sus), QPoint(stanga + Rotunjit(latimeMm * kx), sus + Rotunjit(inaltimeMm * ky)));
-}
-
-// A point of the paper turned by 180 degrees about the paper's centre.
-QPoint IntoarsPeHartie(const TMasuriDispozitiv& m, const QPoint& punct)
-{
-    return {m.PhysicalWidth - 2 * m.PhysicalOffsetX - punct.x(), m.PhysicalHeight - 2 * m.PhysicalOffsetY - punct.y()};
-}
-
-// A clipping rectangle (right and bottom edges excluded) turned likewise.
-QRect IntoarsPeHartie(const TMasuriDispozitiv& m, const QRect& decupare)
-{
-    const QPoint colt = IntoarsPeHartie(m, decupare.bottomRight() + QPoint(1, 1));
-    return QRect(colt, decupare.size());
-}
-
-} // namespace
 
 TFormularTextArea::TFormularTextArea(QWidget* pagina) : QWidget(pagina)
 {
     setCursor(Qt::PointingHandCursor);
+    // The model carries the name: the override records and the filling know areas by it.
+    connect(this, &QObject::objectNameChanged, this, [this](const QString& nume) { m_model.Nume = nume; });
 }
 
 TFormularTextArea::~TFormularTextArea()
 {
-    if (m_font)
-        m_font->DetachArea(this);
+    if (m_model.Font)
+        m_model.Font->DetachArea(this);
+}
+
+void TFormularTextArea::SetModel(const TArieFormular& model)
+{
+    TFontFormular* font = model.Font;
+    m_model = model;
+    m_model.Font = nullptr;
+    setObjectName(model.Nume);
+    SetFont(font);
+}
+
+void TFormularTextArea::ActualizeazaDinModel()
+{
+    setVisible(m_model.Vizibila);
+    RepositionFromMm();
+    update();
 }
 
 void TFormularTextArea::SchimbaMm(double& camp, double mm)
@@ -115,24 +45,24 @@ void TFormularTextArea::SchimbaMm(double& camp, double mm)
         camp = mm;
 }
 
-void TFormularTextArea::SetTopMm(double mm) { SchimbaMm(m_top, mm); }
-void TFormularTextArea::SetLeftMm(double mm) { SchimbaMm(m_left, mm); }
-void TFormularTextArea::SetWidthMm(double mm) { SchimbaMm(m_width, mm); }
-void TFormularTextArea::SetHeightMm(double mm) { SchimbaMm(m_height, mm); }
+void TFormularTextArea::SetTopMm(double mm) { SchimbaMm(m_model.TopMm, mm); }
+void TFormularTextArea::SetLeftMm(double mm) { SchimbaMm(m_model.LeftMm, mm); }
+void TFormularTextArea::SetWidthMm(double mm) { SchimbaMm(m_model.WidthMm, mm); }
+void TFormularTextArea::SetHeightMm(double mm) { SchimbaMm(m_model.HeightMm, mm); }
 
 void TFormularTextArea::SetText(const QString& text)
 {
-    m_text = text;
+    m_model.Text = text;
     update();
 }
 
 void TFormularTextArea::SetFont(TFontFormular* font)
 {
-    if (m_font)
-        m_font->DetachArea(this);
-    m_font = font;
-    if (m_font)
-        m_font->AttachArea(this);
+    if (m_model.Font)
+        m_model.Font->DetachArea(this);
+    m_model.Font = font;
+    if (font)
+        font->AttachArea(this);
     update();
 }
 
@@ -159,39 +89,28 @@ double TFormularTextArea::p_dpi() const
     return pagina ? PageDpi(pagina->Zoom()) : 96.0;
 }
 
-void TFormularTextArea::PastreazaPozitiaInitiala()
-{
-    if (m_topInitialPastrat)
-        return;
-    m_topInitial = m_top;
-    m_topInitialPastrat = true;
-}
-
 void TFormularTextArea::SetHovered(bool hovered)
 {
     m_hovered = hovered;
     update();
 }
 
+TParticularizareTextArea* TFormularTextArea::Particularizare(bool creeaza) const
+{
+    const QWidget& formular = *window();
+    return ListaParticularizari().FindOverride(formular.objectName(), objectName(), formular, creeaza);
+}
+
 TAspectEfectiv TFormularTextArea::AspectEfectiv() const
 {
-    const TParticularizareTextArea* p = ListaParticularizari().FindOverride(*this, false);
-    TAspectEfectiv aspect;
-    aspect.Text = m_text;
-    if (p && !p->Text.isEmpty() && m_text.size() != 1)
-        aspect.Text = p->Text;
-    aspect.Font = p && p->Font ? p->Font : m_font;
-    aspect.Aliniere = AliniereParticularizata(p ? p->Aliniere : 0, AliniereQt(m_alignment));
-    if (aspect.Font) {
-        aspect.Greutate = Fortat(p ? p->Bold : 0, aspect.Font->Bold()) ? 700 : 400;
-        aspect.Italic = Fortat(p ? p->Italic : 0, aspect.Font->Italic());
-        aspect.Fata = p && !p->NumeFata.isEmpty() ? p->NumeFata : aspect.Font->FontName();
-    }
-    if (p) {
-        aspect.DeplasareOrizontala = p->DeplasareOrizontala;
-        aspect.DeplasareVerticala = p->DeplasareVerticala;
-    }
-    return aspect;
+    return m_model.AspectEfectiv(Particularizare(false));
+}
+
+TArieUmpluta TFormularTextArea::ArieUmpluta() const
+{
+    TArieUmpluta arie = m_model.ArieUmpluta(Particularizare(false));
+    arie.Vizibila = !isHidden();
+    return arie;
 }
 
 void TFormularTextArea::RepositionFromMm()
@@ -199,8 +118,8 @@ void TFormularTextArea::RepositionFromMm()
     m_zooming = true;
     const auto gata = qScopeGuard([this] { m_zooming = false; });
     const double dpi = p_dpi();
-    m_margineDinMm = QRect(MmToPixels(dpi, m_left), MmToPixels(dpi, m_top), MmToPixels(dpi, m_width),
-                           MmToPixels(dpi, m_height));
+    m_margineDinMm = QRect(MmToPixels(dpi, m_model.LeftMm), MmToPixels(dpi, m_model.TopMm),
+                           MmToPixels(dpi, m_model.WidthMm), MmToPixels(dpi, m_model.HeightMm));
     setGeometry(m_margineDinMm);
 }
 
@@ -211,7 +130,7 @@ void TFormularTextArea::FontChanged()
 
 void TFormularTextArea::FontDetached()
 {
-    m_font = nullptr;
+    m_model.Font = nullptr;
 }
 
 void TFormularTextArea::ZoomChanged()
@@ -225,10 +144,10 @@ void TFormularTextArea::PreiaMmDinPixeli()
     m_sizing = true;
     const auto gata = qScopeGuard([this] { m_sizing = false; });
     const double dpi = p_dpi();
-    m_top = PixelsToMm(y(), dpi);
-    m_left = PixelsToMm(x(), dpi);
-    m_width = PixelsToMm(width(), dpi);
-    m_height = PixelsToMm(height(), dpi);
+    m_model.TopMm = PixelsToMm(y(), dpi);
+    m_model.LeftMm = PixelsToMm(x(), dpi);
+    m_model.WidthMm = PixelsToMm(width(), dpi);
+    m_model.HeightMm = PixelsToMm(height(), dpi);
 }
 
 void TFormularTextArea::LaSchimbareaMarginilor()
@@ -238,11 +157,11 @@ void TFormularTextArea::LaSchimbareaMarginilor()
     // from the millimetres must not be taken back as millimetres.
     const bool dinMm = geometry() == m_margineDinMm;
     if (!m_zooming && !dinMm && !(pagina && pagina->SeIncarca())) {
-        if (p_zoom() != m_zoomLock && m_zoomLock != 0) {
+        if (p_zoom() != m_model.ZoomLock && m_model.ZoomLock != 0) {
             RepositionFromMm();
         } else {
             PreiaMmDinPixeli();
-            m_zoomLock = p_zoom();
+            m_model.ZoomLock = p_zoom();
         }
     }
     update();
@@ -279,68 +198,9 @@ void TFormularTextArea::mouseReleaseEvent(QMouseEvent* event)
         RuleazaCuEroare([this] { EditeazaTextArea(*this); });
 }
 
-void TFormularTextArea::paintEvent(QPaintEvent*)
+void TFormularTextArea::PrintTo(TImprimanta& imprimanta, bool oglinda, double stangaMm, double susMm) const
 {
-    QPainter painter(this);
-    const TFormularDePrintat* pagina = Pagina();
-    if (!(pagina && pagina->TextAreaTransparent()))
-        painter.fillRect(rect(), Qt::white);
-    if (m_hovered)
-        painter.fillRect(rect(), palette().color(QPalette::Highlight));
-    int coborare = 0;
-    const TAspectEfectiv aspect = AspectEfectiv();
-    if (aspect.Font) {
-        TSuprafataEcran ecran(painter);
-        const int inaltime = std::max(1, MmToPixels(p_dpi(), aspect.Font->Size()));
-        const TTextPotrivit potrivit = PotrivesteTextul(ecran, CerereFont(aspect, inaltime, 0), aspect.Text, width());
-        painter.setPen(m_hovered ? palette().color(QPalette::HighlightedText) : QColor(Qt::black));
-        const QPoint origine(XAliniat(aspect.Aliniere, 0, width(), potrivit.Marime.width()),
-                             height() - potrivit.Marime.height());
-        ecran.ScrieText(origine, rect(), aspect.Text);
-        coborare = ecran.Coborare();
-    }
-    painter.setPen(Qt::black);
-    if (pagina && pagina->TextAreaWithBorder())
-        painter.drawRect(0, 0, width() - 1, height() - 1);
-    if (pagina)
-        DeseneazaLinii(painter, coborare);
-}
-
-void TFormularTextArea::DeseneazaLinii(QPainter& painter, int coborare) const
-{
-    const TFormularDePrintat& pagina = *Pagina();
-    const int y = height() - coborare;
-    if (pagina.TextAreaBaseLine1()) {
-        painter.setPen(pagina.TextAreaBaseLine1_color());
-        painter.drawLine(0, y, width() - 1, y);
-    }
-    if (pagina.TextAreaBaseLine2()) {
-        const int y2 = y + MmToPixels(PageDpi(pagina.Zoom()), pagina.TextAreaBaseLine2_delta());
-        painter.setPen(pagina.TextAreaBaseLine2_color());
-        painter.drawLine(0, y2, width() - 1, y2);
-    }
-    painter.setPen(Qt::black);
-}
-
-void TFormularTextArea::PrintTo(TImprimanta& imprimanta, bool oglinda, double stangaMm, double susMm)
-{
-    const TAspectEfectiv aspect = AspectEfectiv();
-    if (!aspect.Font)
-        return;
-    const TMasuriDispozitiv m = imprimanta.Masuri();
-    const QRect zona = ZonaPeHartie(m, m_left + stangaMm + 0.5 * aspect.DeplasareOrizontala,
-                                    m_top + susMm + 0.5 * aspect.DeplasareVerticala, m_width, m_height);
-    // The paper is taken to be 210 mm high: A4 in landscape.
-    const double dpiFont = m.PhysicalHeight / 8.26771653543307;
-    const int start = std::min(std::max(1, MmToPixels(dpiFont, aspect.Font->Size())), MmToPixels(dpiFont, m_height));
-    const TTextPotrivit potrivit =
-        PotrivesteTextul(imprimanta, CerereFont(aspect, start, oglinda ? 1800 : 0), aspect.Text, zona.width());
-    const QPoint origine(XAliniat(aspect.Aliniere, zona.left(), zona.width(), potrivit.Marime.width()),
-                         zona.top() + zona.height() - potrivit.Marime.height());
-    // The clipping rectangle ends before its right and bottom edges, one pixel inside the zone.
-    const QRect decupare = zona.adjusted(0, 0, -1, -1);
-    if (oglinda)
-        imprimanta.ScrieText(IntoarsPeHartie(m, origine), IntoarsPeHartie(m, decupare), aspect.Text);
-    else
-        imprimanta.ScrieText(origine, decupare, aspect.Text);
+    TPaginaUmpluta singura;
+    singura.Arii.append(ArieUmpluta());
+    DeseneazaPeHartie(imprimanta, singura, {stangaMm, susMm, oglinda, nullptr});
 }

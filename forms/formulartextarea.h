@@ -1,69 +1,69 @@
 #pragma once
 
+#include "certificat/arieformular.h"
+#include "certificat/fontformular.h"
+
 #include <QRect>
 #include <QStringList>
 #include <QWidget>
 
-class TFontFormular;
 class TFormularDePrintat;
 class TImprimanta;
-class TSuprafataText;
-class TParticularizareTextArea;
+struct TParticularizareTextArea;
 
-// How an area looks once its override record (if any) has been applied.
-struct TAspectEfectiv {
-    QString Text;
-    const TFontFormular* Font = nullptr; // none: the area draws no text
-    Qt::Alignment Aliniere = Qt::AlignLeft;
-    int Greutate = 400;
-    bool Italic = false;
-    QString Fata;
-    int DeplasareOrizontala = 0; // half millimetres, -1, 0 or +1
-    int DeplasareVerticala = 0;
-};
-
-// A rectangle on a form page, given in millimetres, that shows one short text fitted into
-// it and prints that text at the same place on paper. The millimetre geometry is the master:
-// the widget's pixel bounds follow from it and the page zoom.
+// The widget of a text area on a preview page: it holds the area's model (TArieFormular),
+// keeps its pixel bounds on the model's millimetres at the page's zoom, and takes the
+// hover and the click that opens the area's editor. It draws nothing itself: the page's
+// renderer draws what the model shows, on the screen and on paper alike.
 //
 // Areas are named FormularTextArea<n>; the page finds them by that number. The form that
 // owns the area (its window) owns the named fonts and is the key of the override records.
-class TFormularTextArea : public QWidget {
+class TFormularTextArea : public QWidget, public TUtilizatorFont {
     Q_OBJECT
 public:
-    // The order of the values is the one stored with the definitions.
-    enum TAliniere { Stanga = 0, Dreapta = 1, Centru = 2 };
+    using TAliniere = TArieFormular::TAliniere;
+    static constexpr TAliniere Stanga = TArieFormular::Stanga;
+    static constexpr TAliniere Dreapta = TArieFormular::Dreapta;
+    static constexpr TAliniere Centru = TArieFormular::Centru;
 
     explicit TFormularTextArea(QWidget* pagina = nullptr);
     ~TFormularTextArea() override;
 
+    // The model; after changing it, ActualizeazaDinModel brings the widget after it.
+    const TArieFormular& Model() const { return m_model; }
+    TArieFormular& Model() { return m_model; }
+    // Takes a model (as read from a definition), with its font.
+    void SetModel(const TArieFormular& model);
+    // Bounds, visibility and drawing after a change of the model.
+    void ActualizeazaDinModel();
+
     // The millimetre geometry (_Top, _Left, _Width, _Height). Setting a value moves nothing;
     // RepositionFromMm or a zoom change does. Ignored while the area measures itself.
-    double TopMm() const { return m_top; }
-    double LeftMm() const { return m_left; }
-    double WidthMm() const { return m_width; }
-    double HeightMm() const { return m_height; }
+    double TopMm() const { return m_model.TopMm; }
+    double LeftMm() const { return m_model.LeftMm; }
+    double WidthMm() const { return m_model.WidthMm; }
+    double HeightMm() const { return m_model.HeightMm; }
     void SetTopMm(double mm);
     void SetLeftMm(double mm);
     void SetWidthMm(double mm);
     void SetHeightMm(double mm);
 
-    QString Text() const { return m_text; }
+    QString Text() const { return m_model.Text; }
     void SetText(const QString& text);
-    TFontFormular* Font() const { return m_font; }
+    TFontFormular* Font() const { return m_model.Font; }
     void SetFont(TFontFormular* font);
-    double ZoomLock() const { return m_zoomLock; }
-    void SetZoomLock(double zoom) { m_zoomLock = zoom; }
-    TAliniere Alignment() const { return m_alignment; }
-    void SetAlignment(TAliniere aliniere) { m_alignment = aliniere; }
-    QString Denumire1() const { return m_denumire1; }
-    QString Denumire2() const { return m_denumire2; }
-    QString Denumire3() const { return m_denumire3; }
-    void SetDenumire1(const QString& valoare) { m_denumire1 = valoare; }
-    void SetDenumire2(const QString& valoare) { m_denumire2 = valoare; }
-    void SetDenumire3(const QString& valoare) { m_denumire3 = valoare; }
-    QStringList SursaText() const { return m_sursaText; }
-    void SetSursaText(const QStringList& linii) { m_sursaText = linii; }
+    double ZoomLock() const { return m_model.ZoomLock; }
+    void SetZoomLock(double zoom) { m_model.ZoomLock = zoom; }
+    TAliniere Alignment() const { return m_model.Aliniere; }
+    void SetAlignment(TAliniere aliniere) { m_model.Aliniere = aliniere; }
+    QString Denumire1() const { return m_model.Denumire1; }
+    QString Denumire2() const { return m_model.Denumire2; }
+    QString Denumire3() const { return m_model.Denumire3; }
+    void SetDenumire1(const QString& valoare) { m_model.Denumire1 = valoare; }
+    void SetDenumire2(const QString& valoare) { m_model.Denumire2 = valoare; }
+    void SetDenumire3(const QString& valoare) { m_model.Denumire3 = valoare; }
+    QStringList SursaText() const { return m_model.SursaText; }
+    void SetSursaText(const QStringList& linii) { m_model.SursaText = linii; }
 
     // The page the area lies on, or none.
     TFormularDePrintat* Pagina() const;
@@ -73,31 +73,32 @@ public:
     // The page's resolution (96 without a page).
     double p_dpi() const;
 
-    // The designed vertical position kept by the mark writer the first time the area shows
-    // a mark, so that later layouts always start from it.
-    bool TopInitialPastrat() const { return m_topInitialPastrat; }
-    double TopInitial() const { return m_topInitial; }
-    void PastreazaPozitiaInitiala();
+    bool TopInitialPastrat() const { return m_model.TopInitialPastrat; }
+    double TopInitial() const { return m_model.TopInitial; }
+    void PastreazaPozitiaInitiala() { m_model.PastreazaPozitiaInitiala(); }
 
     bool Hovered() const { return m_hovered; }
     void SetHovered(bool hovered);
 
+    // The area's override record, found by its form's and its own name.
+    TParticularizareTextArea* Particularizare(bool creeaza) const;
     // Text, font, alignment, weight, slant and face after the override record.
     TAspectEfectiv AspectEfectiv() const;
     QString EffectiveText() const { return AspectEfectiv().Text; }
+    // What the area shows, as the renderer draws it.
+    TArieUmpluta ArieUmpluta() const;
 
     // Pixel bounds from the millimetres at the page's resolution.
     void RepositionFromMm();
 
-    virtual void FontChanged();
-    virtual void FontDetached();
+    void FontChanged() override;
+    void FontDetached() override;
     virtual void ZoomChanged();
-    // Draws the area on a printer page at its millimetres plus the offsets; mirrored, the
-    // paper is turned by 180 degrees about its centre.
-    virtual void PrintTo(TImprimanta& imprimanta, bool oglinda, double stangaMm, double susMm);
+    // Draws the area alone on a printer page at its millimetres plus the offsets; mirrored,
+    // the paper is turned by 180 degrees about its centre.
+    void PrintTo(TImprimanta& imprimanta, bool oglinda, double stangaMm, double susMm) const;
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
@@ -107,20 +108,11 @@ protected:
 private:
     void LaSchimbareaMarginilor();
     void PreiaMmDinPixeli();
-    void DeseneazaLinii(QPainter& painter, int coborare) const;
     void SchimbaMm(double& camp, double mm);
 
-    double m_top = 0, m_left = 0, m_width = 0, m_height = 0;
-    QString m_text;
-    TFontFormular* m_font = nullptr;
-    double m_zoomLock = 0;
-    TAliniere m_alignment = Stanga;
-    QString m_denumire1, m_denumire2, m_denumire3;
-    QStringList m_sursaText;
+    TArieFormular m_model;
     bool m_zooming = false;
     bool m_sizing = false;
     bool m_hovered = false;
-    bool m_topInitialPastrat = false;
-    double m_topInitial = 0;
     QRect m_margineDinMm; // the bounds last derived from the millimetres
 };

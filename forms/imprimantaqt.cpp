@@ -1,22 +1,12 @@
 #include "forms/imprimantaqt.h"
 
+#include "certificat/masuripagina.h"
+
 #include <QPrinter>
 
-TImprimantaQt::TImprimantaQt(QPrinter& printer, QPainter& painter) : TTextPeQPainter(painter), m_printer(printer) {}
-
-TMasuriDispozitiv TImprimantaQt::Masuri() const
+TMasuriDispozitiv MasuriImprimanta(const QPrinter& printer)
 {
-    const QRect pagina = m_printer.pageRect(QPrinter::DevicePixel).toRect();
-    const QRectF paginaMm = m_printer.pageRect(QPrinter::Millimeter);
-    const QRect hartie = m_printer.paperRect(QPrinter::DevicePixel).toRect();
-    TMasuriDispozitiv m;
-    m.HorzRes = pagina.width();
-    m.VertRes = pagina.height();
-    m.HorzSize = paginaMm.width();
-    m.VertSize = paginaMm.height();
-    m.PhysicalWidth = hartie.width();
-    m.PhysicalHeight = hartie.height();
-    m.PhysicalOffsetX = pagina.left();
-    m.PhysicalOffsetY = pagina.top();
-    return m;
+    return MasuriDinDreptunghiuri(printer.pageRect(QPrinter::DevicePixel).toRect(),
+                                  printer.pageRect(QPrinter::Millimeter),
+                                  printer.paperRect(QPrinter::DevicePixel).toRect());
 }

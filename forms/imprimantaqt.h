@@ -1,15 +1,14 @@
 #pragma once
 
-#include "forms/suprafataqpainter.h"
+#include "certificat/suprafataqpainter.h"
 
 class QPrinter;
 
-// A Qt printer page: the painter must be active on the printer.
-class TImprimantaQt : public TTextPeQPainter<TImprimanta> {
-public:
-    TImprimantaQt(QPrinter& printer, QPainter& painter);
-    TMasuriDispozitiv Masuri() const override;
+// The device measures of a Qt printer.
+TMasuriDispozitiv MasuriImprimanta(const QPrinter& printer);
 
-private:
-    QPrinter& m_printer;
+// A Qt printer page: the painter must be active on the printer.
+class TImprimantaQt : public TImprimantaPictor {
+public:
+    TImprimantaQt(QPrinter& printer, QPainter& painter) : TImprimantaPictor(painter, MasuriImprimanta(printer)) {}
 };

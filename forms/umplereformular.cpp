@@ -1,188 +1,13 @@
 #include "forms/umplereformular.h"
 
-#include "base/citestenota.h"
-#include "base/eroare.h"
-#include "base/multimi.h"
-#include "base/textunrand.h"
-#include "base/userprompt.h"
-#include "db/depozit.h"
-#include "db/tdm.h"
-#include "db/valoarecamp.h"
-#include "profile/inregistrare.h"
 #include "forms/formulardeprintat.h"
 #include "forms/formulartextarea.h"
 
 #include <QCollator>
-#include <QHash>
+#include <QScopeGuard>
 #include <algorithm>
-#include <optional>
 
 namespace {
-
-const QString TipNota = QStringLiteral("NOTA");
-
-QString NumeArie(const TFormularTextArea& arie)
-{
-    return arie.objectName() + u'.' + QString::fromLatin1(arie.metaObject()->className());
-}
-
-bool ReferintaGoala(const TReferintaCamp& ref)
-{
-    return ref.Formular.isEmpty() && ref.Pagina.isEmpty() && ref.Camp.isEmpty();
-}
-
-QString TipDeDate(const TFormularTextArea& arie, const TReferintaCamp& ref)
-{
-    if (ReferintaGoala(ref))
-        return QStringLiteral("X");
-    const std::optional<QString> tip = TipDeDateCamp(ref);
-    if (!tip)
-        throw EEroare(QStringLiteral("%1 face referire la campul inexistent %2.%3.%4")
-                          .arg(NumeArie(arie), ref.Formular, ref.Pagina, ref.Camp));
-    return *tip;
-}
-
-// An empty reference number is none; anything else must be an integer.
-std::optional<int> NumarDinDenumire(const TFormularTextArea& arie, const QString& eticheta, const QString& text)
-{
-    if (text.isEmpty())
-        return std::nullopt;
-    bool ok = false;
-    const int numar = text.toInt(&ok);
-    if (!ok)
-        throw EEroare(QStringLiteral("%1 are %2=\"%3\" (adica nu un numar)").arg(NumeArie(arie), eticheta, text));
-    return numar;
-}
-
-// The value, or the characters from a 1-based position: one, or as many as Denumire3 says.
-QString Felie(const TFormularTextArea& arie, const QString& valoare)
-{
-    const std::optional<int> start = NumarDinDenumire(arie, QStringLiteral("denumire2"), arie.Denumire2());
-    const std::optional<int> lungime = NumarDinDenumire(arie, QStringLiteral("Denumire3"), arie.Denumire3());
-    if (!start)
-        return valoare;
-    const int pozitie = qMax(*start, 1) - 1;
-    const int cate = lungime.value_or(1);
-    if (cate <= 0 || pozitie >= valoare.size())
-        return QString();
-    return valoare.mid(pozitie, cate);
-}
-
-int TipulNotei(const TFormularTextArea& arie)
-{
-    if (const std::optional<TTipNota> tip = TipNotaDinText(arie.Denumire3()))
-        return *tip;
-    throw EEroare(QStringLiteral("%1 specifica un camp \"NOTA\" cu Denumire3 = \"%2\"; Denumire3 ar trebui sa fie "
-                                 "NOTA_DIPLOMA, NOTA_COTOR, MEDIE_DIPLOMA sau MEDIE_COTOR!")
-                      .arg(NumeArie(arie), arie.Denumire3()));
-}
-
-struct TPerecheNota {
-    TFormularTextArea* Sus = nullptr;
-    TFormularTextArea* Jos = nullptr;
-};
-
-// The areas of the page that show the same mark: the upper one gets the digits, the lower
-// one (if any) the words.
-TPerecheNota PerecheaNotei(const TFormularDePrintat& pagina, const TFormularTextArea& arie)
-{
-    TPerecheNota pereche;
-    for (TFormularTextArea* alta : pagina.Arii()) {
-        if (alta->Denumire1().compare(arie.Denumire1(), Qt::CaseInsensitive) != 0
-            || alta->Denumire3().compare(arie.Denumire3(), Qt::CaseInsensitive) != 0)
-            continue;
-        if (!pereche.Sus) {
-            pereche.Sus = alta;
-        } else if (alta->y() > pereche.Sus->y()) {
-            pereche.Jos = alta;
-        } else {
-            pereche.Jos = pereche.Sus;
-            pereche.Sus = alta;
-        }
-    }
-    return pereche;
-}
-
-
-// What one filling has read. Values and data types cannot change while it runs, and the
-// per-character areas of a code name the same field over and over.
-class TCampuriCitite {
-public:
-    struct TCampCitit {
-        QString Valoare;
-        QString Tip;
-    };
-
-    // A stored mark text that is not a mark, named by its field.
-    struct TNotaGresita {
-        QString Camp;
-        QString Text;
-    };
-
-    explicit TCampuriCitite(int idElev) : m_idElev(idElev) {}
-
-    int IdElev() const { return m_idElev; }
-    // Each field once, however many areas show it.
-    void NoteazaNotaGresita(const TFormularTextArea& arie, const QString& text)
-    {
-        for (const TNotaGresita& gresita : std::as_const(m_noteGresite))
-            if (gresita.Camp == arie.Denumire1())
-                return;
-        m_noteGresite.push_back({arie.Denumire1(), text});
-    }
-    const QList<TNotaGresita>& NoteGresite() const { return m_noteGresite; }
-
-    const TCampCitit& Citeste(const TFormularTextArea& arie)
-    {
-        const auto gasit = m_citite.constFind(arie.Denumire1());
-        if (gasit != m_citite.cend())
-            return *gasit;
-        const TReferintaCamp ref = DescompuneReferinta(arie.Denumire1());
-        const QString valoare =
-            ReferintaGoala(ref) ? QString() : ValoareCamp(ref, m_idElev);
-        return *m_citite.insert(arie.Denumire1(), {valoare, TipDeDate(arie, ref)});
-    }
-
-private:
-    int m_idElev;
-    QHash<QString, TCampCitit> m_citite;
-    QList<TNotaGresita> m_noteGresite;
-};
-
-void UmpleArie(const TFormularDePrintat& pagina, TFormularTextArea& arie, TCampuriCitite& campuri,
-               const TScriitorNota& scrieNota)
-{
-    arie.SetText(QString());
-    const TCampuriCitite::TCampCitit& camp = campuri.Citeste(arie);
-    if (camp.Tip != TipNota) {
-        arie.SetText(Felie(arie, camp.Valoare));
-        return;
-    }
-    const int tip = TipulNotei(arie);
-    const TNotaStocata nota = CitesteNotaStocata(camp.Valoare);
-    // A text that is no mark must not print as a believable one: its areas stay empty.
-    if (nota.Stare == TNotaStocata::NuEsteNota) {
-        campuri.NoteazaNotaGresita(arie, camp.Valoare);
-        return;
-    }
-    const TPerecheNota pereche = PerecheaNotei(pagina, arie);
-    const std::optional<qint32> sutimi =
-        nota.Stare == TNotaStocata::Nota ? std::optional<qint32>(qint32(nota.Valoare / 100)) : std::nullopt;
-    if (scrieNota)
-        scrieNota(pereche.Sus, pereche.Jos, sutimi, tip);
-}
-
-QString MesajNoteGresite(const TCampuriCitite& campuri)
-{
-    const QString elev = ParseExp(ProfilCerut().ListaCampuriElev(), campuri.IdElev()).trimmed();
-    QString mesaj = QStringLiteral("Elevul %1 (numarul %2) are in campurile de nota de mai jos un text care nu este o "
-                                   "nota intre 5,00 si 10,00; pe formular aceste note raman goale:")
-                        .arg(EscapeazaPeUnRand(elev))
-                        .arg(campuri.IdElev());
-    for (const TCampuriCitite::TNotaGresita& gresita : campuri.NoteGresite())
-        mesaj += QStringLiteral("\n%1: \"%2\"").arg(gresita.Camp, EscapeazaPeUnRand(gresita.Text));
-    return mesaj;
-}
 
 // The pages in the order they were placed on the form, which their numbered names keep:
 // the order of the children is no guide, since showing a tab page raises it above the
@@ -198,33 +23,40 @@ QList<TFormularDePrintat*> PaginileFormularului(const QWidget& formular)
     return pagini;
 }
 
+TAriiPagina AriileModel(const TFormularDePrintat& pagina)
+{
+    TAriiPagina arii;
+    for (TFormularTextArea* area : pagina.Arii())
+        arii.append(&area->Model());
+    return arii;
+}
+
 } // namespace
 
 void ReseteazaPagina(TFormularDePrintat& pagina)
 {
-    const int ultima = pagina.HighestAreaNumber();
-    for (int n = 1; n <= ultima; ++n)
-        if (TFormularTextArea* arie = pagina.FindAreaByNumber(n))
-            arie->SetText(QStringLiteral("<%1>").arg(n));
+    const TAriiPagina arii = AriileModel(pagina);
+    NumeroteazaAriile(arii);
+    for (TFormularTextArea* area : pagina.Arii())
+        area->update();
     pagina.SetTextAreaTransparent(true);
     pagina.SetZoom(100);
 }
 
 void UmpleFormular(QWidget& formular, int idElev, const TScriitorNota& scrieNota)
 {
-    QString mesaj;
-    {
-        TGardaTranzactie tr(DM().Tr());
-        TCampuriCitite campuri(idElev);
-        for (TFormularDePrintat* pagina : PaginileFormularului(formular)) {
-            ReseteazaPagina(*pagina);
-            for (TFormularTextArea* arie : pagina->Arii())
-                UmpleArie(*pagina, *arie, campuri, scrieNota);
-        }
-        if (!campuri.NoteGresite().isEmpty())
-            mesaj = MesajNoteGresite(campuri);
+    const QList<TFormularDePrintat*> pagini = PaginileFormularului(formular);
+    QList<TAriiPagina> arii;
+    for (TFormularDePrintat* pagina : pagini) {
+        pagina->SetTextAreaTransparent(true);
+        pagina->SetZoom(100);
+        arii.append(AriileModel(*pagina));
     }
-    // Told once per filling, after the transaction, so that no box waits with it open.
-    if (!mesaj.isEmpty())
-        Prompt().Avertisment(mesaj);
+    // A failure leaves the pages filled so far showing what their models hold.
+    const auto actualizeaza = qScopeGuard([&pagini] {
+        for (TFormularDePrintat* pagina : pagini)
+            for (TFormularTextArea* area : pagina->Arii())
+                area->ActualizeazaDinModel();
+    });
+    UmplePaginile(arii, idElev, scrieNota);
 }

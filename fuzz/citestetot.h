@@ -1,8 +1,8 @@
 #pragma once
 
 #include "base/eroare.h"
-#include "import/coloaneexcel.h"
-#include "import/registru.h"
+#include "registre/coloaneexcel.h"
+#include "registre/registru.h"
 
 #include <QByteArray>
 #include <cstdint>

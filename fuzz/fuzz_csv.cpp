@@ -1,5 +1,5 @@
 #include "fuzz/citestetot.h"
-#include "import/registrucsv.h"
+#include "registre/registrucsv.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* date, size_t marime)
 {

@@ -1,4 +1,4 @@
-#include "import/formatnumar.h"
+#include "registre/formatnumar.h"
 
 #include <cstdint>
 #include <cstring>

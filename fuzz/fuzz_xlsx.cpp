@@ -1,5 +1,5 @@
 #include "fuzz/citestetot.h"
-#include "import/registruxlsx.h"
+#include "registre/registruxlsx.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* date, size_t marime)
 {

@@ -2,9 +2,9 @@
 
 #include "base/brvregistryclass.h"
 #include "base/eroare.h"
-#include "import/coloaneexcel.h"
+#include "registre/coloaneexcel.h"
 #include "import/comandaimport.h"
-#include "import/foaie.h"
+#include "registre/foaie.h"
 
 #include <QCryptographicHash>
 #include <QSettings>

@@ -3,9 +3,9 @@
 #include "base/eroare.h"
 #include "base/semnale.h"
 #include "db/pornirefaraferestre.h"
-#include "import/coloaneexcel.h"
-#include "import/foaie.h"
-#include "import/registru.h"
+#include "registre/coloaneexcel.h"
+#include "registre/foaie.h"
+#include "registre/registru.h"
 
 #include <QSet>
 #include <QTextStream>

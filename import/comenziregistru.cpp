@@ -1,7 +1,7 @@
 #include "import/comenziregistru.h"
 
-#include "import/coloaneexcel.h"
-#include "import/registru.h"
+#include "registre/coloaneexcel.h"
+#include "registre/registru.h"
 
 #include <QTextStream>
 

@@ -1,7 +1,7 @@
 #include "import/excelselectiecoloana.h"
 
 #include "base/centreazafereastra.h"
-#include "import/coloaneexcel.h"
+#include "registre/coloaneexcel.h"
 #include "widgets/brvvirtualgrid.h"
 
 #include <QFontMetrics>

@@ -4,7 +4,7 @@
 #include "db/depozit.h"
 #include "db/scriereimport.h"
 #include "db/tdm.h"
-#include "import/coloaneexcel.h"
+#include "registre/coloaneexcel.h"
 
 #include <algorithm>
 #include <utility>

@@ -11,8 +11,8 @@
 #include "import/butonpaginaok.h"
 #include "import/cursorasteptare.h"
 #include "import/excelselectiecoloana.h"
-#include "import/foaie.h"
-#include "import/registru.h"
+#include "registre/foaie.h"
+#include "registre/registru.h"
 #include "import/textepagini.h"
 #include "print/progresserie.h"
 

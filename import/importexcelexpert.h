@@ -1,6 +1,6 @@
 #pragma once
 
-#include "import/coloaneexcel.h"
+#include "registre/coloaneexcel.h"
 #include "import/importexcel.h"
 
 #include <QDialog>

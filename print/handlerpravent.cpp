@@ -3,14 +3,14 @@
 #include "print/printpraventform.h"
 #include "print/scrienotainformular.h"
 
-namespace {
-
-const bool Inregistrat = [] {
-    TListaHandlerFormularDePrintat::Instanta().Adauga(std::make_unique<THandlerPravent>());
-    return true;
-}();
-
-} // namespace
+void InregistreazaHandlerPravent()
+{
+    static const bool inregistrat = [] {
+        TListaHandlerFormularDePrintat::Instanta().Adauga(std::make_unique<THandlerPravent>());
+        return true;
+    }();
+    Q_UNUSED(inregistrat);
+}
 
 THandlerPravent::THandlerPravent() : THandlerFormularDePrintat(QStringLiteral("Pravent")) {}
 

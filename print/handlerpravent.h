@@ -9,3 +9,7 @@ public:
     QDialog* CreateForm(QWidget* owner) const override;
     TScriitorNota ScriitorNota() const override;
 };
+
+// Adds the certificate to the printable forms, once however often it is called; the start-up
+// calls it before the pupil list shows its buttons.
+void InregistreazaHandlerPravent();

@@ -5,6 +5,7 @@
 #include "base/eroare.h"
 #include "db/blocareinstanta.h"
 #include "db/copiibaza.h"
+#include "print/marimerealapdf.h"
 
 #include <QDir>
 #include <QFile>
@@ -67,4 +68,13 @@ void VerificaTintaPdf(const QString& tinta)
 // The target is checked before the temporary file is reserved beside it.
 TIesirePdf::TIesirePdf(const QString& tinta) : m_fisier((VerificaTintaPdf(tinta), tinta))
 {
+}
+
+void TIesirePdf::Incheie()
+{
+    // The viewer preference goes in before the file is synced, checked and put in place; a
+    // file cut short is left to the check, which refuses it.
+    if (PdfComplet(CaleTemporara()))
+        CereTiparireLaMarimeReala(CaleTemporara());
+    m_fisier.Incheie(PdfComplet);
 }

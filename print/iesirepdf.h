@@ -19,9 +19,10 @@ public:
     const QString& Tinta() const { return m_fisier.Tinta(); }
     // Where the printer writes.
     const QString& CaleTemporara() const { return m_fisier.CaleTemporara(); }
-    // Once the document has ended: the written file replaces the target. A file cut short
-    // (no PDF trailer) is an error and the target stays as it was.
-    void Incheie() { m_fisier.Incheie(PdfComplet); }
+    // Once the document has ended: the written file, marked to print at actual size,
+    // replaces the target. A file cut short (no PDF trailer) is an error and the target stays
+    // as it was.
+    void Incheie();
 
 private:
     TFisierIntreg m_fisier;

@@ -11,6 +11,8 @@ struct TPaginaDeTiparit {
     double Stanga = 0;
     double Sus = 0;
     bool Oglinda = false;
+    // A proof on plain paper: the blank card's scan under the text.
+    bool Proba = false;
 };
 
 // The frame of a print job of one side: refused until the printer is calibrated, then the

@@ -1,10 +1,10 @@
 #include "print/printpraventform.h"
 
-#include "base/eroare.h"
 #include "forms/definitieformular.h"
-#include "forms/geometrieformular.h"
+#include "certificat/geometrieformular.h"
 #include "forms/formulardeprintat.h"
-#include "forms/particularizaretextarea.h"
+#include "certificat/particularizaretextarea.h"
+#include "print/formularpravent.h"
 #include "print/tiparirediploma.h"
 
 #include <QCursor>
@@ -32,10 +32,8 @@ TPrintPraventForm::TPrintPraventForm(QWidget* parent) : TTemplate(parent), m_tab
 {
     setWindowTitle(QStringLiteral("Vizualizare inaintea imprimarii"));
     setWindowFlag(Qt::WindowMaximizeButtonHint);
-    const QList<TFormularDePrintat*> pagini =
-        IncarcaDefinitiaFormularului(*this, QStringLiteral(":/resources/pravent.json"));
-    if (pagini.size() != 2)
-        throw EEroare(QStringLiteral("Formularul certificatului trebuie sa aiba doua pagini."));
+    const QList<TFormularDePrintat*> pagini = IncarcaDefinitiaFormularului(*this, CaleFormularPravent());
+    CerePaginileCertificatului(pagini.size());
     m_fata = pagini.value(0);
     m_spate = pagini.value(1);
     AdaugaTab(m_fata, QStringLiteral("Fata"));
@@ -62,11 +60,14 @@ QWidget* TPrintPraventForm::BaraDeUnelte()
     m_mareste = Buton(bara, QStringLiteral("Mareste"), 102);
     m_micsoreaza = Buton(bara, QStringLiteral("Micsoreaza"), 201);
     m_paginaIntreaga = Buton(bara, QStringLiteral("Pagina intreaga"), 300);
-    m_inchide = Buton(bara, QStringLiteral("Inchide"), 399);
+    m_proba = Buton(bara, QStringLiteral("Proba pe hartie simpla"), 399);
+    m_proba->setFixedWidth(150);
+    m_inchide = Buton(bara, QStringLiteral("Inchide"), 553);
     m_inchide->setToolTip(QStringLiteral("Inchide (Esc)"));
     connect(m_tipareste, &QPushButton::clicked, this, &TPrintPraventForm::Tipareste);
     connect(m_mareste, &QPushButton::clicked, this, &TPrintPraventForm::Mareste);
     connect(m_micsoreaza, &QPushButton::clicked, this, &TPrintPraventForm::Micsoreaza);
+    connect(m_proba, &QPushButton::clicked, this, &TPrintPraventForm::TiparesteProba);
     connect(m_paginaIntreaga, &QPushButton::clicked, this, &TPrintPraventForm::PaginaIntreaga);
     connect(m_inchide, &QPushButton::clicked, this, &QDialog::reject);
     return bara;
@@ -127,6 +128,11 @@ int TPrintPraventForm::IndexPaginaSelectata() const
 void TPrintPraventForm::Tipareste()
 {
     TiparesteDiploma(*PaginaSelectata(), PaginaDinIndex(IndexPaginaSelectata()));
+}
+
+void TPrintPraventForm::TiparesteProba()
+{
+    TiparesteDiploma(*PaginaSelectata(), PaginaDinIndex(IndexPaginaSelectata()), true);
 }
 
 void TPrintPraventForm::Mareste()

@@ -21,6 +21,7 @@ public:
     int IndexPaginaSelectata() const;
     QTabWidget* Taburi() const { return m_taburi; }
     QPushButton* ButonTipareste() const { return m_tipareste; }
+    QPushButton* ButonProba() const { return m_proba; }
     QPushButton* ButonMareste() const { return m_mareste; }
     QPushButton* ButonMicsoreaza() const { return m_micsoreaza; }
     QPushButton* ButonPaginaIntreaga() const { return m_paginaIntreaga; }
@@ -28,6 +29,8 @@ public:
 
     // Prints the page of the selected tab.
     void Tipareste();
+    // Prints it on plain paper with the blank card's scan underneath.
+    void TiparesteProba();
     void Mareste();
     void Micsoreaza();
     // The zoom that shows the selected page whole in the window.
@@ -43,6 +46,7 @@ private:
     TFormularDePrintat* m_fata = nullptr;
     TFormularDePrintat* m_spate = nullptr;
     QPushButton* m_tipareste = nullptr;
+    QPushButton* m_proba = nullptr;
     QPushButton* m_mareste = nullptr;
     QPushButton* m_micsoreaza = nullptr;
     QPushButton* m_paginaIntreaga = nullptr;

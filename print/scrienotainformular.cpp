@@ -1,10 +1,10 @@
 #include "print/scrienotainformular.h"
 
 #include "base/infoglobal2005.h"
-#include "forms/formulartextarea.h"
-#include "print/formatarenumere.h"
-#include "print/litereromanesti.h"
-#include "print/notainlitere.h"
+#include "certificat/arieformular.h"
+#include "base/formatarenumere.h"
+#include "base/litereromanesti.h"
+#include "base/notainlitere.h"
 
 #include <QScopeGuard>
 
@@ -32,30 +32,23 @@ QString OptiuneaPentru(const TInfoGlobal2005& optiuni, int tipNota)
     }
 }
 
-void MutaSus(TFormularTextArea& arie, double topMm)
-{
-    arie.SetTopMm(topMm);
-    arie.ZoomChanged();
-}
-
-void Aseaza(TFormularTextArea& sus, TFormularTextArea* jos, TModScriereNota mod)
+void Aseaza(TArieFormular& sus, TArieFormular* jos, TModScriereNota mod)
 {
     if (DouaArii(mod)) {
-        MutaSus(sus, sus.TopInitial());
-        jos->show();
+        sus.TopMm = sus.TopInitial;
+        jos->Vizibila = true;
     } else if (jos) {
-        jos->hide();
-        MutaSus(sus, (sus.TopInitial() + jos->TopInitial()) / 2);
+        jos->Vizibila = false;
+        sus.TopMm = (sus.TopInitial + jos->TopInitial) / 2;
     }
 }
 
-void ScrieTextele(TFormularTextArea& sus, TFormularTextArea* jos, std::optional<qint32> nota,
-                  TModScriereNota mod)
+void ScrieTextele(TArieFormular& sus, TArieFormular* jos, std::optional<qint32> nota, TModScriereNota mod)
 {
     if (!nota) {
-        sus.SetText(QStringLiteral("----"));
+        sus.Text = QStringLiteral("----");
         if (DouaArii(mod))
-            jos->SetText(QStringLiteral(" "));
+            jos->Text = QStringLiteral(" ");
         return;
     }
     const QString cifre = FormateazaSuma(2, static_cast<qint64>(*nota) * 100);
@@ -63,30 +56,29 @@ void ScrieTextele(TFormularTextArea& sus, TFormularTextArea* jos, std::optional<
                                ? QString()
                                : NotaInLitere(*nota, mod == TModScriereNota::NotaSubLitere ? 1 : 3);
     if (DouaArii(mod)) {
-        sus.SetText(cifre);
-        jos->SetText(litere);
+        sus.Text = cifre;
+        jos->Text = litere;
     } else {
-        sus.SetText(litere.isEmpty() ? cifre : cifre + u' ' + litere);
+        sus.Text = litere.isEmpty() ? cifre : cifre + u' ' + litere;
     }
 }
 
 } // namespace
 
-void ScrieNotaInFormular(TFormularTextArea* sus, TFormularTextArea* jos, std::optional<qint32> nota,
-                         int tipNota)
+void ScrieNotaInFormular(TArieFormular* sus, TArieFormular* jos, std::optional<qint32> nota, int tipNota)
 {
-    for (TFormularTextArea* arie : {sus, jos}) {
+    for (TArieFormular* arie : {sus, jos}) {
         if (arie)
-            arie->SetText(QStringLiteral(" "));
+            arie->Text = QStringLiteral(" ");
     }
     const TInfoGlobal2005 optiuni;
     const bool majuscule = optiuni.ScrieCuMajuscule();
     // The letter case goes last and whatever happened before, so that a page is never left
     // with part of its marks in the other case.
     const auto cazul = qScopeGuard([&] {
-        for (TFormularTextArea* arie : {sus, jos}) {
+        for (TArieFormular* arie : {sus, jos}) {
             if (arie)
-                arie->SetText(majuscule ? LitereMari(arie->Text()) : LitereMici(arie->Text()));
+                arie->Text = majuscule ? LitereMari(arie->Text) : LitereMici(arie->Text);
         }
     });
 

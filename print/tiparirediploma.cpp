@@ -6,7 +6,7 @@
 #include "print/documenttiparit.h"
 #include "print/lucraretiparire.h"
 
-void TiparesteDiploma(TFormularDePrintat& pagina, TPaginaCertificat parte)
+void TiparesteDiploma(TFormularDePrintat& pagina, TPaginaCertificat parte, bool proba)
 {
     RuleazaCuEroare([&] {
         RuleazaLucrareaDeTiparire(parte, 0, [&](const TPaginaDeTiparit& p) {
@@ -14,7 +14,7 @@ void TiparesteDiploma(TFormularDePrintat& pagina, TPaginaCertificat parte)
             if (!document)
                 return;
             TImprimantaQt imprimanta(document->Imprimanta(), document->Pictor());
-            pagina.PrintAllAreas(imprimanta, p.Oglinda, p.Stanga, p.Sus);
+            pagina.PrintAllAreas(imprimanta, p.Oglinda, p.Stanga, p.Sus, proba);
             document->Incheie();
         });
     });

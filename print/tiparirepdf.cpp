@@ -7,18 +7,19 @@
 
 namespace {
 
-QList<TPaginaDeTiparit> PaginiDeTiparit(const QList<TPaginaCertificat>& parti)
+QList<TPaginaDeTiparit> PaginiDeTiparit(const QList<TPaginaCertificat>& parti, bool proba)
 {
     TAllStuffReg setari;
     QList<TPaginaDeTiparit> alese;
     for (const TPaginaCertificat parte : parti)
-        alese.append({parte, setari.MargineStanga(parte), setari.MargineSus(parte), PaginaOglindita(parte, setari)});
+        alese.append(
+            {parte, setari.MargineStanga(parte), setari.MargineSus(parte), PaginaOglindita(parte, setari), proba});
     return alese;
 }
 
-void TiparesteElevii(TDocumentTiparit& document, const QList<TPaginaCertificat>& parti, const QList<int>& elevi)
+void TiparesteElevii(TDocumentTiparit& document, const QList<TPaginaDeTiparit>& pagini, const QList<int>& elevi)
 {
-    TTiparitorCertificate tiparitor(PaginiDeTiparit(parti));
+    TTiparitorCertificate tiparitor(pagini);
     for (const int idElev : elevi) {
         try {
             tiparitor.Umple(idElev);
@@ -33,7 +34,7 @@ void TiparesteElevii(TDocumentTiparit& document, const QList<TPaginaCertificat>&
 
 } // namespace
 
-void TiparesteCertificateInPdf(const QString& fisier, const QList<int>& elevi, TPaginiCertificat pagini)
+void TiparesteCertificateInPdf(const QString& fisier, const QList<int>& elevi, TPaginiCertificat pagini, bool proba)
 {
     // Every pupil is asked for before anything is written.
     for (const int idElev : elevi)
@@ -42,6 +43,6 @@ void TiparesteCertificateInPdf(const QString& fisier, const QList<int>& elevi, T
     // A failure drops the document's temporary file and leaves the target as it was: a
     // half-printed class is no use to anyone.
     const std::unique_ptr<TDocumentTiparit> document = TDocumentTiparit::InPdf(fisier, TitluDocument(parti), false);
-    TiparesteElevii(*document, parti, elevi);
+    TiparesteElevii(*document, PaginiDeTiparit(parti, proba), elevi);
     document->Incheie();
 }

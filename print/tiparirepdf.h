@@ -9,5 +9,7 @@
 // into a PDF file, one page a side, each with its margin corrections and mirror choice from
 // the print settings; each pupil's pages follow the previous pupil's, one form filled at a
 // time. Unknown pupils are refused before the file is begun; a failure (naming the pupil
-// when there are several) leaves no file behind.
-void TiparesteCertificateInPdf(const QString& fisier, const QList<int>& elevi, TPaginiCertificat pagini);
+// when there are several) leaves no file behind. A proof has each side's blank card scan
+// under its text.
+void TiparesteCertificateInPdf(const QString& fisier, const QList<int>& elevi, TPaginiCertificat pagini,
+                               bool proba = false);

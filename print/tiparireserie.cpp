@@ -2,11 +2,11 @@
 
 #include "base/eroare.h"
 #include "base/userprompt.h"
-#include "forms/formulardeprintat.h"
+#include "certificat/definitiecertificat.h"
+#include "certificat/desenarepagina.h"
 #include "forms/imprimantaqt.h"
-#include "forms/umplereformular.h"
 #include "print/documenttiparit.h"
-#include "print/printpraventform.h"
+#include "print/formularpravent.h"
 #include "print/progresserie.h"
 #include "print/scrienotainformular.h"
 
@@ -19,8 +19,15 @@ void CereElevul(int idElev)
 }
 
 TTiparitorCertificate::TTiparitorCertificate(QList<TPaginaDeTiparit> pagini)
-    : m_alese(std::move(pagini)), m_formular(std::make_unique<TPrintPraventForm>())
+    : m_alese(std::move(pagini)), m_formular(CitesteDefinitiaFormularului(CaleFormularPravent()))
 {
+    CerePaginileCertificatului(static_cast<qsizetype>(m_formular->Pagini.size()));
+    for (TPaginaFormular& pagina : m_formular->Pagini) {
+        TAriiPagina arii;
+        for (TArieFormular& arie : pagina.Arii)
+            arii.append(&arie);
+        m_arii.append(arii);
+    }
 }
 
 TTiparitorCertificate::~TTiparitorCertificate() = default;
@@ -29,7 +36,15 @@ void TTiparitorCertificate::Umple(int idElev)
 {
     // A pupil deleted meanwhile would come out as an empty card.
     CereElevul(idElev);
-    UmpleFormular(*m_formular, idElev, ScrieNotaInFormular);
+    UmplePaginile(m_arii, idElev, ScrieNotaInFormular);
+}
+
+const QImage* TTiparitorCertificate::Fundal(int pagina)
+{
+    QImage& fundal = m_fundaluri.at(pagina);
+    if (fundal.isNull())
+        fundal.load(m_formular->Pagini.at(pagina).CaleFundal);
+    return fundal.isNull() ? nullptr : &fundal;
 }
 
 void TTiparitorCertificate::Tipareste(QPrinter& imprimanta, QPainter& pictor)
@@ -38,8 +53,9 @@ void TTiparitorCertificate::Tipareste(QPrinter& imprimanta, QPainter& pictor)
     for (const TPaginaDeTiparit& p : m_alese) {
         if (m_tiparite > 0)
             imprimanta.newPage();
-        TFormularDePrintat& formular = p.Parte == TPaginaCertificat::Fata ? *m_formular->Fata() : *m_formular->Spate();
-        formular.PrintAllAreas(pagina, p.Oglinda, p.Stanga, p.Sus);
+        const int index = p.Parte == TPaginaCertificat::Fata ? 0 : 1;
+        const TPaginaUmpluta umpluta = PaginaUmpluta(*m_formular, m_formular->Pagini.at(index));
+        DeseneazaPeHartie(pagina, umpluta, {p.Stanga, p.Sus, p.Oglinda, p.Proba ? Fundal(index) : nullptr});
         ++m_tiparite;
     }
 }

@@ -3,20 +3,25 @@
 #include "db/depozit.h"
 #include "print/lucraretiparire.h"
 
+#include "certificat/umplerepagini.h"
+
+#include <QImage>
 #include <QList>
+#include <array>
 #include <memory>
 
 class QPainter;
 class QPrinter;
-class TPrintPraventForm;
+class TDefinitieFormular;
 class TProgresSerie;
 
 // Fails with "Elevul N nu exista." when no pupil has this identifier.
 void CereElevul(int idElev);
 
-// Prints certificates one after another: for each pupil the one form is filled as the
-// "Pravent" button fills it, then each chosen side becomes a page of the document. Nothing
-// of a pupil stays once its pages are out, so a class costs what one pupil costs.
+// Prints certificates one after another: for each pupil the one model of the form is filled
+// as the "Pravent" button fills the preview, then each chosen side becomes a page of the
+// document. No widget is made, and the card's scan is read only for a proof. Nothing of a
+// pupil stays once its pages are out, so a class costs what one pupil costs.
 class TTiparitorCertificate {
 public:
     explicit TTiparitorCertificate(QList<TPaginaDeTiparit> pagini);
@@ -31,8 +36,13 @@ public:
     void Tipareste(QPrinter& imprimanta, QPainter& pictor);
 
 private:
+    // The scan of a side (0 the front, 1 the back), read on first use; none when unreadable.
+    const QImage* Fundal(int pagina);
+
     QList<TPaginaDeTiparit> m_alese;
-    std::unique_ptr<TPrintPraventForm> m_formular;
+    std::unique_ptr<TDefinitieFormular> m_formular;
+    QList<TAriiPagina> m_arii;
+    std::array<QImage, 2> m_fundaluri;
     int m_tiparite = 0;
 };
 

@@ -1,12 +1,17 @@
 #include "print/verificareelevi.h"
 
 #include "base/citestenota.h"
+#include "base/cnp.h"
 #include "base/textunrand.h"
+#include "certificat/definitiecertificat.h"
+#include "certificat/fontcelula.h"
+#include "certificat/fontformular.h"
 #include "db/tdm.h"
 #include "db/valoarecamp.h"
-#include "editors/editorcampsimplu.h"
+#include "print/formularpravent.h"
 #include "profile/inregistrare.h"
 
+#include <QFontMetricsF>
 #include <QHash>
 #include <QTextStream>
 
@@ -99,6 +104,41 @@ QString Constatare(const TCampVerificat& camp, const QString& valoare)
     return {};
 }
 
+// Where the session is printed: the areas that show it, from the certificate's definition.
+const TDefinitieFormular& DefinitiaCertificatului()
+{
+    static const std::unique_ptr<TDefinitieFormular> definitie = [] {
+        IncarcaResurseleCertificatului();
+        return CitesteDefinitiaFormularului(CaleFormularPravent());
+    }();
+    return *definitie;
+}
+
+// The session is typed as a whole ("iunie 2026"): one longer than an area that shows it
+// would print shrunk below its designed size, or cut. Measured at a printer's resolution.
+QString ConstatareSesiune(const QString& sesiune)
+{
+    const double pixeliPeMm = 600 / 25.4;
+    for (const TPaginaFormular& pagina : DefinitiaCertificatului().Pagini)
+        for (const TArieFormular& arie : pagina.Arii) {
+            if (!arie.Denumire1.endsWith(QLatin1String("_SESIUNEA")) || !arie.Font)
+                continue;
+            TCerereFont cerere;
+            cerere.Fata = arie.Font->FontName();
+            cerere.InaltimeCelula = qRound(arie.Font->Size() * pixeliPeMm);
+            cerere.Greutate = arie.Font->Bold() ? 700 : 400;
+            cerere.Italic = arie.Font->Italic();
+            const double latime = QFontMetricsF(FontDupaCerere(cerere)).horizontalAdvance(sesiune) / pixeliPeMm;
+            if (latime > arie.WidthMm)
+                return QStringLiteral("Sesiunea \"%1\" nu incape pe certificat (%2 mm, locul are %3 mm); "
+                                      "scrieti-o mai scurt in \"Configurare scoala\".")
+                    .arg(sesiune)
+                    .arg(latime, 0, 'f', 1)
+                    .arg(arie.WidthMm, 0, 'f', 1);
+        }
+    return {};
+}
+
 // The values one check reads, each once.
 class TValoriElev {
 public:
@@ -133,6 +173,9 @@ QStringList VerificaElev(int idElev)
         if (!constatare.isEmpty())
             constatari << constatare;
     }
+    const QString sesiune = ConstatareSesiune(valori.Valoare("PV.FATA.C_SESIUNEA").trimmed());
+    if (!sesiune.isEmpty())
+        constatari << sesiune;
     return constatari;
 }
 

@@ -154,10 +154,9 @@ std::unique_ptr<TListaLiniiTabel> TClasaListaTabelPV::Create() const
 const TClasaProfilDiplomaPV ClasaProfilDiplomaPV;
 const TClasaListaTabelPV ClasaListaTabelPV;
 
-namespace {
-
-// Registered before main() runs, like every other class registry of the program.
-const bool Inregistrat = (InregistreazaProfil(&ClasaProfilDiplomaPV),
-                          InregistreazaListaTabele(&ClasaListaTabelPV), true);
-
-} // namespace
+void InregistreazaProfilPV()
+{
+    static const bool inregistrat =
+        (InregistreazaProfil(&ClasaProfilDiplomaPV), InregistreazaListaTabele(&ClasaListaTabelPV), true);
+    Q_UNUSED(inregistrat);
+}

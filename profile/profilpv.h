@@ -31,3 +31,7 @@ public:
 
 extern const TClasaProfilDiplomaPV ClasaProfilDiplomaPV;
 extern const TClasaListaTabelPV ClasaListaTabelPV;
+
+// Registers the certificate's profile and table list, once however often it is called; the
+// start-up calls it before anything reads the profile.
+void InregistreazaProfilPV();

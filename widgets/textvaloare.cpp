@@ -1,8 +1,8 @@
 #include "widgets/textvaloare.h"
 
 #include "base/eroare.h"
-#include "print/datainlitere.h"
-#include "print/formatarenumere.h"
+#include "base/datainlitere.h"
+#include "base/formatarenumere.h"
 
 QString FormateazaSutimi(qint64 sutimi)
 {

@@ -123,6 +123,8 @@ void TestFereastra::dialogulDeLimba()
 
 void TestFereastra::aDouaInregistrareEsteRefuzata()
 {
+    InregistreazaProfilPV();
+    InregistreazaProfilPV(); // the start-up's call registers once
     QCOMPARE(ProfilInregistrat(), &ClasaProfilDiplomaPV);
     try {
         InregistreazaProfil(&ClasaProfilDiplomaPV);

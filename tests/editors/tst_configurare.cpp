@@ -4,6 +4,7 @@
 #include "editors/listaelevi.h"
 #include "editors/modificalinieprofil.h"
 #include "forms/butonformular.h"
+#include "print/handlerpravent.h"
 #include "support/datetest.h"
 #include "support/mediutest.h"
 #include "support/prompttest.h"
@@ -124,6 +125,7 @@ void TestConfigurare::fereastraPrincipala()
 {
     const int elev = AdaugaInregistrare(*m_dm, "ELEVI");
     ScrieValoare(*m_dm, "ELEVI", elev, "PV.FATA.C_NUME", "Pop");
+    InregistreazaHandlerPravent(); // as the start-up does
     TPraventMain fereastra;
     QVERIFY(fereastra.Configurarediploma1()->isEnabled());
     QVERIFY(fereastra.Configurarescoala1()->isEnabled());

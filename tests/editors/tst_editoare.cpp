@@ -1,4 +1,5 @@
 #include "base/citestenota.h"
+#include "base/cnp.h"
 #include "db/valoarecamp.h"
 #include "editors/brvnumedit.h"
 #include "editors/editorcampnota.h"

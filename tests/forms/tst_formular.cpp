@@ -1,8 +1,8 @@
-#include "forms/fontcelula.h"
-#include "forms/fontformular.h"
+#include "certificat/fontcelula.h"
+#include "certificat/fontformular.h"
 #include "forms/formulardeprintat.h"
-#include "forms/particularizaretextarea.h"
-#include "forms/potrivirefont.h"
+#include "certificat/particularizaretextarea.h"
+#include "certificat/potrivirefont.h"
 #include "support/imprimantainregistrata.h"
 #include "support/mediutest.h"
 
@@ -30,7 +30,7 @@ public:
 };
 
 // 10 pixels to the millimetre on a landscape sheet with an unprintable margin of 15 x 13
-// pixels; the font resolution is 2126 / 8.2677 = 257.14 dpi.
+// pixels; fonts are sized at the printer's own resolution, 2100 pixels in 210 mm: 254 dpi.
 TMasuriDispozitiv MasuriTest()
 {
     TMasuriDispozitiv m;
@@ -299,7 +299,7 @@ void TestFormular::tiparireFontMaiMareDecatAria()
     area->SetText("A");
     TImprimantaInregistrata imprimanta(MasuriTest());
     area->PrintTo(imprimanta, false, 0, 0);
-    // 8 mm would be 80 pixels at 257 dpi; the 3 mm area allows 30.
+    // 8 mm would be 80 pixels at 254 dpi; the 3 mm area allows 30.
     QCOMPARE(imprimanta.Fonturi().first().InaltimeCelula, 30);
     QCOMPARE(imprimanta.Fonturi().size(), 1);
 }

@@ -1,8 +1,8 @@
 #include "forms/editortextformular.h"
-#include "forms/fluxetichete.h"
-#include "forms/fontformular.h"
+#include "certificat/fluxetichete.h"
+#include "certificat/fontformular.h"
 #include "forms/formulardeprintat.h"
-#include "forms/particularizaretextarea.h"
+#include "certificat/particularizaretextarea.h"
 #include "support/mediutest.h"
 #include "support/prompttest.h"
 
@@ -128,7 +128,7 @@ void TestParticularizari::clicPeArieDeschideEditorul()
     QTest::mouseClick(area, Qt::LeftButton);
     QCOMPARE(titlu, QString("Informatii camp"));
     UitaListaParticularizari();
-    QCOMPARE(ListaParticularizari().FindOverride(*area, false)->Text, QString("Din clic"));
+    QCOMPARE(area->Particularizare(false)->Text, QString("Din clic"));
 }
 
 void TestParticularizari::siruriSiIntregiInFormaCeaMaiScurta()
@@ -206,11 +206,11 @@ void TestParticularizari::ultimaInregistrarePotrivitaCastiga()
     p.Text = "al doilea";
     ListaParticularizari().Adauga(p);
 
-    QCOMPARE(ListaParticularizari().FindOverride(*area, false)->Text, QString("al doilea"));
+    QCOMPARE(area->Particularizare(false)->Text, QString("al doilea"));
     ListaParticularizari().Save();
     UitaListaParticularizari();
     QCOMPARE(ListaParticularizari().Numar(), 3);
-    QCOMPARE(ListaParticularizari().FindOverride(*area, true)->Text, QString("al doilea"));
+    QCOMPARE(area->Particularizare(true)->Text, QString("al doilea"));
     QCOMPARE(ListaParticularizari().Numar(), 3);
 }
 
@@ -237,7 +237,7 @@ void TestParticularizari::fisierNecititPusDeoparte()
     QVERIFY(!QFile::exists(CaleFisier()));
 
     // Work goes on with the records that were read; the damaged file stays as it was.
-    ListaParticularizari().FindOverride(*Arie("FormularTextArea3"), true);
+    Arie("FormularTextArea3")->Particularizare(true);
     UitaListaParticularizari();
     QCOMPARE(ListaParticularizari().Numar(), 3);
     QCOMPARE(CitesteFisier(caleDeoparte), stricat);
@@ -285,9 +285,9 @@ void TestParticularizari::editorulScrieAlegerile()
         QVERIFY(editor.FontImplicit()->isChecked());
         editor.Ok();
     });
-    QCOMPARE(ListaParticularizari().FindOverride(*area, false)->NumeFont, QString("Primul"));
+    QCOMPARE(area->Particularizare(false)->NumeFont, QString("Primul"));
 
-    TParticularizareTextArea& r = *ListaParticularizari().FindOverride(*area, false);
+    TParticularizareTextArea& r = *area->Particularizare(false);
     r.NumeFont = "aldoilea"; // font names resolve without regard to case
     r.Aliniere = 2;
     r.DeplasareVerticala = -1;
@@ -307,7 +307,7 @@ void TestParticularizari::editorulScrieAlegerile()
     });
 
     UitaListaParticularizari();
-    const TParticularizareTextArea* citita = ListaParticularizari().FindOverride(*area, false);
+    const TParticularizareTextArea* citita = area->Particularizare(false);
     QCOMPARE(citita->NumeFont, QString("AlDoilea"));
     QCOMPARE(citita->Font, alDoilea);
     QCOMPARE(citita->Text, QString("Alt text"));

@@ -1,7 +1,7 @@
 #include "base/eroare.h"
 #include "base/infoglobal2005.h"
 #include "forms/formulardeprintat.h"
-#include "forms/particularizaretextarea.h"
+#include "certificat/particularizaretextarea.h"
 #include "forms/umplereformular.h"
 #include "print/printpraventform.h"
 #include "print/scrienotainformular.h"

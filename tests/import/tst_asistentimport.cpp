@@ -7,7 +7,7 @@
 #include "import/comandaimport.h"
 #include "import/brvexcelimportframe.h"
 #include "import/excelselectiecoloana.h"
-#include "import/foaie.h"
+#include "registre/foaie.h"
 #include "import/importexcelexpert.h"
 #include "support/datetest.h"
 #include "support/dialogmodal.h"

@@ -1,6 +1,6 @@
 #include "base/eroare.h"
-#include "import/coloaneexcel.h"
-#include "import/foaie.h"
+#include "registre/coloaneexcel.h"
+#include "registre/foaie.h"
 
 #include <QtTest>
 

@@ -1,7 +1,7 @@
 // --import as a user runs it, against the same choices made through Importa.
-#include "import/coloaneexcel.h"
+#include "registre/coloaneexcel.h"
 #include "import/importexcel.h"
-#include "import/registru.h"
+#include "registre/registru.h"
 #include "support/datetest.h"
 #include "support/mediutest.h"
 #include "support/procestest.h"

@@ -1,5 +1,5 @@
-#include "import/formatnumar.h"
-#include "import/textcelula.h"
+#include "registre/formatnumar.h"
+#include "registre/textcelula.h"
 
 #include <QtTest>
 

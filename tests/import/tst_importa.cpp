@@ -1,8 +1,8 @@
 // The spreadsheet import on a real database, from a class register written by openpyxl.
-#include "import/coloaneexcel.h"
+#include "registre/coloaneexcel.h"
 #include "import/comandaimport.h"
 #include "import/importexcel.h"
-#include "import/registru.h"
+#include "registre/registru.h"
 #include "support/datetest.h"
 #include "support/mediutest.h"
 #include "support/mesajeroare.h"

@@ -1,7 +1,7 @@
 #include "import/comenziregistru.h"
-#include "import/eroriregistru.h"
-#include "import/registru.h"
-#include "import/textcelula.h"
+#include "registre/eroriregistru.h"
+#include "registre/registru.h"
+#include "registre/textcelula.h"
 #include "support/mesajeroare.h"
 #include "support/procestest.h"
 

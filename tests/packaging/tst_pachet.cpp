@@ -2,6 +2,7 @@
 // dependencies, the validators, and the unpacked program run as a new user would run it
 // (its own HOME, no PRAVENT_HOME): nothing of the build folder, nothing written outside HOME.
 #include "db/tdm.h"
+#include "profile/profilpv.h"
 #include "support/cuvintepdf.h"
 #include "support/elevcomplet.h"
 #include "support/procestest.h"
@@ -71,6 +72,7 @@ private:
 
 void TestPachet::initTestCase()
 {
+    InregistreazaProfilPV(); // as the program's start-up does, for the pupil added below
     QVERIFY(m_lucru.isValid());
     // Made into a folder of the test's own, so that the build folder stays as it was.
     const TRezultatProces cpack = Ruleaza(QStringLiteral("cpack"), {"-G", "DEB", "-B", m_lucru.path(), "--config",

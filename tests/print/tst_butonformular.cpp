@@ -1,6 +1,7 @@
 #include "editors/listaelevi.h"
 #include "forms/butonformular.h"
 #include "forms/handlerformular.h"
+#include "print/handlerpravent.h"
 #include "support/datetest.h"
 #include "support/mediutest.h"
 #include "support/prompttest.h"
@@ -55,6 +56,7 @@ private:
 
 void TestButonFormular::initTestCase()
 {
+    InregistreazaHandlerPravent(); // as the start-up does
     m_inregistrate = TListaHandlerFormularDePrintat::Instanta().Count();
     auto primul = std::make_unique<THandlerTest>("Primul");
     m_primul = primul.get();

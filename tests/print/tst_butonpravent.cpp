@@ -2,7 +2,8 @@
 #include "forms/butonformular.h"
 #include "forms/formulardeprintat.h"
 #include "forms/handlerformular.h"
-#include "forms/particularizaretextarea.h"
+#include "certificat/particularizaretextarea.h"
+#include "print/handlerpravent.h"
 #include "print/printpraventform.h"
 #include "support/elevcomplet.h"
 #include "support/mediutest.h"
@@ -47,6 +48,7 @@ private:
 
 void TestButonPravent::init()
 {
+    InregistreazaHandlerPravent();
     m_mediu = std::make_unique<TMediuTest>();
     UitaListaParticularizari();
     const int idElev = AdaugaElevComplet(m_mediu->PornesteDM());

@@ -1,6 +1,6 @@
 #include "base/infoglobal2005.h"
 #include "forms/formulardeprintat.h"
-#include "forms/particularizaretextarea.h"
+#include "certificat/particularizaretextarea.h"
 #include "print/allstuffreg.h"
 #include "print/printpraventform.h"
 #include "support/cuvintepdf.h"
@@ -10,6 +10,7 @@
 #include "support/procestest.h"
 
 #include <QtTest>
+#include <qpdf/QPDF.hh>
 
 namespace {
 
@@ -41,6 +42,15 @@ QString Cuvinte(const QList<TCuvantPdf>& cuvinte)
     return texte.join(u' ');
 }
 
+// The viewer's print scaling a PDF asks for, read from its catalogue.
+std::string ScalareLaTiparire(const QString& pdf)
+{
+    QPDF document;
+    document.processFile(QFile::encodeName(pdf).constData());
+    QPDFObjectHandle preferinte = document.getRoot().getKey("/ViewerPreferences");
+    return preferinte.isDictionary() ? preferinte.getKey("/PrintScaling").unparse() : std::string();
+}
+
 // The word with this text whose centre lies nearest to a point.
 const TCuvantPdf* CelMaiAproape(const QList<TCuvantPdf>& cuvinte, const QString& text, QPointF punct)
 {
@@ -65,9 +75,12 @@ private slots:
     void oSinguraPagina_data();
     void oSinguraPagina();
     void eroriFaraFisier();
+    void probaFaraAfisaj();
 
 private:
     TRezultatProces RuleazaPravent(const QStringList& argumente) const;
+    // The margin corrections of both sides and their mirror choice, in the print settings.
+    static void SeteazaCorecturile(const QString& oglindesc);
     // Both sides of the pupil's certificate, with the mirror choice of both pages.
     QList<QList<TCuvantPdf>> TiparesteAmbele(const QString& oglindesc);
     // Where an area's word must lie on unmirrored paper; empty when it does not.
@@ -105,17 +118,20 @@ TRezultatProces TestCertificatPdf::RuleazaPravent(const QStringList& argumente) 
     return RuleazaProgramul(argumente, m_mediu->Dosar());
 }
 
+void TestCertificatPdf::SeteazaCorecturile(const QString& oglindesc)
+{
+    TAllStuffReg setari;
+    setari.MargineStangaFata = StangaFata;
+    setari.MargineSusFata = SusFata;
+    setari.MargineStangaVerso = StangaVerso;
+    setari.MargineSusVerso = SusVerso;
+    setari.OglindescFata = oglindesc;
+    setari.OglindescVerso = oglindesc;
+}
+
 QList<QList<TCuvantPdf>> TestCertificatPdf::TiparesteAmbele(const QString& oglindesc)
 {
-    {
-        TAllStuffReg setari;
-        setari.MargineStangaFata = StangaFata;
-        setari.MargineSusFata = SusFata;
-        setari.MargineStangaVerso = StangaVerso;
-        setari.MargineSusVerso = SusVerso;
-        setari.OglindescFata = oglindesc;
-        setari.OglindescVerso = oglindesc;
-    }
+    SeteazaCorecturile(oglindesc);
     const QString pdf = m_mediu->Dosar() + "/certificat-" + oglindesc + ".pdf";
     const TRezultatProces rezultat =
         RuleazaPravent({"--print-pdf", pdf, "--pupil", QString::number(m_idElev), "--page", "ambele"});
@@ -228,6 +244,8 @@ void TestCertificatPdf::oSinguraPagina()
     QVERIFY2(rezultat.CodIesire == 0, qPrintable(rezultat.Erori));
     QCOMPARE(InfoPdf(pdf, "Pages"), QString("1"));
     QVERIFY2(InfoPdf(pdf, "Page size").startsWith("842 x 595"), qPrintable(InfoPdf(pdf, "Page size")));
+    QVERIFY2(InfoPdf(pdf, "Page size").contains("(A4)"), qPrintable(InfoPdf(pdf, "Page size")));
+    QCOMPARE(ScalareLaTiparire(pdf), std::string("/None"));
     const QString text = Cuvinte(CuvintePePagini(pdf).value(0));
     QVERIFY2(text.contains(prezent) && !text.contains(absent), qPrintable(text));
 }
@@ -246,6 +264,34 @@ void TestCertificatPdf::eroriFaraFisier()
     const TRezultatProces nescris = RuleazaPravent({"--print-pdf", faraDosar, "--pupil", QString::number(m_idElev)});
     QVERIFY(nescris.CodIesire > 0);
     QVERIFY2(nescris.Erori.contains("nu poate fi scris"), qPrintable(nescris.Erori));
+}
+
+// With no display and no platform chosen by the user, a proof still comes out: the same
+// words, with the card's scan as the one picture of its page.
+void TestCertificatPdf::probaFaraAfisaj()
+{
+    QProcessEnvironment mediu = MediuProgram(m_mediu->Dosar());
+    for (const char* variabila : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+        mediu.remove(variabila);
+    SeteazaCorecturile("N");
+    const QString pdf = m_mediu->Dosar() + "/proba.pdf";
+    const TRezultatProces rezultat = RuleazaProces(
+        PRAVENT_EXECUTABLE, {"--print-pdf", pdf, "--pupil", QString::number(m_idElev), "--page", "fata", "--proof"},
+        mediu);
+    QVERIFY2(rezultat.CodIesire == 0, qPrintable(rezultat.Erori));
+    QCOMPARE(ScalareLaTiparire(pdf), std::string("/None"));
+    const TRezultatProces imagini = RuleazaProces("pdfimages", {"-list", pdf}, QProcessEnvironment::systemEnvironment());
+    const QStringList linii = imagini.Iesire.split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(linii.size(), 3); // two heading lines, one picture
+    QVERIFY2(linii.at(2).simplified().startsWith("1 0 image"), qPrintable(imagini.Iesire));
+    const QList<QList<TCuvantPdf>> pagini = CuvintePePagini(pdf);
+    QCOMPARE(pagini.size(), 1);
+    for (const TTextAsteptat& asteptat : TexteAsteptate) {
+        if (asteptat.Pagina != 0)
+            continue;
+        const QString eroare = VerificaLocul(pagini.at(0), asteptat);
+        QVERIFY2(eroare.isEmpty(), qPrintable(eroare));
+    }
 }
 
 QTEST_MAIN(TestCertificatPdf)

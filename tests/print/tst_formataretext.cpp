@@ -1,7 +1,7 @@
-#include "print/datainlitere.h"
-#include "print/formatarenumere.h"
-#include "print/litereromanesti.h"
-#include "print/notainlitere.h"
+#include "base/datainlitere.h"
+#include "base/formatarenumere.h"
+#include "base/litereromanesti.h"
+#include "base/notainlitere.h"
 
 #include <QtTest>
 #include <limits>

@@ -1,3 +1,5 @@
+#include "print/formularpravent.h"
+
 #include <QImage>
 #include <QtTest>
 
@@ -6,6 +8,7 @@
 class TestImaginiCarton : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase() { IncarcaResurseleCertificatului(); }
     void marimi_data();
     void marimi();
 };

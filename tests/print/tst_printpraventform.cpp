@@ -1,6 +1,6 @@
-#include "forms/fontformular.h"
+#include "certificat/fontformular.h"
 #include "forms/formulardeprintat.h"
-#include "forms/particularizaretextarea.h"
+#include "certificat/particularizaretextarea.h"
 #include "print/printpraventform.h"
 #include "support/mediutest.h"
 

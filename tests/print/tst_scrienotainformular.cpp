@@ -39,6 +39,14 @@ struct TPaginaCuNota {
     }
 };
 
+// The mark writer works on the models; the widgets then follow them.
+void Scrie(TPaginaCuNota& p, std::optional<qint32> nota, int tip)
+{
+    ScrieNotaInFormular(&p.sus->Model(), &p.jos->Model(), nota, tip);
+    p.sus->ActualizeazaDinModel();
+    p.jos->ActualizeazaDinModel();
+}
+
 void ScrieOptiuni(const QString& notaDiploma, const QString& litereMari)
 {
     TInfoGlobal2005 optiuni;
@@ -71,7 +79,7 @@ void TestScrieNotaInFormular::faraOptiuniDoarCifreLaMijloc()
     TMediuTest mediu(false);
     for (int tip = 0; tip <= 3; ++tip) {
         TPaginaCuNota p;
-        ScrieNotaInFormular(p.sus, p.jos, 963, tip);
+        Scrie(p, 963, tip);
         QCOMPARE(p.sus->Text(), QString("9,63"));
         QVERIFY(p.jos->isHidden());
         QCOMPARE(p.sus->TopMm(), Mijloc);
@@ -121,9 +129,9 @@ void TestScrieNotaInFormular::moduri()
     ScrieOptiuni(optiune, litereMari);
     TPaginaCuNota p;
 
-    ScrieNotaInFormular(p.sus, p.jos, nota, TipNotaDiploma);
+    Scrie(p, nota, TipNotaDiploma);
     // Form filling writes each pair twice, once for each of its areas.
-    ScrieNotaInFormular(p.sus, p.jos, nota, TipNotaDiploma);
+    Scrie(p, nota, TipNotaDiploma);
 
     QCOMPARE(p.sus->Text(), textSus);
     QCOMPARE(p.jos->isHidden(), textJos.isEmpty());
@@ -162,7 +170,7 @@ void TestScrieNotaInFormular::tipulAlegeOptiunea()
         optiuni.setScriuCuLitereMari("1");
     }
     TPaginaCuNota p;
-    ScrieNotaInFormular(p.sus, p.jos, 963, tip);
+    Scrie(p, 963, tip);
     QCOMPARE(p.sus->Text(), textSus);
     QCOMPARE(p.jos->isHidden(), textJos.isEmpty());
     if (!textJos.isEmpty())
@@ -186,7 +194,8 @@ void TestScrieNotaInFormular::oSinguraArie()
 
     // A page with one area for the mark writes the words as a percentage beside the digits,
     // and the area stays where it was designed.
-    ScrieNotaInFormular(doarJos ? nullptr : arie, doarJos ? arie : nullptr, 963, TipNotaDiploma);
+    ScrieNotaInFormular(doarJos ? nullptr : &arie->Model(), doarJos ? &arie->Model() : nullptr, 963, TipNotaDiploma);
+    arie->ActualizeazaDinModel();
     QCOMPARE(arie->Text(), QString("9,63 (NOUĂ, 63%)"));
     QVERIFY(!arie->isHidden());
     QCOMPARE(arie->TopMm(), TopSus);
@@ -200,18 +209,18 @@ void TestScrieNotaInFormular::pozitiaDupaDouaSchimbari()
     TPaginaCuNota p;
 
     ScrieOptiuni("NOTA", "1");
-    ScrieNotaInFormular(p.sus, p.jos, 963, TipNotaDiploma);
+    Scrie(p, 963, TipNotaDiploma);
     QCOMPARE(p.sus->TopMm(), Mijloc);
 
     ScrieOptiuni("NOTA/LITERE", "1");
-    ScrieNotaInFormular(p.sus, p.jos, 963, TipNotaDiploma);
+    Scrie(p, 963, TipNotaDiploma);
     QCOMPARE(p.sus->TopMm(), TopSus);
     QCOMPARE(p.sus->y(), PixeliLaZoom100(TopSus));
     QVERIFY(!p.jos->isHidden());
     QCOMPARE(p.jos->Text(), QString("(NOUĂ, ŞAIZECIŞITREI)"));
 
     ScrieOptiuni("NOTA(PROCENT)", "0");
-    ScrieNotaInFormular(p.sus, p.jos, 916, TipNotaDiploma);
+    Scrie(p, 916, TipNotaDiploma);
     QCOMPARE(p.sus->TopMm(), Mijloc);
     QCOMPARE(p.sus->y(), PixeliLaZoom100(Mijloc));
     QVERIFY(p.jos->isHidden());

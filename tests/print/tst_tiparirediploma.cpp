@@ -1,6 +1,6 @@
 #include "forms/formulardeprintat.h"
 #include "forms/formulartextarea.h"
-#include "forms/particularizaretextarea.h"
+#include "certificat/particularizaretextarea.h"
 #include "print/allstuffreg.h"
 #include "print/imprimantacurenta.h"
 #include "print/insertpaperform.h"
@@ -12,6 +12,7 @@
 
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
@@ -26,13 +27,13 @@ const double Toleranta = 0.3;
 
 using TActiunePrompt = std::function<void(TInsertPaperForm&)>;
 
-// Presses "Tipareste" on a tab and, once the insert-paper prompt is open, does with it
-// what the user would.
-void Tipareste(TPrintPraventForm& formular, int tab, const TActiunePrompt& actiune)
+// Presses "Tipareste" (or another button of the tool strip) on a tab and, once the
+// insert-paper prompt is open, does with it what the user would.
+void Tipareste(TPrintPraventForm& formular, int tab, const TActiunePrompt& actiune, QPushButton* buton = nullptr)
 {
     formular.Taburi()->setCurrentIndex(tab);
     QTimer::singleShot(0, [actiune] { actiune(TInsertPaperForm::Instanta()); });
-    formular.ButonTipareste()->click();
+    (buton ? buton : formular.ButonTipareste())->click();
 }
 
 void ApasaOk(TInsertPaperForm& prompt)
@@ -58,6 +59,7 @@ private slots:
     void init();
     void cleanup();
     void spatePrintatSingur();
+    void probaPeHartieSimpla();
     void neconfiguratNuTipareste();
     void renuntPastreazaMargineaSiOglinda();
     void margineNegativaCuVirgula();
@@ -141,6 +143,26 @@ void TestTiparireDiploma::spatePrintatSingur()
     const QRectF gasit = cuvinte.value(QStringLiteral("GIMNAZIALA"));
     QVERIFY2(qAbs(gasit.center().x() - (LatimeA4 - asteptat.x())) <= Toleranta, qPrintable(QString::number(gasit.center().x())));
     QVERIFY2(qAbs(gasit.top() - (InaltimeA4 - asteptat.y())) <= Toleranta, qPrintable(QString::number(gasit.top())));
+}
+
+// The proof prints the same words at the same places, over the blank card's scan.
+void TestTiparireDiploma::probaPeHartieSimpla()
+{
+    Configureaza(1, 0.5, 0, 0, QStringLiteral("N"));
+    Tipareste(*m_formular, 0, ApasaOk, m_formular->ButonProba());
+    QVERIFY(m_mesaje->Mesaje().isEmpty());
+    const QString fisier = m_pdf->Fisiere().value(0);
+    QProcess pdfimages;
+    pdfimages.start(QStringLiteral("pdfimages"), {QStringLiteral("-list"), fisier});
+    QVERIFY(pdfimages.waitForFinished());
+    const QStringList imagini = QString::fromUtf8(pdfimages.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(imagini.size(), 3); // two heading lines, one picture
+    const QRectF gasit = CuvinteDinPdf(fisier).value(QStringLiteral("POPESCU"));
+    const QPointF asteptat = LocAsteptat(*m_formular->Fata(), 36, 1, 0.5);
+    const bool centrat = m_formular->Fata()->FindAreaByNumber(36)->Alignment() == TFormularTextArea::Centru;
+    const double x = centrat ? gasit.center().x() : gasit.left();
+    QVERIFY2(qAbs(x - asteptat.x()) <= Toleranta, qPrintable(QString::number(x)));
+    QVERIFY2(gasit.bottom() <= asteptat.y() + Toleranta, qPrintable(QString::number(gasit.bottom())));
 }
 
 void TestTiparireDiploma::neconfiguratNuTipareste()

@@ -1,6 +1,6 @@
 #include "forms/formulardeprintat.h"
 #include "forms/imprimantaqt.h"
-#include "forms/particularizaretextarea.h"
+#include "certificat/particularizaretextarea.h"
 #include "print/printpraventform.h"
 #include "support/fisierpdftest.h"
 #include "support/mediutest.h"

@@ -1,7 +1,7 @@
 #include "base/infoglobal2005.h"
 #include "forms/formulardeprintat.h"
 #include "forms/formulartextarea.h"
-#include "forms/particularizaretextarea.h"
+#include "certificat/particularizaretextarea.h"
 #include "print/allstuffreg.h"
 #include "print/imprimantacurenta.h"
 #include "print/insertpaperform.h"
@@ -543,6 +543,15 @@ void TestTiparireSerie::linieDeComandaVerificare()
     QCOMPARE(r.Iesire.split(u'\n', Qt::SkipEmptyParts),
              (QStringList{linie + "CNP-ul \"2960523123458\" nu este valid.",
                           linie + "Nota la limba romana este \"1\\n1\", care nu este o nota."}));
+
+    // A session too long for the card's areas is found for every pupil.
+    ExecutaSql(m_mediu->PornesteDM(), QStringLiteral("UPDATE \"DATE\" SET VALOARE_TEXT='sesiunea speciala de vara a "
+                                                     "anului scolar 2025-2026' WHERE COD_CAMP='C_SESIUNEA'"));
+    m_mediu->OpresteDM();
+    r = RuleazaProgramul({"--check-pupils"}, m_mediu->Dosar());
+    QCOMPARE(r.CodIesire, 1);
+    QCOMPARE(r.Iesire.count("Sesiunea \"sesiunea speciala de vara a anului scolar 2025-2026\" nu incape pe certificat"),
+             4);
 }
 
 QTEST_MAIN(TestTiparireSerie)

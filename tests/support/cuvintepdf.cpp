@@ -2,6 +2,7 @@
 
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -34,4 +35,27 @@ QList<QList<TCuvantPdf>> CuvintePePagini(const QString& pdf)
         pagini.last().append({Neescapat(m.captured(5)), QRectF(stangaSus / PunctePeMm, dreaptaJos / PunctePeMm)});
     }
     return pagini;
+}
+
+QImage PaginaPdf(const QString& fisier, int dpi)
+{
+    QTemporaryDir dosar;
+    const QString radacina = dosar.filePath(QStringLiteral("pagina"));
+    QProcess pdftoppm;
+    pdftoppm.start(QStringLiteral("pdftoppm"),
+                   {QStringLiteral("-gray"), QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-f"),
+                    QStringLiteral("1"), QStringLiteral("-singlefile"), fisier, radacina});
+    if (!pdftoppm.waitForFinished() || pdftoppm.exitCode() != 0)
+        qFatal("pdftoppm failed on %s", qPrintable(fisier));
+    return QImage(radacina + QStringLiteral(".pgm"));
+}
+
+QRect ZonaIntunecata(const QImage& imagine)
+{
+    QRect zona;
+    for (int y = 0; y < imagine.height(); ++y)
+        for (int x = 0; x < imagine.width(); ++x)
+            if (qGray(imagine.pixel(x, y)) < 128)
+                zona |= QRect(x, y, 1, 1);
+    return zona;
 }

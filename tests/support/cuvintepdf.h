@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QImage>
 #include <QList>
+#include <QRect>
 #include <QRectF>
 #include <QString>
 
@@ -12,3 +14,9 @@ struct TCuvantPdf {
 
 // Every page's words, read back with poppler's pdftotext; empty when the file cannot be read.
 QList<QList<TCuvantPdf>> CuvintePePagini(const QString& pdf);
+
+// The first page rendered in grey at the given resolution.
+QImage PaginaPdf(const QString& fisier, int dpi);
+
+// The smallest rectangle holding every dark pixel of an image.
+QRect ZonaIntunecata(const QImage& imagine);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "print/imprimantacurenta.h"
+#include "support/cuvintepdf.h"
 
 #include <QImage>
 #include <QMap>
@@ -37,9 +38,3 @@ QString InfoPdf(const QString& fisier, const QString& camp);
 
 // Every word of a PDF's pages with its box in millimetres from the paper's top-left corner.
 QMap<QString, QRectF> CuvinteDinPdf(const QString& fisier);
-
-// The first page rendered in grey at the given resolution.
-QImage PaginaPdf(const QString& fisier, int dpi);
-
-// The smallest rectangle holding every dark pixel of an image.
-QRect ZonaIntunecata(const QImage& imagine);

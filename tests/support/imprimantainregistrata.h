@@ -1,6 +1,6 @@
 #pragma once
 
-#include "forms/imprimanta.h"
+#include "certificat/imprimanta.h"
 
 #include <QList>
 
@@ -32,9 +32,11 @@ public:
     {
         m_scrieri.append({origine, decupare, text, m_curent});
     }
+    void DeseneazaImagine(const QRect& tinta, const QImage&, bool) override { m_imagini.append(tinta); }
 
     const QList<TCerereFont>& Fonturi() const { return m_fonturi; }
     const QList<Scriere>& Scrieri() const { return m_scrieri; }
+    const QList<QRect>& Imagini() const { return m_imagini; }
     void Goleste()
     {
         m_fonturi.clear();
@@ -46,4 +48,5 @@ private:
     TCerereFont m_curent;
     QList<TCerereFont> m_fonturi;
     QList<Scriere> m_scrieri;
+    QList<QRect> m_imagini;
 };

@@ -1,5 +1,7 @@
 #include "mediutest.h"
 
+#include "profile/profilpv.h"
+
 #include <QCryptographicHash>
 #include <QFile>
 #include <QSettings>
@@ -7,6 +9,8 @@
 
 TMediuTest::TMediuTest(bool cuSablon) : m_homeAnterior(qgetenv("PRAVENT_HOME"))
 {
+    // As the program's start-up does.
+    InregistreazaProfilPV();
     qputenv("PRAVENT_HOME", m_dosar.path().toLocal8Bit());
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_dosar.path() + QStringLiteral("/setari"));
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_dosar.path() + QStringLiteral("/setari"));

@@ -2,10 +2,6 @@
 
 #include <QProcess>
 
-namespace {
-
-// The environment of the program under test: its data folder and the settings store
-// TMediuTest keeps in the same folder, headless.
 QProcessEnvironment MediuProgram(const QString& dosarDate)
 {
     QProcessEnvironment mediu = QProcessEnvironment::systemEnvironment();
@@ -14,8 +10,6 @@ QProcessEnvironment MediuProgram(const QString& dosarDate)
     mediu.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     return mediu;
 }
-
-} // namespace
 
 TRezultatProces RuleazaProces(const QString& program, const QStringList& argumente, const QProcessEnvironment& mediu,
                               const QString& dosarLucru, int milisecunde)

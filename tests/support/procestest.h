@@ -13,6 +13,10 @@ struct TRezultatProces {
 
 class QProcess;
 
+// The environment of the program under test: its data folder and the settings store
+// TMediuTest keeps in the same folder, headless.
+QProcessEnvironment MediuProgram(const QString& dosarDate);
+
 // Starts the program in the given process object, with the environment RuleazaProgramul
 // gives it, and returns without waiting (for tests that signal or kill it while it runs).
 void PornesteProgramul(QProcess& proces, const QStringList& argumente, const QString& dosarDate);
