@@ -1,6 +1,6 @@
 #include "registre/registrucsv.h"
 
-#include "import/textcelula.h"
+#include "registre/textcelula.h"
 
 #include <QFileInfo>
 #include <QStringDecoder>

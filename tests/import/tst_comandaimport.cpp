@@ -235,6 +235,8 @@ void TestComandaImport::continutulBazeiEsteCelCunoscut()
     QVERIFY(cunoscut.open(QIODevice::ReadOnly));
     QCOMPARE(ContinutBaza(mediu.PornesteDM()),
              QString::fromUtf8(cunoscut.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts));
+}
+
 // Stopped by SIGTERM part-way: the rows written stay, the program says how many, and it exits
 // as a shell expects of a program a signal ended, never with 0.
 void TestComandaImport::semnalulOpresteImportulCuCodNenul()
