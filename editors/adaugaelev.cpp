@@ -10,7 +10,8 @@ const QString Elevi = QStringLiteral("ELEVI");
 } // namespace
 
 TAdaugaElev::TAdaugaElev(QWidget* parent)
-    : TDialogInregistrare(QStringLiteral("Adauga elev"), QSize(585, 330), 81, parent)
+    // Wide and high enough that no caption of the profile is cut on a 1366 x 768 screen.
+    : TDialogInregistrare(QStringLiteral("Adauga elev"), QSize(800, 520), 81, parent)
 {
 }
 

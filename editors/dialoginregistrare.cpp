@@ -6,7 +6,10 @@
 #include "db/tdm.h"
 #include "editors/editorgenericcomplex.h"
 
+#include <QCursor>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QScreen>
 
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -25,7 +28,11 @@ TDialogInregistrare::TDialogInregistrare(const QString& titlu, const QSize& mari
     : QDialog(parent), m_pagina(new TEditorGenericComplex(this))
 {
     setWindowTitle(titlu);
-    resize(marime);
+    // Never larger than the work area, so that "Ok" stays on the screen.
+    const QScreen* ecran = QGuiApplication::screenAt(QCursor::pos());
+    if (!ecran)
+        ecran = QGuiApplication::primaryScreen();
+    resize(ecran ? marime.boundedTo(ecran->availableGeometry().size() - QSize(16, 48)) : marime);
     auto* bara = new QWidget(this);
     bara->setFixedWidth(latimeBara);
     auto* butoane = new QVBoxLayout(bara);

@@ -60,9 +60,10 @@ QWidget* TPrintPraventForm::BaraDeUnelte()
     m_mareste = Buton(bara, QStringLiteral("Mareste"), 102);
     m_micsoreaza = Buton(bara, QStringLiteral("Micsoreaza"), 201);
     m_paginaIntreaga = Buton(bara, QStringLiteral("Pagina intreaga"), 300);
-    m_proba = Buton(bara, QStringLiteral("Proba pe hartie simpla"), 399);
+    m_paginaIntreaga->setFixedWidth(110);
+    m_proba = Buton(bara, QStringLiteral("Proba pe hartie simpla"), 414);
     m_proba->setFixedWidth(150);
-    m_inchide = Buton(bara, QStringLiteral("Inchide"), 553);
+    m_inchide = Buton(bara, QStringLiteral("Inchide"), 568);
     m_inchide->setToolTip(QStringLiteral("Inchide (Esc)"));
     connect(m_tipareste, &QPushButton::clicked, this, &TPrintPraventForm::Tipareste);
     connect(m_mareste, &QPushButton::clicked, this, &TPrintPraventForm::Mareste);

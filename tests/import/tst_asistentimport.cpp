@@ -124,6 +124,8 @@ void Parcurge(TImportExcelExpert& asistent, const QString& foaie, const QStringL
     }
     QCOMPARE(asistent.PaginaCurenta(), int(TImportExcelExpert::PaginaGata));
     // The last page says what will be imported before "Inainte" starts it.
+    if (!qEnvironmentVariableIsEmpty("PRAVENT_CAPTURI"))
+        asistent.grab().save(qEnvironmentVariable("PRAVENT_CAPTURI") + "/import-rezumat.png");
     const QString rezumat = asistent.Rezumat()->text();
     QVERIFY2(rezumat.contains("Foaia de calcul: " + foaie) && rezumat.contains("CNP-ul din coloana C:")
                  && rezumat.contains(": coloana D") && rezumat.contains(": primul cuvant din coloana B"),
