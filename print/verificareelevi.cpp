@@ -116,7 +116,7 @@ const TDefinitieFormular& DefinitiaCertificatului()
 
 // The session is typed as a whole ("iunie 2026"): one longer than an area that shows it
 // would print shrunk below its designed size, or cut. Measured at a printer's resolution.
-QString ConstatareSesiune(const QString& sesiune)
+QString MasoaraSesiunea(const QString& sesiune)
 {
     const double pixeliPeMm = 600 / 25.4;
     for (const TPaginaFormular& pagina : DefinitiaCertificatului().Pagini)
@@ -137,6 +137,14 @@ QString ConstatareSesiune(const QString& sesiune)
                     .arg(arie.WidthMm, 0, 'f', 1);
         }
     return {};
+}
+
+// Every pupil of a school has the same session: it is measured once.
+QString ConstatareSesiune(const QString& sesiune)
+{
+    static QHash<QString, QString> masurate;
+    const auto gasita = masurate.constFind(sesiune);
+    return gasita != masurate.cend() ? *gasita : *masurate.insert(sesiune, MasoaraSesiunea(sesiune));
 }
 
 // The values one check reads, each once.

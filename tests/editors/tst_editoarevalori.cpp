@@ -45,22 +45,22 @@ void Roteste(QWidget* control, int unghi)
 
 const QString Emoji = QString::fromUtf8("\xF0\x9F\x98\x80");
 
-// Types as the keyboard does: into the open suggestion list when there is one (it takes
-// the keys first), otherwise into the field that has the focus.
+// Where the keyboard's keys go: the open suggestion list when there is one (it takes the
+// keys first), otherwise the field that has the focus.
+QWidget* TintaTastelor()
+{
+    return QApplication::activePopupWidget() ? QApplication::activePopupWidget() : QApplication::focusWidget();
+}
+
 void Tasteaza(const QString& text)
 {
-    for (const QChar c : text) {
-        QWidget* tinta = QApplication::activePopupWidget() ? QApplication::activePopupWidget()
-                                                           : QApplication::focusWidget();
-        QTest::keyClick(tinta, c.toLatin1());
-    }
+    for (const QChar c : text)
+        QTest::keyClick(TintaTastelor(), c.toLatin1());
 }
 
 void Apasa(Qt::Key tasta)
 {
-    QWidget* tinta =
-        QApplication::activePopupWidget() ? QApplication::activePopupWidget() : QApplication::focusWidget();
-    QTest::keyClick(tinta, tasta);
+    QTest::keyClick(TintaTastelor(), tasta);
 }
 
 } // namespace

@@ -85,6 +85,8 @@ private:
     QList<QList<TCuvantPdf>> TiparesteAmbele(const QString& oglindesc);
     // Where an area's word must lie on unmirrored paper; empty when it does not.
     QString VerificaLocul(const QList<TCuvantPdf>& cuvinte, const TTextAsteptat& asteptat) const;
+    // Where an area lies on unmirrored paper, with the page's and the print settings' corrections.
+    QRectF CutiePeHartie(int pagina, int numar) const;
 
     std::unique_ptr<TMediuTest> m_mediu;
     std::unique_ptr<TPrintPraventForm> m_formular;
@@ -140,12 +142,22 @@ QList<QList<TCuvantPdf>> TestCertificatPdf::TiparesteAmbele(const QString& oglin
     return rezultat.CodIesire == 0 ? CuvintePePagini(pdf) : QList<QList<TCuvantPdf>>{};
 }
 
+QRectF TestCertificatPdf::CutiePeHartie(int pagina, int numar) const
+{
+    const TFormularDePrintat& formular = pagina == 0 ? *m_formular->Fata() : *m_formular->Spate();
+    const TFormularTextArea& arie = *formular.FindAreaByNumber(numar);
+    return QRectF(arie.LeftMm() + formular.DeltaStanga() + (pagina == 0 ? StangaFata : StangaVerso),
+                  arie.TopMm() + formular.DeltaSus() + (pagina == 0 ? SusFata : SusVerso), arie.WidthMm(),
+                  arie.HeightMm());
+}
+
 QString TestCertificatPdf::VerificaLocul(const QList<TCuvantPdf>& cuvinte, const TTextAsteptat& asteptat) const
 {
     const TFormularDePrintat& pagina = asteptat.Pagina == 0 ? *m_formular->Fata() : *m_formular->Spate();
     const TFormularTextArea& arie = *pagina.FindAreaByNumber(asteptat.Arie);
-    const double stanga = arie.LeftMm() + pagina.DeltaStanga() + (asteptat.Pagina == 0 ? StangaFata : StangaVerso);
-    const double sus = arie.TopMm() + pagina.DeltaSus() + (asteptat.Pagina == 0 ? SusFata : SusVerso);
+    const QRectF cutie = CutiePeHartie(asteptat.Pagina, asteptat.Arie);
+    const double stanga = cutie.left();
+    const double sus = cutie.top();
     const bool centrat = arie.Alignment() == TFormularTextArea::Centru;
     const double x = centrat ? stanga + arie.WidthMm() / 2 : stanga;
     const TCuvantPdf* cuvant = CelMaiAproape(cuvinte, asteptat.Text, {x, sus + arie.HeightMm() / 2});
@@ -189,11 +201,7 @@ void TestCertificatPdf::sesiuneaIntreagaPeToatePartile()
         int Arie;
     } arii[] = {{0, 25}, {0, 51}, {1, 61}, {1, 35}};
     for (const auto& a : arii) {
-        const TFormularDePrintat& pagina = a.Pagina == 0 ? *m_formular->Fata() : *m_formular->Spate();
-        const TFormularTextArea& arie = *pagina.FindAreaByNumber(a.Arie);
-        const QRectF cutie(arie.LeftMm() + pagina.DeltaStanga() + (a.Pagina == 0 ? StangaFata : StangaVerso),
-                           arie.TopMm() + pagina.DeltaSus() + (a.Pagina == 0 ? SusFata : SusVerso), arie.WidthMm(),
-                           arie.HeightMm());
+        const QRectF cutie = CutiePeHartie(a.Pagina, a.Arie);
         const TCuvantPdf* an = CelMaiAproape(pagini.at(a.Pagina), "2026", cutie.center());
         QVERIFY2(an, qPrintable(QString("aria %1: %2").arg(a.Arie).arg(Cuvinte(pagini.at(a.Pagina)))));
         QVERIFY2(cutie.adjusted(-Toleranta, -Toleranta, Toleranta, Toleranta).contains(an->Cutie),
