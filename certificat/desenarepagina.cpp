@@ -105,15 +105,27 @@ void DeseneazaLiniileDeBaza(QPainter& painter, const TTintaEcran& tinta, const Q
     }
 }
 
-// The text of an area on the screen, in the area's own pixels; gives the descent of its font.
+// The screen fits and draws a text at the resolution of the program's PDFs and scales it
+// down: whole screen pixels of font size would make it up to a pixel smaller than on paper.
+const double DpiPotrivire = 1200;
+
+// The text of an area on the screen, in the area's own pixels; gives the descent of its font
+// in screen pixels.
 int ScrieArieaPeEcran(QPainter& painter, const TArieUmpluta& arie, const QRect& zona, double zoom)
 {
+    const QRect peEcran = ZonaPeEcran(zoom, arie.StangaTextMm(), arie.SusTextMm(), arie.LatimeMm, arie.InaltimeMm)
+                              .translated(-zona.topLeft());
+    const double k = DpiPotrivire / PageDpi(zoom);
+    const QRect zonaText(QPoint(Rotunjit(peEcran.left() * k), Rotunjit(peEcran.top() * k)),
+                         QSize(MmToPixels(DpiPotrivire, arie.LatimeMm), MmToPixels(DpiPotrivire, arie.InaltimeMm)));
+    painter.save();
+    painter.scale(1 / k, 1 / k);
     TSuprafataEcran ecran(painter);
-    const QRect zonaText = ZonaPeEcran(zoom, arie.StangaTextMm(), arie.SusTextMm(), arie.LatimeMm, arie.InaltimeMm)
-                               .translated(-zona.topLeft());
-    const QPoint origine = AseazaTextul(ecran, arie, InaltimeDeStart(PageDpi(zoom), arie), 0, zonaText);
+    const QPoint origine = AseazaTextul(ecran, arie, InaltimeDeStart(DpiPotrivire, arie), 0, zonaText);
     ecran.ScrieText(origine, zonaText, arie.Text);
-    return ecran.Coborare();
+    const int coborare = Rotunjit(ecran.Coborare() / k);
+    painter.restore();
+    return coborare;
 }
 
 // One area: its paper (when opaque), the hover colour, the text, the frame and the base

@@ -172,14 +172,16 @@ void TestDesenarePagina::ecranulCaHartia_data()
     QTest::newRow("200") << 200.0;
 }
 
-// The screen draws each word at the millimetres the paper does: the aligned edge and the
-// foot of each area's ink on a screen image match a 600 dpi paper image within two screen
-// pixels.
+// The screen draws each word at the millimetres and in the size the paper does: the aligned
+// edge, the foot and the width of each area's ink on a screen image match a 600 dpi paper
+// image within two screen pixels, a text shrunk to fit its area included.
 void TestDesenarePagina::ecranulCaHartia()
 {
     QFETCH(double, zoom);
     TPaginaUmpluta pagina = PaginaMica();
     pagina.DeltaStanga = pagina.DeltaSus = 0;
+    pagina.Arii << Arie("UNTEXTPREALUNGPENTRUZONALUICAREESTEMICSORATCASAINCAPA", QRectF(20, 130, 70, 8),
+                        Qt::AlignLeft);
 
     const QRect marimeEcran = ZonaPeEcran(zoom, 0, 0, pagina.LatimeMm, pagina.InaltimeMm);
     QImage ecran(marimeEcran.size(), QImage::Format_RGB32);
@@ -212,6 +214,7 @@ void TestDesenarePagina::ecranulCaHartia()
                                  .arg(peHartie.x()).arg(peHartie.y()).arg(peHartie.width()).arg(peHartie.height());
         const double x = XAliniat(peEcran, arie.Aliniere) - XAliniat(peHartie, arie.Aliniere);
         QVERIFY2(qAbs(x) <= pixel && qAbs(peEcran.bottom() - peHartie.bottom()) <= pixel, qPrintable(unde));
+        QVERIFY2(qAbs(peEcran.width() - peHartie.width()) <= pixel, qPrintable(unde));
     }
 }
 
