@@ -251,7 +251,7 @@ void TestCertificatPdf::oSinguraPagina()
     const TRezultatProces rezultat = RuleazaPravent({"--print-pdf", pdf, "--pupil", QString::number(m_idElev), "--page", pagina});
     QVERIFY2(rezultat.CodIesire == 0, qPrintable(rezultat.Erori));
     QCOMPARE(InfoPdf(pdf, "Pages"), QString("1"));
-    QVERIFY2(InfoPdf(pdf, "Page size").startsWith("842 x 595"), qPrintable(InfoPdf(pdf, "Page size")));
+    QVERIFY2(InfoPdf(pdf, "Page size").startsWith("841.89 x 595.276"), qPrintable(InfoPdf(pdf, "Page size")));
     QVERIFY2(InfoPdf(pdf, "Page size").contains("(A4)"), qPrintable(InfoPdf(pdf, "Page size")));
     QCOMPARE(ScalareLaTiparire(pdf), std::string("/None"));
     const QString text = Cuvinte(CuvintePePagini(pdf).value(0));
