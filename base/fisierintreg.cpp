@@ -127,3 +127,19 @@ void ScrieFisierIntreg(const QString& tinta, const QByteArray& octeti)
     fisier.Scrie(octeti);
     fisier.Incheie();
 }
+
+void CopiazaFisierIntreg(const QString& sursa, const QString& tinta, const TFisierIntreg::TVerificare& complet)
+{
+    QFile intrare(sursa);
+    if (!intrare.open(QIODevice::ReadOnly))
+        throw EEroare(QStringLiteral("Nu pot citi fisierul %1: %2.").arg(sursa, intrare.errorString()));
+    TFisierIntreg copie(tinta);
+    constexpr qint64 Bucata = 1 << 20;
+    while (!intrare.atEnd()) {
+        const QByteArray bucata = intrare.read(Bucata);
+        if (bucata.isEmpty() && intrare.error() != QFileDevice::NoError)
+            throw EEroare(QStringLiteral("Nu pot citi fisierul %1: %2.").arg(sursa, intrare.errorString()));
+        copie.Scrie(bucata);
+    }
+    copie.Incheie(complet);
+}

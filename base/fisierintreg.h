@@ -41,5 +41,9 @@ private:
 // A PDF file that ends with its trailer: a writer cut short by a full disk leaves none.
 bool PdfComplet(const QString& cale);
 
+// Copies a file, a megabyte at a time, as the whole content of the target, through
+// TFisierIntreg: the target appears only once the copy is on the disk and passes `complet`.
+void CopiazaFisierIntreg(const QString& sursa, const QString& tinta, const TFisierIntreg::TVerificare& complet = {});
+
 // Writes the bytes as the whole content of the target, through TFisierIntreg.
 void ScrieFisierIntreg(const QString& tinta, const QByteArray& octeti);

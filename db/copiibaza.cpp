@@ -2,6 +2,7 @@
 
 #include "base/dosardate.h"
 #include "base/eroare.h"
+#include "base/fisierintreg.h"
 #include "db/blocareinstanta.h"
 #include "db/locbazadedate.h"
 #include "db/interogare.h"
@@ -28,16 +29,11 @@ int VersiuneaBazei(TConexiuneProprie& conexiune, const QString& cale)
     return q.Fields(0).AsInteger();
 }
 
-// Copies through a temporary name beside the target, which appears only once it is whole.
+// Copies to a name that appears only once the copy is whole and on the disk.
 void CopiazaPrinTemporar(const QString& sursa, const QString& temporar)
 {
     QFile::remove(temporar);
-    QFile copie(sursa);
-    if (!copie.copy(temporar)) {
-        QFile::remove(temporar);
-        throw EEroare(QStringLiteral("Nu pot copia \"%1\" in \"%2\": %3").arg(sursa, temporar, copie.errorString()));
-    }
-    QFile::setPermissions(temporar, QFile::permissions(temporar) | QFile::WriteOwner);
+    CopiazaFisierIntreg(sursa, temporar);
 }
 
 void Redenumeste(const QString& din, const QString& in)
@@ -91,16 +87,12 @@ std::optional<int> TCopiiZilnice::FaCopia(const QDate& zi) const
         return std::nullopt;
     if (!QDir().mkpath(Dosar()))
         throw EEroare(QStringLiteral("Nu pot crea dosarul \"%1\".").arg(Dosar()));
-    const QString temporar = tinta + QStringLiteral(".tmp");
-    CopiazaPrinTemporar(m_caleBaza, temporar);
+    // Kept only once the engine has read it back.
     int versiune = 0;
-    try {
-        versiune = VersiuneaFisierului(temporar);
-        Redenumeste(temporar, tinta);
-    } catch (...) {
-        QFile::remove(temporar);
-        throw;
-    }
+    CopiazaFisierIntreg(m_caleBaza, tinta, [&versiune](const QString& copie) {
+        versiune = VersiuneaFisierului(copie);
+        return true;
+    });
     StergeCopiileVechi();
     return versiune;
 }
