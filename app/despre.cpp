@@ -1,7 +1,7 @@
 #include "app/despre.h"
 
 #include "app/pictograma.h"
-#include "base/centreazafereastra.h"
+#include "dialoguri/centreazafereastra.h"
 #include "base/dosardate.h"
 #include "base/versiune.h"
 

@@ -1,6 +1,6 @@
 #include "app/editorconfigglobal.h"
 
-#include "base/centreazafereastra.h"
+#include "dialoguri/centreazafereastra.h"
 #include "base/eroare.h"
 #include "base/infoglobal2005.h"
 #include "base/multimi.h"

@@ -1,6 +1,6 @@
 #include "app/errcodepage.h"
 
-#include "base/centreazafereastra.h"
+#include "dialoguri/centreazafereastra.h"
 
 #include <QFrame>
 #include <QGridLayout>

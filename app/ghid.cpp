@@ -1,6 +1,6 @@
 #include "app/ghid.h"
 
-#include "base/centreazafereastra.h"
+#include "dialoguri/centreazafereastra.h"
 
 #include <QDialogButtonBox>
 #include <QFile>

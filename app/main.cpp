@@ -8,12 +8,14 @@
 #include "base/semnale.h"
 #include "base/userprompt.h"
 #include "base/versiune.h"
+#include "dialoguri/casetemesaj.h"
 #include "db/tdm.h"
 #include "print/handlerpravent.h"
 #include "profile/profilpv.h"
 
 #include <QApplication>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -46,9 +48,12 @@ bool ModDeIesire(int argc, char* argv[])
 int main(int argc, char* argv[])
 {
     FaraAfisajPentruLiniaDeComanda(argc, argv);
-    const std::unique_ptr<QGuiApplication> aplicatie = ModDeIesire(argc, argv)
-                                                           ? std::make_unique<QGuiApplication>(argc, argv)
-                                                           : std::make_unique<QApplication>(argc, argv);
+    const bool faraFerestre = ModDeIesire(argc, argv);
+    const std::unique_ptr<QGuiApplication> aplicatie = faraFerestre ? std::make_unique<QGuiApplication>(argc, argv)
+                                                                    : std::make_unique<QApplication>(argc, argv);
+    std::optional<TCaseteMesaj> casete;
+    if (!faraFerestre)
+        casete.emplace();
     InstaleazaTraducereaQt(*aplicatie);
     // From the very start, so that a signal before the database engine is loaded also ends
     // the program cleanly; the data module installs them again after the engine has.

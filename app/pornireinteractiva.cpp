@@ -26,6 +26,9 @@ std::unique_ptr<TDM> PornesteModululDeDate(std::function<void()> primulPas, bool
         RuleazaCuEroare([&dm, &oprita, &dinNou] {
             try {
                 dm->DataModuleCreate();
+            } catch (const ESablonLipsa& e) {
+                oprita = true;
+                Prompt().Avertisment(e.Mesaj());
             } catch (const EOprestePornirea&) {
                 oprita = true;
                 throw;

@@ -1,6 +1,6 @@
 #include "app/praventmain.h"
 
-#include "base/centreazafereastra.h"
+#include "dialoguri/centreazafereastra.h"
 #include "app/conectareserver.h"
 #include "app/despre.h"
 #include "app/editorconfigglobal.h"

@@ -1,6 +1,6 @@
 #include "app/splash.h"
 
-#include "base/centreazafereastra.h"
+#include "dialoguri/centreazafereastra.h"
 #include "app/conectareserver.h"
 #include "app/errcodepage.h"
 #include "base/versiune.h"

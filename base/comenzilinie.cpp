@@ -30,6 +30,9 @@ int RuleazaInConsola(const std::function<int()>& mod)
 {
     try {
         return mod();
+    } catch (const EEroare& e) {
+        QTextStream(stderr) << e.Mesaj() << Qt::endl;
+        return OprireCeruta() ? CodIesireLaOprire() : e.CodIesire();
     } catch (const std::exception& e) {
         QTextStream(stderr) << TextEroare(e) << Qt::endl;
         // Stopped by a signal: everything was rolled back and closed on the way out.

@@ -17,5 +17,6 @@ struct TComandaLinie {
 bool InregistreazaComanda(TComandaLinie comanda);
 const std::vector<TComandaLinie>& ComenziLinie();
 
-// Runs a mode's body: a failure is written to standard error and gives exit code 2.
+// Runs a mode's body: a failure is written to standard error and gives its exit code (2 unless
+// the failure says otherwise).
 int RuleazaInConsola(const std::function<int()>& mod);

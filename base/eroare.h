@@ -9,7 +9,10 @@ class EEroare : public std::runtime_error {
 public:
     explicit EEroare(const QString& mesaj)
         : std::runtime_error(mesaj.toStdString()), m_mesaj(mesaj) {}
+    virtual ~EEroare() = default;
     const QString& Mesaj() const { return m_mesaj; }
+    // The exit code of a command-line mode this failure ends.
+    virtual int CodIesire() const { return 2; }
 
 private:
     QString m_mesaj;

@@ -1,48 +1,12 @@
 #include "base/userprompt.h"
 
-#include <QApplication>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QTextStream>
 #include <new>
 
 namespace {
 
-class TPromptMesaje : public TUserPrompt {
-public:
-    void Informatie(const QString& text) override
-    {
-        QMessageBox::information(QApplication::activeWindow(), QApplication::applicationName(), text);
-    }
-    void InformatieCuDetalii(const QString& text, const QString& detalii) override
-    {
-        QMessageBox cutie(QMessageBox::Information, QApplication::applicationName(), text, QMessageBox::Ok,
-                          QApplication::activeWindow());
-        cutie.setInformativeText(detalii);
-        cutie.exec();
-    }
-    void Avertisment(const QString& text) override
-    {
-        QMessageBox::warning(QApplication::activeWindow(), QApplication::applicationName(), text);
-    }
-    void Eroare(const QString& text) override
-    {
-        QMessageBox::critical(QApplication::activeWindow(), QApplication::applicationName(), text);
-    }
-    bool Confirma(const QString& text) override
-    {
-        QMessageBox intrebare(QMessageBox::Question, QApplication::applicationName(), text,
-                              QMessageBox::Yes | QMessageBox::No, QApplication::activeWindow());
-        intrebare.setDefaultButton(QMessageBox::No);
-        // Qt has no Romanian translation of its own buttons.
-        intrebare.button(QMessageBox::Yes)->setText(QStringLiteral("&Da"));
-        intrebare.button(QMessageBox::No)->setText(QStringLiteral("&Nu"));
-        return intrebare.exec() == QMessageBox::Yes;
-    }
-};
-
-TPromptMesaje g_promptMesaje;
-TUserPrompt* g_prompt = &g_promptMesaje;
+TPromptConsola g_promptConsola;
+TUserPrompt* g_prompt = &g_promptConsola;
 
 void ScrieLaConsola(const QString& text)
 {
@@ -68,7 +32,7 @@ TUserPrompt& Prompt()
 TUserPrompt* InstaleazaPrompt(TUserPrompt* prompt)
 {
     TUserPrompt* anterior = g_prompt;
-    g_prompt = prompt ? prompt : &g_promptMesaje;
+    g_prompt = prompt ? prompt : &g_promptConsola;
     return anterior;
 }
 

@@ -22,10 +22,11 @@ public:
     virtual bool Confirma(const QString& text) = 0;
 };
 
-// The prompt in use; message boxes unless another one was installed.
+// The prompt in use; the console unless another one was installed (the windowed program
+// installs its message boxes at start-up).
 TUserPrompt& Prompt();
 
-// Installs a prompt (not owned) and returns the previous one; nullptr restores message boxes.
+// Installs a prompt (not owned) and returns the previous one; nullptr restores the console.
 TUserPrompt* InstaleazaPrompt(TUserPrompt* prompt);
 
 // Prompt that writes to standard error and answers every question with No; used by the

@@ -12,6 +12,14 @@ public:
     using EEroare::EEroare;
 };
 
+// Neither a database nor a template to make one from: the start stops with a warning and
+// exit code 1.
+class ESablonLipsa : public EOprestePornirea {
+public:
+    using EOprestePornirea::EOprestePornirea;
+    int CodIesire() const override { return 1; }
+};
+
 // Held for the whole run: a second instance over the same data folder would share the open
 // database with the first. A lock left by a process that died is taken over.
 class TBlocareInstanta {

@@ -2,7 +2,7 @@
 
 #include "base/dosardate.h"
 #include "base/eroare.h"
-#include "base/iesireproces.h"
+#include "base/fisierintreg.h"
 #include "base/userprompt.h"
 #include "db/blocarepornireserver.h"
 #include "db/copiibaza.h"
@@ -258,10 +258,9 @@ void TDM::GasesteSauCreeazaBazaDeDate()
     }
     const QString sablon = CaleSablonBazaDeDate();
     if (!QFile::exists(sablon)) {
-        Prompt().Avertisment(QStringLiteral("Nu exista baza de date curenta si nu gasesc baza de date \"BLANK\" "
-                                            "pentru initializare.\r\nDB Curent:%1\r\nDB Blank:%2")
-                                 .arg(m_caleBazaDeDate, sablon));
-        IesireProces(1);
+        throw ESablonLipsa(QStringLiteral("Nu exista baza de date curenta si nu gasesc baza de date \"BLANK\" "
+                                          "pentru initializare.\r\nDB Curent:%1\r\nDB Blank:%2")
+                               .arg(m_caleBazaDeDate, sablon));
     }
     CreeazaDinSablon(sablon, semn);
 }
@@ -270,24 +269,15 @@ void TDM::GasesteSauCreeazaBazaDeDate()
 // template never takes its place.
 void TDM::CreeazaDinSablon(const QString& sablon, const QString& semn)
 {
-    const QString temporar = m_caleBazaDeDate + QStringLiteral(".tmp");
-    QFile::remove(temporar);
-    QFile copie(sablon);
-    if (!copie.copy(temporar))
-        throw EEroare(QStringLiteral("Nu pot copia sablonul \"%1\" in \"%2\": %3")
-                          .arg(sablon, temporar, copie.errorString()));
-    QFile::setPermissions(temporar, QFile::permissions(temporar) | QFile::WriteOwner);
     try {
-        VersiuneaFisierului(temporar);
+        CopiazaFisierIntreg(sablon, m_caleBazaDeDate, [&semn](const QString& copie) {
+            VersiuneaFisierului(copie);
+            return QFile(semn).open(QIODevice::WriteOnly);
+        });
     } catch (const EEroare& e) {
-        QFile::remove(temporar);
-        throw EEroare(QStringLiteral("Sablonul \"%1\" nu poate fi folosit: %2").arg(sablon, e.Mesaj()));
-    }
-    QFile marcaj(semn);
-    if (!marcaj.open(QIODevice::WriteOnly) || !QFile::rename(temporar, m_caleBazaDeDate)) {
-        QFile::remove(temporar);
         QFile::remove(semn);
-        throw EEroare(QStringLiteral("Nu pot crea baza de date \"%1\".").arg(m_caleBazaDeDate));
+        throw EEroare(QStringLiteral("Nu pot crea baza de date \"%1\" din sablonul \"%2\": %3")
+                          .arg(m_caleBazaDeDate, sablon, e.Mesaj()));
     }
 }
 

@@ -1,6 +1,6 @@
 #include "editors/dialoginregistrare.h"
 
-#include "base/centreazafereastra.h"
+#include "dialoguri/centreazafereastra.h"
 #include "base/userprompt.h"
 #include "db/depozit.h"
 #include "db/tdm.h"

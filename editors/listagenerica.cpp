@@ -1,6 +1,6 @@
 #include "editors/listagenerica.h"
 
-#include "base/centreazafereastra.h"
+#include "dialoguri/centreazafereastra.h"
 #include "base/userprompt.h"
 #include "db/identificator.h"
 #include "editors/editeaza.h"

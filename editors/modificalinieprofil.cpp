@@ -1,6 +1,6 @@
 #include "editors/modificalinieprofil.h"
 
-#include "base/centreazafereastra.h"
+#include "dialoguri/centreazafereastra.h"
 #include "base/userprompt.h"
 #include "db/depozit.h"
 #include "profile/inregistrare.h"

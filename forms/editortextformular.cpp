@@ -1,6 +1,6 @@
 #include "forms/editortextformular.h"
 
-#include "base/centreazafereastra.h"
+#include "dialoguri/centreazafereastra.h"
 #include "certificat/fontformular.h"
 #include "forms/formulartextarea.h"
 #include "certificat/particularizaretextarea.h"

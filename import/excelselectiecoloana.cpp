@@ -1,6 +1,6 @@
 #include "import/excelselectiecoloana.h"
 
-#include "base/centreazafereastra.h"
+#include "dialoguri/centreazafereastra.h"
 #include "registre/coloaneexcel.h"
 #include "widgets/brvvirtualgrid.h"
 

@@ -1,7 +1,7 @@
 #include "import/importexcelexpert.h"
 
-#include "base/cadruasistent.h"
-#include "base/centreazafereastra.h"
+#include "dialoguri/cadruasistent.h"
+#include "dialoguri/centreazafereastra.h"
 #include "base/eroare.h"
 #include "base/userprompt.h"
 #include "db/valoarecamp.h"

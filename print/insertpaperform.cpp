@@ -1,6 +1,6 @@
 #include "print/insertpaperform.h"
 
-#include "base/centreazafereastra.h"
+#include "dialoguri/centreazafereastra.h"
 #include "base/userprompt.h"
 #include "print/allstuffreg.h"
 #include "print/deseneintroducere.h"

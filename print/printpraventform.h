@@ -1,6 +1,6 @@
 #pragma once
 
-#include "base/template.h"
+#include "dialoguri/template.h"
 
 class QPushButton;
 class QTabWidget;

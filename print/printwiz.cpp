@@ -1,7 +1,7 @@
 #include "print/printwiz.h"
 
-#include "base/cadruasistent.h"
-#include "base/centreazafereastra.h"
+#include "dialoguri/cadruasistent.h"
+#include "dialoguri/centreazafereastra.h"
 #include "base/userprompt.h"
 #include "print/allstuffreg.h"
 #include "print/desenecalibrare.h"

@@ -1,6 +1,6 @@
 #include "print/tiparireinserie.h"
 
-#include "base/centreazafereastra.h"
+#include "dialoguri/centreazafereastra.h"
 #include "base/userprompt.h"
 #include "print/progresserie.h"
 #include "print/tiparireserie.h"

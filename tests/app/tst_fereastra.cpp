@@ -1,5 +1,5 @@
 // The application shell: version text, window placement, splash, registration and menu.
-#include "base/centreazafereastra.h"
+#include "dialoguri/centreazafereastra.h"
 #include "base/eroare.h"
 #include "app/errcodepage.h"
 #include "app/praventmain.h"

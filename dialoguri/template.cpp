@@ -1,4 +1,4 @@
-#include "base/template.h"
+#include "dialoguri/template.h"
 
 #include <QGuiApplication>
 #include <QScreen>

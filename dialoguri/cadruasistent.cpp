@@ -1,4 +1,4 @@
-#include "base/cadruasistent.h"
+#include "dialoguri/cadruasistent.h"
 
 #include <QDialog>
 #include <QHBoxLayout>

@@ -1,4 +1,4 @@
-#include "base/userprompt.h"
+#include "dialoguri/casetemesaj.h"
 #include "support/dialogmodal.h"
 
 #include <QAbstractButton>
@@ -16,6 +16,7 @@ private slots:
             const char* apasat;
             bool asteptat;
         } cazuri[] = {{"&Da", true}, {"&Nu", false}, {nullptr, false}};
+        const TCaseteMesaj casete;
         for (const auto& caz : cazuri) {
             QStringList butoane;
             LaDialogulModal<QMessageBox>([&](QMessageBox& caseta) {

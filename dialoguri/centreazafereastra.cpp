@@ -1,4 +1,4 @@
-#include "base/centreazafereastra.h"
+#include "dialoguri/centreazafereastra.h"
 
 #include <QCursor>
 #include <QGuiApplication>
