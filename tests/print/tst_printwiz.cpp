@@ -250,7 +250,7 @@ void TestPrintWiz::foaieTestInPdf()
     const QString fisier = pdf.Fisiere().value(0);
     QCOMPARE(InfoPdf(fisier, "Title"), titlu);
     QCOMPARE(InfoPdf(fisier, "Pages"), QStringLiteral("1"));
-    QCOMPARE(InfoPdf(fisier, "Page size"), QStringLiteral("595 x 842 pts (A4)"));
+    QCOMPARE(InfoPdf(fisier, "Page size"), QStringLiteral("595.276 x 841.89 pts (A4)"));
 
     // Where the picture must be, in the pixels of a 100 dpi rendering of the page.
     QPrinter model(QPrinter::HighResolution);

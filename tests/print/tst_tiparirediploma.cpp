@@ -134,7 +134,7 @@ void TestTiparireDiploma::spatePrintatSingur()
     const QString fisier = m_pdf->Fisiere().value(0);
     QCOMPARE(InfoPdf(fisier, QStringLiteral("Title")), verso.value(0));
     QCOMPARE(InfoPdf(fisier, QStringLiteral("Pages")), QStringLiteral("1"));
-    QCOMPARE(InfoPdf(fisier, QStringLiteral("Page size")), QStringLiteral("842 x 595 pts (A4)"));
+    QCOMPARE(InfoPdf(fisier, QStringLiteral("Page size")), QStringLiteral("841.89 x 595.276 pts (A4)"));
 
     const QMap<QString, QRectF> cuvinte = CuvinteDinPdf(fisier);
     QCOMPARE(cuvinte.keys(), QStringList{QStringLiteral("GIMNAZIALA")});

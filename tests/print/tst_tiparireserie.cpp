@@ -264,7 +264,7 @@ void TestTiparireSerie::fataInOrdineaListeiSiInversa()
         VerificaPaginile(pagini, ordine, 0, {TPaginaCertificat::Fata, 0.5, -0.5, false});
     }
     QCOMPARE(m_pdf->Titluri(), QStringList(2, QStringLiteral("Diploma de examen national - fata")));
-    QCOMPARE(InfoPdf(m_pdf->Fisiere().last(), QStringLiteral("Page size")), QStringLiteral("842 x 595 pts (A4)"));
+    QCOMPARE(InfoPdf(m_pdf->Fisiere().last(), QStringLiteral("Page size")), QStringLiteral("841.89 x 595.276 pts (A4)"));
 }
 
 void TestTiparireSerie::spateleCuMargineleSiOglindaLui()
