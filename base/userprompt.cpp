@@ -39,6 +39,16 @@ public:
         intrebare.button(QMessageBox::No)->setText(QStringLiteral("&Nu"));
         return intrebare.exec() == QMessageBox::Yes;
     }
+    bool Reincearca(const QString& text) override
+    {
+        QMessageBox cutie(QMessageBox::Warning, QApplication::applicationName(), text, QMessageBox::NoButton,
+                          QApplication::activeWindow());
+        QPushButton* reincearca = cutie.addButton(QStringLiteral("&Reincearca"), QMessageBox::AcceptRole);
+        cutie.addButton(QStringLiteral("Re&nunt"), QMessageBox::RejectRole);
+        cutie.setDefaultButton(reincearca);
+        cutie.exec();
+        return cutie.clickedButton() == reincearca;
+    }
 };
 
 TPromptMesaje g_promptMesaje;
