@@ -17,3 +17,10 @@ public:
 private:
     QString m_mesaj;
 };
+
+// A failure that running the same action again may well not meet (a server that did not
+// answer in time): the window offers to run it again instead of only telling it.
+class EEroareTrecatoare : public EEroare {
+public:
+    using EEroare::EEroare;
+};

@@ -20,6 +20,13 @@ public:
     virtual void Eroare(const QString& text) = 0;
     // A Yes/No question; true only for Yes.
     virtual bool Confirma(const QString& text) = 0;
+    // A failure that may pass (EEroareTrecatoare), with "Reincearca" and "Renunt"; true only
+    // for "Reincearca". Where nobody can answer, the failure is told and given up.
+    virtual bool Reincearca(const QString& text)
+    {
+        Eroare(text);
+        return false;
+    }
 };
 
 // The prompt in use; the console unless another one was installed (the windowed program
@@ -43,15 +50,21 @@ public:
 // What the user is told of any failure: a shortage of memory in Romanian too.
 QString TextEroare(const std::exception& e);
 
-// Runs a user action; a failure is shown in the error box. True when it succeeded.
+// Runs a user action; a failure is shown in the error box, and one that may pass is offered
+// to run the action again. True when it succeeded.
 template <typename Actiune>
 bool RuleazaCuEroare(Actiune&& actiune)
 {
-    try {
-        actiune();
-        return true;
-    } catch (const std::exception& e) {
-        Prompt().Eroare(TextEroare(e));
+    for (;;) {
+        try {
+            actiune();
+            return true;
+        } catch (const EEroareTrecatoare& e) {
+            if (!Prompt().Reincearca(e.Mesaj()))
+                return false;
+        } catch (const std::exception& e) {
+            Prompt().Eroare(TextEroare(e));
+            return false;
+        }
     }
-    return false;
 }

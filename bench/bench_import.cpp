@@ -5,6 +5,8 @@
 // the same rows inserted by one EXECUTE BLOCK. The later imports start from the pupils stored
 // by the raw statements in one transaction: the same rows, without the wait.
 #include "registre/coloaneexcel.h"
+#include "db/depozit.h"
+#include "db/scriereimport.h"
 #include "import/comandaimport.h"
 #include "import/importexcel.h"
 #include "registre/registru.h"
@@ -216,6 +218,34 @@ void PodeaMotor(benchmark::State& stare)
     }
 }
 
+// The commit of one group of the import alone: RanduriPeGrup stored pupils, each locked and
+// with every imported value changed inside its savepoint, as the import writes them (not
+// timed), then the one commit that makes the group durable.
+void ComitereGrup(benchmark::State& stare)
+{
+    Coloane();
+    TBazaNoua baza;
+    baza.Reface();
+    TPreluareBruta(baza.DM()).Ruleaza(false);
+    const std::vector<TSursaCamp> surse = Surse();
+    int runda = 0;
+    for (auto _ : stare) {
+        stare.PauseTiming();
+        TGardaTranzactie tr(baza.DM().Tr());
+        for (int id = 1; id <= TTranzactieGrupata::RanduriPeGrup; ++id) {
+            TPunctDeSalvare punct(baza.DM().Tr());
+            BlocheazaInregistrarea(QStringLiteral("ELEVI"), id);
+            for (const TSursaCamp& sursa : surse)
+                if (!sursa.NuImport)
+                    ScrieValoareElev(DescompuneReferinta(sursa.IdCamp), id, QStringLiteral("grup %1").arg(runda));
+            punct.Pastreaza();
+        }
+        ++runda;
+        stare.ResumeTiming();
+        tr.Commit();
+    }
+}
+
 void CitesteRegistrul(benchmark::State& stare)
 {
     for (auto _ : stare) {
@@ -240,4 +270,5 @@ MASURA(Preluare, actualizari, TBazaInitiala::AceleasiValori);
 MASURA(Preluare, toate_valorile_schimbate, TBazaInitiala::AlteValori);
 MASURA(PreluareBruta, actualizari, true, true);
 MASURA(PreluareBruta, actualizari_o_tranzactie, true, false);
+BENCHMARK(ComitereGrup)->Unit(benchmark::kMillisecond)->Iterations(20);
 BENCHMARK(CitesteRegistrul)->Unit(benchmark::kMillisecond);

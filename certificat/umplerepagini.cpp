@@ -207,7 +207,7 @@ void UmplePaginile(const QList<TAriiPagina>& pagini, int idElev, const TScriitor
 {
     QString mesaj;
     {
-        TGardaTranzactie tr(DM().Tr());
+        TGardaTranzactie tr(DM().Tr(), TTipTranzactie::Citire);
         TCampuriCitite campuri(idElev);
         for (const TAriiPagina& pagina : pagini) {
             NumeroteazaAriile(pagina);

@@ -85,6 +85,8 @@ TInstructiune::~TInstructiune()
     Elibereaza(m_instructiune);
 }
 
+TConexiune::TConexiune() = default;
+
 TConexiune::~TConexiune()
 {
     Inchide();
@@ -93,7 +95,19 @@ TConexiune::~TConexiune()
 void TConexiune::Deschide(const TLocBazaDeDate& loc)
 {
     Inchide();
+    m_loc = std::make_unique<TLocBazaDeDate>(loc);
+    try {
+        Ataseaza();
+    } catch (...) {
+        m_loc.reset();
+        throw;
+    }
+}
+
+void TConexiune::Ataseaza()
+{
     AlegeDosarulDeBlocareFirebird();
+    const TLocBazaDeDate& loc = *m_loc;
     m_nume = loc.Conexiune();
     IMaster* master = fb_get_master_interface();
     IXpbBuilder* dpb = nullptr;
@@ -103,6 +117,10 @@ void TConexiune::Deschide(const TLocBazaDeDate& loc)
         dpb->insertString(&stare, isc_dpb_user_name, loc.Utilizator().toUtf8().constData());
         dpb->insertString(&stare, isc_dpb_password, loc.Parola().toUtf8().constData());
         dpb->insertString(&stare, isc_dpb_lc_ctype, "UTF8");
+        // Also bounds the wait for the server's first answer: a port that accepts and never
+        // answers would otherwise hold the start for minutes.
+        if (loc.PeServer())
+            dpb->insertInt(&stare, isc_dpb_connect_timeout, SecundeConectare);
         // The path in UTF-8 whatever the system's own encoding of file names.
         dpb->insertTag(&stare, isc_dpb_utf8_filename);
         IProvider* furnizor = master->getDispatcher();
@@ -118,38 +136,79 @@ void TConexiune::Deschide(const TLocBazaDeDate& loc)
     } catch (const FbException& e) {
         if (dpb)
             dpb->dispose();
+        VerificaOprirea();
         throw EEroare(MesajFirebird(m_nume, EroareMotor(e)));
     }
+    m_supraveghere.Porneste(m_atasare, loc.PeServer());
     // The embedded engine puts in signal handlers of its own when it first attaches.
     InstaleazaOprireaLaSemnal();
 }
 
 void TConexiune::Inchide()
 {
+    Detaseaza();
+    m_loc.reset();
+}
+
+void TConexiune::Detaseaza()
+{
     m_pregatite.clear();
     if (!m_atasare)
         return;
     try {
+        const TApel apel(*this);
         TStare stare;
         m_atasare->detach(&stare);
     } catch (const FbException&) {
         // A connection already lost: nothing is left to end on the server.
         m_atasare->release();
     }
+    m_supraveghere.Opreste();
     m_atasare = nullptr;
+}
+
+void TConexiune::RidicaEroarea(const FbException& e)
+{
+    VerificaOprirea();
+    if (m_supraveghere.ServerTacut())
+        throw EServerTacut(m_nume);
+    RidicaEroareaMotorului(m_nume, EroareMotor(e));
+}
+
+void TConexiune::RidicaEroareaLaSalvare(const FbException& e)
+{
+    const TEroareMotor eroare = EroareMotor(e);
+    if (m_supraveghere.ServerTacut() || LegaturaPierduta(eroare))
+        throw EEroare(MesajSalvareIntrerupta(m_nume, eroare));
+    RidicaEroarea(e);
 }
 
 ITransaction* TConexiune::PornesteTranzactie(TTipTranzactie tip)
 {
+    if (m_atasare && m_supraveghere.Taiata())
+        Detaseaza();
+    if (!m_atasare && m_loc) {
+        // Given up on in an earlier call: the server ended that work, and this one starts on
+        // a new connection, or is given up on again.
+        VerificaOprirea();
+        try {
+            Ataseaza();
+        } catch (const EOprire&) {
+            throw;
+        } catch (const EEroare&) {
+            throw EServerTacut(m_nume);
+        }
+    }
     if (!m_atasare)
         throw EEroare(QStringLiteral("Baza de date nu este deschisa."));
     const QByteArray tpb = ParametriTranzactie(tip);
     try {
+        const TApel apel(*this);
         TStare stare;
         return m_atasare->startTransaction(&stare, unsigned(tpb.size()),
                                            reinterpret_cast<const unsigned char*>(tpb.constData()));
     } catch (const FbException& e) {
-        RidicaEroareaMotorului(m_nume, EroareMotor(e));
+        RidicaEroarea(e);
     }
 }
 
@@ -163,6 +222,7 @@ std::shared_ptr<TInstructiune> TConexiune::Pregateste(const QString& text, ITran
         m_pregatite.clear();
     const QByteArray sql = text.toUtf8();
     try {
+        const TApel apel(*this);
         TStare stare;
         auto pregatita = std::make_shared<TInstructiune>(
             m_atasare->prepare(&stare, tranzactie, unsigned(sql.size()), sql.constData(), SQL_DIALECT_V6,
@@ -173,16 +233,17 @@ std::shared_ptr<TInstructiune> TConexiune::Pregateste(const QString& text, ITran
             m_pregatite.insert(text, pregatita);
         return pregatita;
     } catch (const FbException& e) {
-        RidicaEroareaMotorului(m_nume, EroareMotor(e));
+        RidicaEroarea(e);
     }
 }
 
 void TConexiune::Executa(ITransaction* tranzactie, const char* sql)
 {
     try {
+        const TApel apel(*this);
         TStare stare;
         m_atasare->execute(&stare, tranzactie, 0, sql, SQL_DIALECT_V6, nullptr, nullptr, nullptr, nullptr);
     } catch (const FbException& e) {
-        RidicaEroareaMotorului(m_nume, EroareMotor(e));
+        RidicaEroarea(e);
     }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "db/supraveghere.h"
 #include "db/valorimesaj.h"
 
 #include <QByteArray>
@@ -9,6 +10,7 @@
 #include <memory>
 
 namespace Firebird {
+class FbException;
 class IAttachment;
 class IMessageMetadata;
 class IStatement;
@@ -30,6 +32,9 @@ enum class TTipTranzactie {
 // with a lock time-out: long enough for another secretary's save to end, short enough that
 // nobody waits on a program left open in the middle of one.
 constexpr int SecundeAsteptareBlocare = 5;
+
+// How long opening a connection to a server may take, the server's first answer included.
+constexpr int SecundeConectare = 5;
 
 // A statement prepared on a connection, with the description of its parameters and columns.
 // Shared by the queries that run the same text; freed with the last of them.
@@ -78,10 +83,11 @@ private:
 
 // One attachment to a database through Firebird's own client interface: the embedded file,
 // or host[/port]:database, with the connection's text in UTF-8. Statements are prepared once
-// per text and kept for the next query that runs it.
+// per text and kept for the next query that runs it. Every wait for a server is bounded (see
+// TSupraveghere); a connection given up on is opened again when the next transaction starts.
 class TConexiune {
 public:
-    TConexiune() = default;
+    TConexiune();
     ~TConexiune();
     TConexiune(const TConexiune&) = delete;
     TConexiune& operator=(const TConexiune&) = delete;
@@ -99,12 +105,31 @@ public:
     std::shared_ptr<TInstructiune> Pregateste(const QString& text, Firebird::ITransaction* tranzactie);
     // A statement without parameters or rows (a savepoint's).
     void Executa(Firebird::ITransaction* tranzactie, const char* sql);
+    // The failure of a call of this connection in the user's words: EOprire when a signal
+    // cancelled it, EServerTacut when the server did not answer, else as the engine reports it.
+    [[noreturn]] void RidicaEroarea(const Firebird::FbException& e);
+    // The same for a commit: a connection lost or given up on before the answer leaves the
+    // outcome unknown, and the user is told so (not offered to save again).
+    [[noreturn]] void RidicaEroareaLaSalvare(const Firebird::FbException& e);
+
+    // Held around every call of the client interface on this connection or its objects.
+    class TApel : public TSupraveghere::TApel {
+    public:
+        explicit TApel(TConexiune& conexiune) : TSupraveghere::TApel(conexiune.m_supraveghere) {}
+    };
     // Forgets the prepared statements: after a change of structure they may describe tables
     // as they were.
     void UitaInstructiunile() { m_pregatite.clear(); }
 
 private:
+    void Ataseaza();
+    // Ends the attachment and keeps where it was, to open it again.
+    void Detaseaza();
+
     Firebird::IAttachment* m_atasare = nullptr;
+    // Where the connection was opened, to open it again after a server that did not answer.
+    std::unique_ptr<TLocBazaDeDate> m_loc;
+    TSupraveghere m_supraveghere;
     QString m_nume;
     QHash<QString, std::shared_ptr<TInstructiune>> m_pregatite;
 };

@@ -104,6 +104,7 @@ void TInterogare::Executa()
     ++g_instructiuni;
     IStatement* instructiune = m_instructiune->Instructiune();
     try {
+        const TConexiune::TApel apel(m_tr.Conexiune());
         TStare stare;
         if (m_instructiune->AreCursor()) {
             m_cursor = instructiune->openCursor(&stare, tranzactie, m_instructiune->Intrare(), Octeti(m_intrare),
@@ -114,7 +115,7 @@ void TInterogare::Executa()
                                   m_instructiune->Iesire(), Octeti(m_iesire));
         }
     } catch (const FbException& e) {
-        RidicaEroareaMotorului(m_tr.Conexiune().Nume(), EroareMotor(e));
+        m_tr.Conexiune().RidicaEroarea(e);
     }
 }
 
@@ -132,12 +133,13 @@ bool TInterogare::RandUrmator()
         return false;
     // A row is locked or read only when it is fetched, so a fetch can fail as well as end.
     try {
+        const TConexiune::TApel apel(m_tr.Conexiune());
         TStare stare;
         if (m_cursor->fetchNext(&stare, Octeti(m_iesire)) == IStatus::RESULT_OK)
             return true;
     } catch (const FbException& e) {
         Close();
-        RidicaEroareaMotorului(m_tr.Conexiune().Nume(), EroareMotor(e));
+        m_tr.Conexiune().RidicaEroarea(e);
     }
     InchideCursorul();
     return false;
@@ -188,6 +190,7 @@ void TInterogare::InchideCursorul()
     if (!m_cursor)
         return;
     try {
+        const TConexiune::TApel apel(m_tr.Conexiune());
         TStare stare;
         m_cursor->close(&stare);
     } catch (const FbException&) {

@@ -1,5 +1,7 @@
 #include "db/mesajefirebird.h"
 
+#include "db/supraveghere.h"
+
 #include <QStringList>
 #include <ibase.h>
 
@@ -10,10 +12,17 @@ struct TCod {
     const char* Propozitie;
 };
 
+// A server that accepts the connection and never answers it ends in a rejected connection.
+const QVector<long> CoduriRetea = {isc_network_error, isc_net_connect_err,     isc_net_lookup_err,
+                                   isc_conn_lost,     isc_net_read_err,        isc_net_write_err,
+                                   isc_connect_reject, isc_net_server_shutdown, isc_att_shutdown};
+
 const TCod CauzeDupaCod[] = {
     {{isc_login}, "Utilizatorul sau parola nu sunt acceptate de serverul bazei de date \"%1\"."},
-    {{isc_network_error, isc_net_connect_err, isc_net_lookup_err, isc_conn_lost, isc_net_read_err, isc_net_write_err,
-      isc_net_server_shutdown},
+    {{isc_conf_access_denied},
+     "Serverul nu permite folosirea bazei de date \"%1\" din acel loc: configuratia lui accepta baze de date "
+     "numai in anumite dosare. Cereti administratorului serverului calea sau numele (aliasul) bazei de date."},
+    {CoduriRetea,
      "Serverul bazei de date \"%1\" nu poate fi contactat: verificati numele serverului, portul, reteaua si ca "
      "serverul Firebird este pornit."},
     {{isc_no_priv}, "Programul nu are drept de acces la baza de date \"%1\"."},
@@ -66,6 +75,31 @@ QString MesajFirebird(const QString& caleFisier, const TEroareMotor& eroare)
 QString MesajFirebird(const QString& caleFisier, const QString& mesajMotor)
 {
     return MesajFirebird(caleFisier, TEroareMotor{mesajMotor, {}});
+}
+
+bool LegaturaPierduta(const TEroareMotor& eroare)
+{
+    for (const long cod : CoduriRetea)
+        if (eroare.Are(cod))
+            return true;
+    return false;
+}
+
+QString MesajSalvareIntrerupta(const QString& server, const TEroareMotor& eroare)
+{
+    return QStringLiteral("Legatura cu serverul bazei de date \"%1\" s-a pierdut in timpul salvarii: nu se stie daca "
+                          "ultimele modificari au fost pastrate. Verificati datele dupa ce serverul poate fi contactat "
+                          "din nou.\n\nDetalii: %2")
+        .arg(server, eroare.Text);
+}
+
+EServerTacut::EServerTacut(const QString& server)
+    : EEroareTrecatoare(QStringLiteral("Serverul nu raspunde: baza de date \"%1\" nu a raspuns in %2 de secunde, iar "
+                                       "operatia a fost oprita fara sa fie salvata. Verificati reteaua si serverul, "
+                                       "apoi incercati din nou.")
+                            .arg(server)
+                            .arg(SecundeRaspunsServer))
+{
 }
 
 EConflictConcurent::EConflictConcurent()

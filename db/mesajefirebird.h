@@ -20,12 +20,25 @@ struct TEroareMotor {
 QString MesajFirebird(const QString& caleFisier, const TEroareMotor& eroare);
 QString MesajFirebird(const QString& caleFisier, const QString& mesajMotor);
 
+// Whether the engine reports the connection to the server lost or cut.
+bool LegaturaPierduta(const TEroareMotor& eroare);
+// A commit whose connection was lost before its answer came: the server may have kept the
+// changes or not, and the user must not take either for granted.
+QString MesajSalvareIntrerupta(const QString& server, const TEroareMotor& eroare);
+
 // A statement or a commit that met another user's change of the same rows: an update
 // conflict, a deadlock, or a wait for a row another transaction holds that ran out. The unit
 // of work may be run again once the other one has ended.
 class EConflictConcurent : public EEroare {
 public:
     EConflictConcurent();
+};
+
+// A call given up on because the server did not answer in time: the operation was cancelled,
+// and the server rolls back its transaction. The connection is opened again for the next one.
+class EServerTacut : public EEroareTrecatoare {
+public:
+    explicit EServerTacut(const QString& server);
 };
 
 // Whether the engine reports such a conflict.

@@ -35,11 +35,12 @@ void TTranzactie::Commit()
     ITransaction* tranzactie = Maner();
     InchideInterogarile();
     try {
+        const TConexiune::TApel apel(m_conexiune);
         TStare stare;
         tranzactie->commit(&stare);
     } catch (const FbException& e) {
         // Still running in the engine: the caller's guard rolls it back.
-        RidicaEroareaMotorului(m_conexiune.Nume(), EroareMotor(e));
+        m_conexiune.RidicaEroareaLaSalvare(e);
     }
     Incheiata();
 }
@@ -50,13 +51,14 @@ void TTranzactie::Rollback()
     InchideInterogarile();
     m_tranzactie = nullptr;
     try {
+        const TConexiune::TApel apel(m_conexiune);
         TStare stare;
         tranzactie->rollback(&stare);
     } catch (const FbException& e) {
         // A connection lost takes its transaction with it; the handle is all that is left.
         tranzactie->release();
         Incheiata();
-        RidicaEroareaMotorului(m_conexiune.Nume(), EroareMotor(e));
+        m_conexiune.RidicaEroarea(e);
     }
     Incheiata();
 }

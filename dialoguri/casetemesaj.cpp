@@ -44,3 +44,14 @@ bool TCaseteMesaj::Confirma(const QString& text)
     intrebare.button(QMessageBox::No)->setText(QStringLiteral("&Nu"));
     return intrebare.exec() == QMessageBox::Yes;
 }
+
+bool TCaseteMesaj::Reincearca(const QString& text)
+{
+    QMessageBox cutie(QMessageBox::Warning, QApplication::applicationName(), text, QMessageBox::NoButton,
+                      QApplication::activeWindow());
+    QPushButton* reincearca = cutie.addButton(QStringLiteral("&Reincearca"), QMessageBox::AcceptRole);
+    cutie.addButton(QStringLiteral("Re&nunt"), QMessageBox::RejectRole);
+    cutie.setDefaultButton(reincearca);
+    cutie.exec();
+    return cutie.clickedButton() == reincearca;
+}

@@ -16,6 +16,7 @@ public:
     void Avertisment(const QString& text) override;
     void Eroare(const QString& text) override;
     bool Confirma(const QString& text) override;
+    bool Reincearca(const QString& text) override;
 
 private:
     TUserPrompt* m_anterior;

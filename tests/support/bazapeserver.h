@@ -23,6 +23,7 @@ public:
     // Where the last new database is, for connections of the test's own.
     TLocBazaDeDate Loc() const;
     const QString& Eroare() const { return m_server.Eroare(); }
+    TServerFirebird& Server() { return m_server; }
 
 private:
     TServerFirebird m_server;

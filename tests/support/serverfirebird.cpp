@@ -212,8 +212,17 @@ QString TServerFirebird::Jurnal()
     return jurnal;
 }
 
+void TServerFirebird::Semnal(int semnal)
+{
+    // Still "starting" for QProcess until an event loop has run: the process id tells.
+    if (m_proces.state() != QProcess::NotRunning && m_proces.processId() > 0)
+        ::kill(static_cast<pid_t>(m_proces.processId()), semnal);
+}
+
 void TServerFirebird::Opreste()
 {
+    // A frozen server would not hear the request to stop.
+    Semnal(SIGCONT);
     if (m_proces.state() == QProcess::NotRunning)
         return;
     // A clean stop usually takes a second or two, but the server sometimes lingers over its

@@ -27,6 +27,10 @@ public:
     // The same with the template's schema in it, as the build makes BLANK.FDB.
     QString CreeazaBazaCuSablon(const QString& numeFisier);
 
+    // Sends the server process a signal: SIGSTOP freezes it as a hung machine would (the system
+    // still accepts connections on its port), SIGCONT lets it go on, SIGKILL ends it at once.
+    void Semnal(int semnal);
+
     QString Gazda() const { return QStringLiteral("127.0.0.1"); }
     quint16 Port() const { return m_port; }
     QString Utilizator() const { return QStringLiteral("SECRETARA"); }
