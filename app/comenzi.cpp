@@ -12,6 +12,7 @@
 #include "import/comenziregistru.h"
 #include "profile/inregistrare.h"
 #include "print/iesirepdf.h"
+#include "print/masurareimprimanta.h"
 #include "print/tiparirepdf.h"
 #include "print/verificareelevi.h"
 
@@ -179,6 +180,46 @@ int TiparesteCertificatul(const QCommandLineParser& parser)
     return 0;
 }
 
+const QCommandLineOption FoaieCalibrare(
+    QStringLiteral("calibration-sheet"),
+    QStringLiteral("Scrie in fisierul PDF dat foaia de masurare a imprimantei (cu --page: fata, spate sau ambele; "
+                   "spatele asa cum se tipareste, in oglinda cand e cazul) si iese."),
+    QStringLiteral("FILE"));
+const QCommandLineOption Verificare(
+    QStringLiteral("verify"),
+    QStringLiteral("Cu --calibration-sheet: foaia de verificare, tiparita cu corectura masurata a imprimantei."));
+const QCommandLineOption Calibreaza(
+    QStringLiteral("calibrate"),
+    QStringLiteral("Calculeaza din --measured scara si deplasarea imprimantei pentru pagina data, le pastreaza in "
+                   "setarile de tiparire, le afiseaza si iese."),
+    QStringLiteral("fata|spate"));
+const QCommandLineOption Masurat(
+    QStringLiteral("measured"),
+    QStringLiteral("Distantele citite pe foaia de masurare, in milimetri, de la marginea din stanga (X) si de sus (Y) "
+                   "a foii pana la centrul crucilor A si B."),
+    QStringLiteral("X1,Y1,X2,Y2"));
+
+int ScrieFoaiaDeCalibrare(const QCommandLineParser& parser)
+{
+    VerificaTintaPdf(parser.value(FoaieCalibrare));
+    ScrieFoileDeCalibrareInPdf(parser.value(FoaieCalibrare), Pagini(parser), parser.isSet(Verificare));
+    return 0;
+}
+
+int CalibreazaImprimanta(const QCommandLineParser& parser)
+{
+    const QString text = parser.value(Calibreaza);
+    const std::optional<TPaginiCertificat> pagini = PaginiDinText(text);
+    if (!pagini || *pagini == TPaginiCertificat::Ambele)
+        throw EEroare(QStringLiteral("--calibrate trebuie sa fie fata sau spate, nu \"%1\".").arg(text));
+    if (!parser.isSet(Masurat))
+        throw EEroare(QStringLiteral("--calibrate cere --measured X1,Y1,X2,Y2."));
+    const TPaginaCertificat pagina = PaginileAlese(*pagini).front();
+    const TMasuratoareImprimanta masuratoare = CalibreazaPagina(pagina, CitiriDinText(parser.value(Masurat)));
+    QTextStream(stdout) << DescriereMasuratoare(masuratoare) << Qt::endl;
+    return 0;
+}
+
 int ListeazaFoileRegistrului(const QCommandLineParser& parser)
 {
     QTextStream iesire(stdout);
@@ -217,6 +258,9 @@ void InregistreazaComenzile()
     Inregistreaza({ListeazaElevii, Filtru}, ListeazaLiniile);
     Inregistreaza({TiparesteInPdf, Elev, TotiElevii, Pagina, Proba}, TiparesteCertificatul);
     Inregistreaza({VerificareElevi}, VerificaDateleElevilor);
+    // --page comes with --print-pdf.
+    Inregistreaza({FoaieCalibrare, Verificare}, ScrieFoaiaDeCalibrare);
+    Inregistreaza({Calibreaza, Masurat}, CalibreazaImprimanta);
     Inregistreaza({Restaureaza}, RestaureazaBazaDeDate);
     Inregistreaza({ListeazaFoile_}, ListeazaFoileRegistrului);
     Inregistreaza({CitesteFoaia_, Foaia}, AfiseazaFoaiaRegistrului);

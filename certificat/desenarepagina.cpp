@@ -51,15 +51,18 @@ int Rotunjit(double valoare)
     return static_cast<int>(std::nearbyint(valoare));
 }
 
-// The device pixels an area covers on paper, from the printable origin: the edges are
-// rounded on their own, and the zone takes in both its right and its bottom edge.
-QRect ZonaPeHartie(const TMasuriDispozitiv& m, double xMm, double yMm, double latimeMm, double inaltimeMm)
+// The device pixels a rectangle of the paper covers, from the printable origin, once
+// corrected: the edges are rounded on their own, and the zone takes in both its right and its
+// bottom edge.
+QRect ZonaPeHartie(const TMasuriDispozitiv& m, const TCorectiePagina& corectie, const QRectF& proiectata)
 {
+    const QRectF ceruta = corectie.Ceruta(proiectata);
     const double kx = m.HorzRes / m.HorzSize;
     const double ky = m.VertRes / m.VertSize;
-    const int stanga = Rotunjit(xMm * kx) - m.PhysicalOffsetX;
-    const int sus = Rotunjit(yMm * ky) - m.PhysicalOffsetY;
-    return QRect(QPoint(stanga, sus), QPoint(stanga + Rotunjit(latimeMm * kx), sus + Rotunjit(inaltimeMm * ky)));
+    const int stanga = Rotunjit(ceruta.left() * kx) - m.PhysicalOffsetX;
+    const int sus = Rotunjit(ceruta.top() * ky) - m.PhysicalOffsetY;
+    return QRect(QPoint(stanga, sus),
+                 QPoint(stanga + Rotunjit(ceruta.width() * kx), sus + Rotunjit(ceruta.height() * ky)));
 }
 
 // A point of the paper turned by 180 degrees about the paper's centre.
@@ -76,12 +79,15 @@ QRect IntoarsPeHartie(const TMasuriDispozitiv& m, const QRect& decupare)
 }
 
 void ScrieArieaPeHartie(TImprimanta& imprimanta, const TMasuriDispozitiv& m, const TArieUmpluta& arie, bool oglinda,
-                        double stangaMm, double susMm)
+                        const TCorectiePagina& corectie)
 {
-    const QRect zona = ZonaPeHartie(m, arie.StangaTextMm() + stangaMm, arie.SusTextMm() + susMm, arie.LatimeMm,
-                                    arie.InaltimeMm);
-    // The printer's own resolution, from its measures: no paper size is assumed.
-    const double dpi = m.VertRes * 25.4 / m.VertSize;
+    const QRect zona =
+        ZonaPeHartie(m, corectie, QRectF(arie.StangaTextMm(), arie.SusTextMm(), arie.LatimeMm, arie.InaltimeMm));
+    // The printer's own resolution, from its measures: no paper size is assumed. A printer
+    // that stretches the page stretches the text along its line too, so the font is asked
+    // for at the size whose width lands right; its height is then off by the difference of
+    // the two scales, hundredths of a millimetre.
+    const double dpi = m.VertRes * 25.4 / m.VertSize / corectie.ScaraX();
     const QPoint origine = AseazaTextul(imprimanta, arie, InaltimeDeStart(dpi, arie), oglinda ? 1800 : 0, zona);
     // The clipping rectangle ends before its right and bottom edges, one pixel inside the zone.
     const QRect decupare = zona.adjusted(0, 0, -1, -1);
@@ -176,19 +182,23 @@ QRect ZonaPeEcran(double zoom, double stangaMm, double susMm, double latimeMm, d
     return {MmToPixels(dpi, stangaMm), MmToPixels(dpi, susMm), MmToPixels(dpi, latimeMm), MmToPixels(dpi, inaltimeMm)};
 }
 
+QRect DreptunghiPeHartie(const TMasuriDispozitiv& masuri, const TAsezarePeHartie& asezare, const QRectF& mm)
+{
+    const QRect zona = ZonaPeHartie(masuri, asezare.Corectie, mm).adjusted(0, 0, -1, -1);
+    return asezare.Oglinda ? IntoarsPeHartie(masuri, zona) : zona;
+}
+
 void DeseneazaPeHartie(TImprimanta& imprimanta, const TPaginaUmpluta& pagina, const TAsezarePeHartie& asezare)
 {
     const TMasuriDispozitiv m = imprimanta.Masuri();
-    const double stanga = asezare.StangaMm + pagina.DeltaStanga;
-    const double sus = asezare.SusMm + pagina.DeltaSus;
-    if (asezare.Fundal) {
-        const QRect foaie = ZonaPeHartie(m, stanga, sus, pagina.LatimeMm, pagina.InaltimeMm).adjusted(0, 0, -1, -1);
-        imprimanta.DeseneazaImagine(asezare.Oglinda ? IntoarsPeHartie(m, foaie) : foaie, *asezare.Fundal,
-                                    asezare.Oglinda);
-    }
+    TAsezarePeHartie aPaginii = asezare;
+    aPaginii.Corectie = asezare.Corectie.Deplasata(pagina.DeltaStanga, pagina.DeltaSus);
+    if (asezare.Fundal)
+        imprimanta.DeseneazaImagine(DreptunghiPeHartie(m, aPaginii, QRectF(0, 0, pagina.LatimeMm, pagina.InaltimeMm)),
+                                    *asezare.Fundal, asezare.Oglinda);
     for (const TArieUmpluta& arie : pagina.Arii)
         if (arie.Vizibila && arie.AreFont)
-            ScrieArieaPeHartie(imprimanta, m, arie, asezare.Oglinda, stanga, sus);
+            ScrieArieaPeHartie(imprimanta, m, arie, asezare.Oglinda, aPaginii.Corectie);
 }
 
 void DeseneazaPagina(QPainter& painter, const TPaginaUmpluta& pagina, const TTintaDesen& tinta)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "certificat/corectieimprimanta.h"
 #include "certificat/imprimanta.h"
 #include "certificat/paginaumpluta.h"
 
@@ -11,12 +12,13 @@ class QImage;
 class QPainter;
 class QPixmap;
 
-// A page on paper: the margin corrections of its side, the mirror (the paper turned by 180
-// degrees about its centre) and, for a proof on plain paper, the blank card's scan drawn
-// under the text at the same corrected place.
+// A page on paper: the correction of its side (margins and the printer's measured scale),
+// the mirror (the paper turned by 180 degrees about its centre) and, for a proof on plain
+// paper, the blank card's scan drawn under the text at the same corrected place. The
+// correction works on the page as it is read, before the turn: the printer's error was
+// measured on the sheet after it.
 struct TAsezarePeHartie {
-    double StangaMm = 0;
-    double SusMm = 0;
+    TCorectiePagina Corectie;
     bool Oglinda = false;
     const QImage* Fundal = nullptr;
 };
@@ -55,6 +57,10 @@ void DeseneazaPagina(QPainter& painter, const TPaginaUmpluta& pagina, const TTin
 // The paper half of the renderer on any printer interface: the texts of every visible area
 // at its millimetres plus the page's and the side's corrections.
 void DeseneazaPeHartie(TImprimanta& imprimanta, const TPaginaUmpluta& pagina, const TAsezarePeHartie& asezare);
+
+// The device rectangle (right and bottom edges excluded) that a rectangle of the paper's
+// millimetres covers once corrected, turned when the page is.
+QRect DreptunghiPeHartie(const TMasuriDispozitiv& masuri, const TAsezarePeHartie& asezare, const QRectF& mm);
 
 // The device pixels of an area on the screen at a zoom, from the page's top-left corner.
 QRect ZonaPeEcran(double zoom, double stangaMm, double susMm, double latimeMm, double inaltimeMm);

@@ -100,11 +100,11 @@ TPaginaUmpluta TFormularDePrintat::PaginaUmpluta() const
     return pagina;
 }
 
-void TFormularDePrintat::PrintAllAreas(TImprimanta& imprimanta, bool oglinda, double stangaMm, double susMm,
+void TFormularDePrintat::PrintAllAreas(TImprimanta& imprimanta, bool oglinda, const TCorectiePagina& corectie,
                                        bool proba) const
 {
     const QImage* fundal = proba && !m_bkImage.isNull() ? &m_bkImage : nullptr;
-    DeseneazaPeHartie(imprimanta, PaginaUmpluta(), {stangaMm, susMm, oglinda, fundal});
+    DeseneazaPeHartie(imprimanta, PaginaUmpluta(), {corectie, oglinda, fundal});
 }
 
 void TFormularDePrintat::ActualizeazaFundalul()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "forms/formulartextarea.h"
+#include "certificat/corectieimprimanta.h"
 #include "certificat/geometrieformular.h"
 
 #include <QColor>
@@ -75,7 +76,11 @@ public:
     // Prints every area; the page's own corrections are added to the offsets. A proof on
     // plain paper has the page's scan under the text, at the same place. The caller has begun
     // the print document.
-    void PrintAllAreas(TImprimanta& imprimanta, bool oglinda, double stangaMm, double susMm, bool proba = false) const;
+    void PrintAllAreas(TImprimanta& imprimanta, bool oglinda, const TCorectiePagina& corectie, bool proba = false) const;
+    void PrintAllAreas(TImprimanta& imprimanta, bool oglinda, double stangaMm, double susMm, bool proba = false) const
+    {
+        PrintAllAreas(imprimanta, oglinda, TCorectiePagina(stangaMm, susMm), proba);
+    }
 
     // While the definition is being loaded the areas do not recompute their geometry.
     bool SeIncarca() const { return m_seIncarca; }

@@ -202,5 +202,5 @@ void TFormularTextArea::PrintTo(TImprimanta& imprimanta, bool oglinda, double st
 {
     TPaginaUmpluta singura;
     singura.Arii.append(ArieUmpluta());
-    DeseneazaPeHartie(imprimanta, singura, {stangaMm, susMm, oglinda, nullptr});
+    DeseneazaPeHartie(imprimanta, singura, {TCorectiePagina(stangaMm, susMm), oglinda, nullptr});
 }

@@ -18,6 +18,23 @@ const QString ValoareOglindaFata = QStringLiteral("OglindescFata");
 const QString ValoareOglindaVerso = QStringLiteral("OglindescVerso");
 const int NumarElemente = 12;
 
+// The scales' values, by side and axis.
+QString NumeScara(TPaginaCertificat pagina, bool orizontala)
+{
+    return QStringLiteral("Scara%1%2")
+        .arg(orizontala ? QStringLiteral("Orizontala") : QStringLiteral("Verticala"),
+             pagina == TPaginaCertificat::Fata ? QStringLiteral("Fata") : QStringLiteral("Verso"));
+}
+
+// A stored scale a measurement could not have given (hand-edited) is unset. Written in the
+// C locale: unlike the margins of "all", it has no older readers to agree with.
+double ScaraCitita(const QVariant& valoare)
+{
+    bool ok = false;
+    const double scara = valoare.toString().toDouble(&ok);
+    return ok && scara >= 0.95 && scara <= 1.05 ? scara : 1.0;
+}
+
 QString TextBoolean(bool valoare)
 {
     return valoare ? QStringLiteral("1") : QStringLiteral("0");
@@ -88,8 +105,18 @@ void TAllStuffReg::Citeste()
     setari.beginGroup(Grup);
     OglindescFata = setari.value(ValoareOglindaFata, QStringLiteral("*")).toString();
     OglindescVerso = setari.value(ValoareOglindaVerso, QStringLiteral("*")).toString();
+    for (const TPaginaCertificat pagina : {TPaginaCertificat::Fata, TPaginaCertificat::Spate})
+        for (const bool orizontala : {true, false})
+            Scara(pagina, orizontala) = ScaraCitita(setari.value(NumeScara(pagina, orizontala), 1));
     if (setari.contains(ValoareTot))
         CitesteTot(setari.value(ValoareTot).toString());
+}
+
+double& TAllStuffReg::Scara(TPaginaCertificat pagina, bool orizontala)
+{
+    if (pagina == TPaginaCertificat::Fata)
+        return orizontala ? ScaraOrizontalaFata : ScaraVerticalaFata;
+    return orizontala ? ScaraOrizontalaVerso : ScaraVerticalaVerso;
 }
 
 // Item 0 is always "0" and is not read.
@@ -125,6 +152,19 @@ void TAllStuffReg::Scrie() const
     bool modificat = SeteazaDacaDiferit(setari, ValoareTot, Tot());
     modificat = SeteazaDacaDiferit(setari, ValoareOglindaFata, OglindescFata) || modificat;
     modificat = SeteazaDacaDiferit(setari, ValoareOglindaVerso, OglindescVerso) || modificat;
+    // A printer never measured leaves the store as it always was.
+    for (const TPaginaCertificat pagina : {TPaginaCertificat::Fata, TPaginaCertificat::Spate})
+        for (const bool orizontala : {true, false}) {
+            const QString nume = NumeScara(pagina, orizontala);
+            const TCorectiePagina corectie = Corectie(pagina);
+            const double scara = orizontala ? corectie.ScaraX() : corectie.ScaraY();
+            if (scara != 1.0) {
+                modificat = SeteazaDacaDiferit(setari, nume, QString::number(scara, 'g', 15)) || modificat;
+            } else if (setari.contains(nume)) {
+                setari.remove(nume);
+                modificat = true;
+            }
+        }
     if (modificat)
         PastreazaModificarile(setari);
 }
@@ -149,10 +189,38 @@ void TAllStuffReg::SeteazaOglinda(TPaginaCertificat pagina, TOglinda oglinda)
     (pagina == TPaginaCertificat::Fata ? OglindescFata : OglindescVerso) = TextOglinda(oglinda);
 }
 
+TCorectiePagina TAllStuffReg::Corectie(TPaginaCertificat pagina) const
+{
+    if (pagina == TPaginaCertificat::Fata)
+        return {MargineStangaFata, MargineSusFata, ScaraOrizontalaFata, ScaraVerticalaFata};
+    return {MargineStangaVerso, MargineSusVerso, ScaraOrizontalaVerso, ScaraVerticalaVerso};
+}
+
+void TAllStuffReg::SeteazaMasuratoarea(TPaginaCertificat pagina, const TMasuratoareImprimanta& masuratoare)
+{
+    const TCorectiePagina corectie = TCorectiePagina::Anuleaza(masuratoare);
+    MargineStanga(pagina) = corectie.StangaMm();
+    MargineSus(pagina) = corectie.SusMm();
+    Scara(pagina, true) = corectie.ScaraX();
+    Scara(pagina, false) = corectie.ScaraY();
+}
+
 bool PaginaOglindita(TPaginaCertificat pagina, const TAllStuffReg& setari)
 {
-    const TOglinda aleasa = setari.Oglinda(pagina);
+    return PaginaOglindita(pagina, setari.Oglinda(pagina), ModAlimentareDinNumar(setari.ModAlimentare));
+}
+
+TOglinda OglindaStocata(TPaginaCertificat pagina)
+{
+    QSettings setari = DeschideSetari();
+    setari.beginGroup(TAllStuffReg::Grup);
+    const QString& nume = pagina == TPaginaCertificat::Fata ? ValoareOglindaFata : ValoareOglindaVerso;
+    return OglindaDinText(setari.value(nume, QStringLiteral("*")).toString());
+}
+
+bool PaginaOglindita(TPaginaCertificat pagina, TOglinda aleasa, TModAlimentare modAlimentare)
+{
     if (aleasa != TOglinda::Nealeasa)
         return aleasa == TOglinda::Da;
-    return (pagina == TPaginaCertificat::Spate) != AlimentareInJos(ModAlimentareDinNumar(setari.ModAlimentare));
+    return (pagina == TPaginaCertificat::Spate) != AlimentareInJos(modAlimentare);
 }

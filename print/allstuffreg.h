@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/multimi.h"
+#include "certificat/corectieimprimanta.h"
 
 #include <QString>
 
@@ -38,15 +39,27 @@ public:
     // As stored: see TOglinda.
     QString OglindescFata = QStringLiteral("*");
     QString OglindescVerso = QStringLiteral("*");
+    // The printer's scale per side and axis, measured with the calibration sheet; 1 when
+    // never measured. Kept as values of their own beside "all", and only when measured.
+    double ScaraOrizontalaFata = 1;
+    double ScaraVerticalaFata = 1;
+    double ScaraOrizontalaVerso = 1;
+    double ScaraVerticalaVerso = 1;
 
     // The margin corrections and the mirror choice of one side.
     double& MargineStanga(TPaginaCertificat pagina);
     double& MargineSus(TPaginaCertificat pagina);
     TOglinda Oglinda(TPaginaCertificat pagina) const;
     void SeteazaOglinda(TPaginaCertificat pagina, TOglinda oglinda);
+    // What a side prints with: its margins and its measured scales.
+    TCorectiePagina Corectie(TPaginaCertificat pagina) const;
+    // Takes a measurement of a side: its margins become the corrections of the printer's
+    // offsets (the user may still adjust them), its scales the printer's.
+    void SeteazaMasuratoarea(TPaginaCertificat pagina, const TMasuratoareImprimanta& masuratoare);
 
 private:
     void Citeste();
+    double& Scara(TPaginaCertificat pagina, bool orizontala);
     void CitesteTot(const QString& tot);
     QString Tot() const;
     void Scrie() const;
@@ -56,3 +69,8 @@ private:
 // Whether a side prints turned by 180 degrees: the choice made for it, else the one that
 // suits the way the printer takes the sheet (the prompt's initial state).
 bool PaginaOglindita(TPaginaCertificat pagina, const TAllStuffReg& setari);
+bool PaginaOglindita(TPaginaCertificat pagina, TOglinda aleasa, TModAlimentare modAlimentare);
+
+// The mirror choice stored for a side, read without a settings object: nothing is written
+// back, for a dialog that may yet be cancelled.
+TOglinda OglindaStocata(TPaginaCertificat pagina);

@@ -109,3 +109,47 @@ QPixmap ImaginePozitieLinii(bool orizontalaJos, bool verticalaDreapta)
         pictor.drawLine(QPointF(x, linii.top()), QPointF(x, linii.bottom()));
     });
 }
+
+namespace {
+
+void Cruce(QPainter& pictor, const QPointF& centru)
+{
+    pictor.setPen(QPen(Qt::black, 1.5));
+    pictor.drawLine(centru - QPointF(7, 0), centru + QPointF(7, 0));
+    pictor.drawLine(centru - QPointF(0, 7), centru + QPointF(0, 7));
+}
+
+// A measured distance: a red line with a head at its far end and its name beside it.
+void Cota(QPainter& pictor, const QPointF& de, const QPointF& la, const QString& nume)
+{
+    pictor.setPen(QPen(QColor(200, 30, 30), 1.5, Qt::DashLine));
+    pictor.drawLine(de, la);
+    const QPointF directie = (la - de) / QLineF(de, la).length();
+    const QPointF normala(-directie.y(), directie.x());
+    pictor.setPen(QPen(QColor(200, 30, 30), 1.5));
+    pictor.drawLine(la, la - directie * 6 + normala * 3);
+    pictor.drawLine(la, la - directie * 6 - normala * 3);
+    pictor.setPen(QColor(200, 30, 30));
+    pictor.drawText((de + la) / 2 + normala * 9 + QPointF(-6, 4), nume);
+}
+
+} // namespace
+
+QPixmap ImagineMasurare()
+{
+    return Deseneaza({200, 144}, [](QPainter& pictor) {
+        const QRectF coala(4, 4, 192, 136);
+        DeseneazaCoala(pictor, coala);
+        const QPointF a(coala.left() + 30, coala.top() + 30);
+        const QPointF b(coala.right() - 30, coala.bottom() - 30);
+        Cruce(pictor, a);
+        Cruce(pictor, b);
+        pictor.setPen(Qt::black);
+        pictor.drawText(a + QPointF(10, 14), QStringLiteral("A"));
+        pictor.drawText(b + QPointF(-20, -8), QStringLiteral("B"));
+        Cota(pictor, QPointF(coala.left(), a.y()), a, QStringLiteral("X1"));
+        Cota(pictor, QPointF(a.x(), coala.top()), a, QStringLiteral("Y1"));
+        Cota(pictor, QPointF(coala.left(), b.y()), b, QStringLiteral("X2"));
+        Cota(pictor, QPointF(b.x(), coala.top()), b, QStringLiteral("Y2"));
+    });
+}

@@ -20,3 +20,7 @@ QPixmap ImagineReintroducere(TModAlimentare modAlimentare);
 
 // A sheet with the two test lines in one position.
 QPixmap ImaginePozitieLinii(bool orizontalaJos, bool verticalaDreapta);
+
+// The calibration sheet in landscape with its two crosses, and where to measure: from the
+// sheet's left edge (X) and top edge (Y) to the centre of each cross.
+QPixmap ImagineMasurare();

@@ -6,6 +6,7 @@
 #include "print/deseneintroducere.h"
 #include "print/margine.h"
 #include "print/numarzecimal.h"
+#include "print/panoumasurare.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -105,6 +106,9 @@ QWidget* TInsertPaperForm::Comenzi()
     asezare->addWidget(m_margineStanga);
     asezare->addWidget(new QLabel(QStringLiteral("Margine sus, in milimetri.")));
     asezare->addWidget(m_margineSus);
+    m_masurare = new QPushButton(QStringLiteral("Masoara imprimanta..."));
+    connect(m_masurare, &QPushButton::clicked, this, &TInsertPaperForm::Masoara);
+    asezare->addWidget(m_masurare, 0, Qt::AlignLeft);
     m_oglinda = new QCheckBox(QStringLiteral("Tiparesc imaginea in oglinda"));
     connect(m_oglinda, &QCheckBox::toggled, this, &TInsertPaperForm::ArataImaginea);
     asezare->addWidget(m_oglinda);
@@ -129,6 +133,7 @@ void TInsertPaperForm::Pregateste(int pagina, double stanga, double sus, const T
     for (QLabel* imagine : m_imagini)
         imagine->hide();
     const TPaginaCertificat parte = PaginaDinIndex(pagina);
+    m_pagina = pagina;
     const TAspectPagina& aspect = Aspecte[IndexPagina(parte)][setari.PartiOpuse ? 1 : 0];
     setWindowTitle(QString::fromLatin1(aspect.Titlu));
     m_imagineNebifat = aspect.ImagineNebifat;
@@ -173,6 +178,20 @@ bool TInsertPaperForm::SageataInJos() const
 bool TInsertPaperForm::SageataInSus() const
 {
     return !m_sageataSus->isHidden();
+}
+
+void TInsertPaperForm::Masoara()
+{
+    TAllStuffReg* setari = TAllStuffReg::Curent();
+    if (!setari)
+        return;
+    const TPaginaCertificat parte = PaginaDinIndex(m_pagina);
+    TMasurareImprimanta masurare(parte, m_oglinda->isChecked(), this);
+    if (masurare.exec() != QDialog::Accepted)
+        return;
+    setari->SeteazaMasuratoarea(parte, *masurare.Masuratoare());
+    m_margineStanga->setText(TextZecimal(setari->MargineStanga(parte)));
+    m_margineSus->setText(TextZecimal(setari->MargineSus(parte)));
 }
 
 void TInsertPaperForm::Ok()

@@ -6,6 +6,7 @@
 class QCheckBox;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class TAllStuffReg;
 
 // "Introduceti diploma in imprimanta": shows how to put the certificate sheet into the
@@ -25,6 +26,10 @@ public:
     // Closes with OK once both margins read as numbers; otherwise shows why and stays.
     void Ok();
     void Renunt() { reject(); }
+    // Measures the printer for the page being printed, as it prints now (the check box's
+    // mirror); an accepted measurement becomes the page's margins and scale in the current
+    // settings object and shows in the edit boxes.
+    void Masoara();
 
     // The numbers read by Ok.
     double Stanga() const { return m_stanga; }
@@ -38,6 +43,7 @@ public:
     QLineEdit* MargineStanga() const { return m_margineStanga; }
     QLineEdit* MargineSus() const { return m_margineSus; }
     QLabel* NumarDiplome() const { return m_numarDiplome; }
+    QPushButton* ButonMasurare() const { return m_masurare; }
 
 private:
     TInsertPaperForm();
@@ -52,6 +58,8 @@ private:
     QCheckBox* m_oglinda;
     QLineEdit* m_margineStanga;
     QLineEdit* m_margineSus;
+    QPushButton* m_masurare;
+    int m_pagina = 0;
     int m_imagineNebifat = 0;
     int m_imagineBifat = 0;
     double m_stanga = 0;

@@ -33,5 +33,8 @@ void RuleazaLucrareaDeTiparire(TPaginaCertificat parte, int diplome,
     // The margins change only when the user answers OK.
     if (AskForPaper(IndexPagina(parte), stanga, sus, oglindaFata, oglindaVerso, diplome) != QDialog::Accepted)
         return;
-    tipareste({parte, stanga, sus, parte == TPaginaCertificat::Fata ? oglindaFata : oglindaVerso});
+    // A measurement made from the prompt changed the scale too.
+    const TCorectiePagina corectie = setari.Corectie(parte);
+    tipareste({parte, stanga, sus, parte == TPaginaCertificat::Fata ? oglindaFata : oglindaVerso, false,
+               corectie.ScaraX(), corectie.ScaraY()});
 }

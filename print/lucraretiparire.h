@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/multimi.h"
+#include "certificat/corectieimprimanta.h"
 
 #include <functional>
 
@@ -13,6 +14,11 @@ struct TPaginaDeTiparit {
     bool Oglinda = false;
     // A proof on plain paper: the blank card's scan under the text.
     bool Proba = false;
+    // The printer's measured scale of the side, 1 when never measured.
+    double ScaraX = 1;
+    double ScaraY = 1;
+
+    TCorectiePagina Corectie() const { return {Stanga, Sus, ScaraX, ScaraY}; }
 };
 
 // The frame of a print job of one side: refused until the printer is calibrated, then the

@@ -7,6 +7,7 @@
 #include "print/desenecalibrare.h"
 #include "print/imaginitest.h"
 #include "print/imprimantacurenta.h"
+#include "print/panoumasurare.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -116,6 +117,8 @@ TPrintWiz::TPrintWiz(QWidget* parent) : QDialog(parent)
     AdaugaPagina(7, PaginaParte());
     AdaugaPagina(8, PaginaReintroducere(8, m_textPagina8, m_imaginePagina8));
     AdaugaPagina(9, PaginaLinii());
+    AdaugaPagina(10, PaginaMasurare(TPaginaCertificat::Fata));
+    AdaugaPagina(11, PaginaMasurare(TPaginaCertificat::Spate));
     AdaugaPagina(13, PaginaCuTexte({QStringLiteral("Am finalizat"),
                                     QStringLiteral("Toate informatiile necesare au fost obtinute. Ramane la aprecierea "
                                                    "dumneavoastra daca precizia imprimantei este suficienta pentru a "
@@ -256,6 +259,26 @@ QWidget* TPrintWiz::PaginaLinii()
           QString()}});
 }
 
+// Measuring is optional: "Sari peste" keeps the side's margins and scale as they are.
+QWidget* TPrintWiz::PaginaMasurare(TPaginaCertificat parte)
+{
+    auto* pagina = new QWidget;
+    QVBoxLayout* asezare = PaginaNoua(
+        pagina, {QStringLiteral("Masurarea imprimantei"),
+                 parte == TPaginaCertificat::Fata
+                     ? QStringLiteral("Programul poate corecta deplasarea si scara imprimantei, ca textul sa cada pe "
+                                      "liniile diplomei peste tot. Fata diplomei:")
+                     : QStringLiteral("Spatele diplomei (foaia se tipareste asa cum se tipareste spatele):")});
+    TPanouMasurare*& panou = m_masurare[IndexPagina(parte)];
+    panou = new TPanouMasurare;
+    asezare->addWidget(panou, 1);
+    auto* sari = new QPushButton(QStringLiteral("Sari peste"));
+    sari->setObjectName(QStringLiteral("SariPeste"));
+    connect(sari, &QPushButton::clicked, this, &TPrintWiz::SariPeste);
+    asezare->addWidget(sari, 0, Qt::AlignRight);
+    return pagina;
+}
+
 QAbstractButton* TPrintWiz::Alegere(int pagina, int index) const
 {
     return m_alegeri.value(pagina)->button(index);
@@ -269,12 +292,23 @@ bool TPrintWiz::Ales(int pagina, int index) const
 void TPrintWiz::Inainte()
 {
     RuleazaCuEroare([this] {
-        const std::optional<int> urmatoarea = Avanseaza();
-        if (!urmatoarea)
-            return;
-        m_intratDin.insert(*urmatoarea, m_pagina);
-        Arata(*urmatoarea);
+        if (const std::optional<int> urmatoarea = Avanseaza())
+            Mergi(*urmatoarea);
     });
+}
+
+void TPrintWiz::Mergi(int pagina)
+{
+    m_intratDin.insert(pagina, m_pagina);
+    Arata(pagina);
+}
+
+void TPrintWiz::SariPeste()
+{
+    if (m_pagina != 10 && m_pagina != 11)
+        return;
+    m_masuratori.at(m_pagina - 10).reset();
+    Mergi(m_pagina == 10 ? 11 : 13);
 }
 
 void TPrintWiz::Inapoi()
@@ -326,6 +360,10 @@ std::optional<int> TPrintWiz::Avanseaza()
         return Tipareste(TFoaieTest::Linii, 9);
     case 9:
         return DupaLinii();
+    case 10:
+        return DupaMasurare(TPaginaCertificat::Fata);
+    case 11:
+        return DupaMasurare(TPaginaCertificat::Spate);
     default:
         Incheie();
         return std::nullopt;
@@ -383,7 +421,20 @@ int TPrintWiz::DupaLinii()
 {
     m_linieVerticalaDreapta = Ales(9, 1) || Ales(9, 2);
     m_linieOrizontalaJos = Ales(9, 2) || Ales(9, 3);
-    return 13;
+    // Each side's sheet prints as that side will: turned as chosen, or as the way the
+    // printer takes the sheet suggests.
+    for (const TPaginaCertificat parte : {TPaginaCertificat::Fata, TPaginaCertificat::Spate})
+        Masurare(parte)->Pregateste(parte, PaginaOglindita(parte, OglindaStocata(parte), m_modAlimentare));
+    return 10;
+}
+
+std::optional<int> TPrintWiz::DupaMasurare(TPaginaCertificat parte)
+{
+    const std::optional<TMasuratoareImprimanta> masuratoare = Masurare(parte)->Masuratoare();
+    if (!masuratoare)
+        return std::nullopt;
+    m_masuratori.at(IndexPagina(parte)) = masuratoare;
+    return parte == TPaginaCertificat::Fata ? 11 : 13;
 }
 
 void TPrintWiz::Incheie()
@@ -397,6 +448,9 @@ void TPrintWiz::Incheie()
         setari.ModAlimentare = NumarModAlimentare(m_modAlimentare);
         setari.NumeImprimanta = ImprimantaCurenta();
         setari.IndexImprimanta = static_cast<int>(::ListaImprimante().indexOf(setari.NumeImprimanta));
+        for (const TPaginaCertificat parte : {TPaginaCertificat::Fata, TPaginaCertificat::Spate})
+            if (const std::optional<TMasuratoareImprimanta>& masuratoare = m_masuratori.at(IndexPagina(parte)))
+                setari.SeteazaMasuratoarea(parte, *masuratoare);
     }
     accept();
 }

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "base/multimi.h"
+#include "certificat/corectieimprimanta.h"
 
 #include <QDialog>
 #include <QMap>
 #include <QPixmap>
+#include <array>
 #include <optional>
 
 class QAbstractButton;
@@ -14,11 +16,13 @@ class QPushButton;
 class QStackedWidget;
 class QTreeWidget;
 class QVBoxLayout;
+class TPanouMasurare;
 enum class TFoaieTest;
 
 // "Formular pentru pregatirea imprimantei": lets the user choose the printer and finds out,
-// with three test sheets, how it takes, turns and returns a sheet. Completing it stores the
-// answers in the print settings; cancelling stores nothing.
+// with three test sheets, how it takes, turns and returns a sheet, then (unless skipped)
+// measures its offset and scale for each side. Completing it stores the answers in the print
+// settings; cancelling stores nothing.
 class TPrintWiz : public QDialog {
     Q_OBJECT
 public:
@@ -31,11 +35,14 @@ public:
 
     explicit TPrintWiz(QWidget* parent = nullptr);
 
-    // The number of the page shown: 0 to 9, or 13 at the end.
+    // The number of the page shown: 0 to 9, 10 and 11 measuring the front and the back, or 13
+    // at the end.
     int Pagina() const { return m_pagina; }
 
     void Inainte();
     void Inapoi();
+    // Leaves a measuring page without measuring its side.
+    void SariPeste();
     void Renunt() { reject(); }
 
     QTreeWidget* Imprimante() const { return m_imprimante; }
@@ -45,6 +52,7 @@ public:
     QPushButton* ButonInapoi() const { return m_inapoi; }
     QPushButton* ButonInainte() const { return m_inainte; }
     QPushButton* ButonRenunt() const { return m_renunt; }
+    TPanouMasurare* Masurare(TPaginaCertificat parte) const { return m_masurare.at(IndexPagina(parte)); }
 
     TModAlimentare ModAlimentare() const { return m_modAlimentare; }
     bool PartiOpuse() const { return m_partiOpuse; }
@@ -58,6 +66,7 @@ private:
     QWidget* PaginaReintroducere(int numar, QLabel*& text, QLabel*& imagine);
     QWidget* PaginaParte();
     QWidget* PaginaLinii();
+    QWidget* PaginaMasurare(TPaginaCertificat parte);
 
     // Does what leaving the current page forward asks for; the page to go to, or nothing
     // when the wizard stays (or has closed).
@@ -68,6 +77,8 @@ private:
     void AlegeImprimantaSelectata() const;
     int DupaParte();
     int DupaLinii();
+    std::optional<int> DupaMasurare(TPaginaCertificat parte);
+    void Mergi(int pagina);
     void Incheie();
     void Arata(int pagina);
     bool Ales(int pagina, int index) const;
@@ -93,4 +104,6 @@ private:
     bool m_linieVerticalaDreapta = false;
     bool m_linieOrizontalaJos = false;
     TModAlimentare m_modAlimentare = TModAlimentare::Necalibrat;
+    std::array<TPanouMasurare*, 2> m_masurare{};
+    std::array<std::optional<TMasuratoareImprimanta>, 2> m_masuratori;
 };

@@ -14,7 +14,7 @@ void TiparesteDiploma(TFormularDePrintat& pagina, TPaginaCertificat parte, bool 
             if (!document)
                 return;
             TImprimantaQt imprimanta(document->Imprimanta(), document->Pictor());
-            pagina.PrintAllAreas(imprimanta, p.Oglinda, p.Stanga, p.Sus, proba);
+            pagina.PrintAllAreas(imprimanta, p.Oglinda, p.Corectie(), proba);
             document->Incheie();
         });
     });

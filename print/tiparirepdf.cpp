@@ -11,9 +11,11 @@ QList<TPaginaDeTiparit> PaginiDeTiparit(const QList<TPaginaCertificat>& parti, b
 {
     TAllStuffReg setari;
     QList<TPaginaDeTiparit> alese;
-    for (const TPaginaCertificat parte : parti)
-        alese.append(
-            {parte, setari.MargineStanga(parte), setari.MargineSus(parte), PaginaOglindita(parte, setari), proba});
+    for (const TPaginaCertificat parte : parti) {
+        const TCorectiePagina corectie = setari.Corectie(parte);
+        alese.append({parte, corectie.StangaMm(), corectie.SusMm(), PaginaOglindita(parte, setari), proba,
+                      corectie.ScaraX(), corectie.ScaraY()});
+    }
     return alese;
 }
 

@@ -55,7 +55,7 @@ void TTiparitorCertificate::Tipareste(QPrinter& imprimanta, QPainter& pictor)
             imprimanta.newPage();
         const int index = p.Parte == TPaginaCertificat::Fata ? 0 : 1;
         const TPaginaUmpluta umpluta = PaginaUmpluta(*m_formular, m_formular->Pagini.at(index));
-        DeseneazaPeHartie(pagina, umpluta, {p.Stanga, p.Sus, p.Oglinda, p.Proba ? Fundal(index) : nullptr});
+        DeseneazaPeHartie(pagina, umpluta, {p.Corectie(), p.Oglinda, p.Proba ? Fundal(index) : nullptr});
         ++m_tiparite;
     }
 }

@@ -98,7 +98,7 @@ QString PaginaInPdf(const QString& fisier, QPageSize::PageSizeId hartie, bool og
     QPainter painter(&pdf);
     TTintaHartie tinta;
     tinta.Masuri = MasuriPagina(pdf.pageLayout(), pdf.resolution());
-    tinta.Asezare = {StangaMm, SusMm, oglinda, fundal};
+    tinta.Asezare = {TCorectiePagina(StangaMm, SusMm), oglinda, fundal};
     DeseneazaPagina(painter, PaginaMica(), tinta);
     return fisier;
 }

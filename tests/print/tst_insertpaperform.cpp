@@ -1,12 +1,15 @@
 #include "base/brvregistryclass.h"
 #include "print/allstuffreg.h"
 #include "print/insertpaperform.h"
+#include "print/panoumasurare.h"
+#include "support/dialogmodal.h"
 #include "support/mediutest.h"
 #include "support/virgulazecimala.h"
 #include "support/prompttest.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSettings>
 #include <QTimer>
 #include <QtTest>
@@ -37,6 +40,7 @@ private slots:
     void renuntPastreazaMargineaDarNuOglinda();
     void numarGresitTinePromptulDeschis();
     void margineNefinitaSauPreaMareRefuzata();
+    void masurareaDevineMarginileSiScara();
 };
 
 void TestInsertPaperForm::oSinguraInstanta()
@@ -192,6 +196,45 @@ void TestInsertPaperForm::margineNefinitaSauPreaMareRefuzata()
     QCOMPARE(rezultat, int(QDialog::Accepted));
     QCOMPARE(stanga, -20.0);
     QCOMPARE(sus, 19.5);
+}
+
+// Measured from the prompt, the back's margins become the printer's offsets corrected (and
+// show in the boxes, to be adjusted by hand), its scales go into the current settings.
+void TestInsertPaperForm::masurareaDevineMarginileSiScara()
+{
+    TMediuTest mediu(false);
+    TPromptTest mesaje;
+    TVirgulaZecimala virgula;
+    TAllStuffReg setari;
+    double stanga = 1;
+    double sus = 2;
+    bool oglinda = false;
+    QStringList aratate;
+    const int rezultat = IntreabaSi(1, stanga, sus, oglinda, [&](TInsertPaperForm& prompt) {
+        LaDialogulModal<TMasurareImprimanta>([](TMasurareImprimanta& masurare) {
+            // A page 0.5 % shorter across and 1.5 mm up: A at 19.9, 18.5, B at 275.615, 188.5.
+            const QStringList citiri{"19,9", "18,5", "275,615", "188,5"};
+            for (int i = 0; i < 4; ++i)
+                masurare.Panou()->Citire(i)->setText(citiri.at(i));
+            if (!qEnvironmentVariableIsEmpty("PRAVENT_CAPTURI"))
+                masurare.grab().save(qEnvironmentVariable("PRAVENT_CAPTURI") + "/masurare.png");
+            masurare.Ok();
+        });
+        prompt.ButonMasurare()->click();
+        aratate << prompt.MargineStanga()->text() << prompt.MargineSus()->text();
+        if (!qEnvironmentVariableIsEmpty("PRAVENT_CAPTURI"))
+            prompt.grab().save(qEnvironmentVariable("PRAVENT_CAPTURI") + "/introducere-hartie.png");
+        prompt.Ok();
+    });
+    QCOMPARE(rezultat, int(QDialog::Accepted));
+    QVERIFY(mesaje.Mesaje().isEmpty());
+    QCOMPARE(aratate, QStringList({"0", "1,5"}));
+    QCOMPARE(stanga, 0.0);
+    QCOMPARE(sus, 1.5);
+    const TCorectiePagina spate = setari.Corectie(TPaginaCertificat::Spate);
+    QVERIFY2(qAbs(spate.ScaraX() - 0.995) < 1e-12, qPrintable(QString::number(spate.ScaraX(), 'g', 15)));
+    QCOMPARE(spate.ScaraY(), 1.0);
+    QCOMPARE(setari.Corectie(TPaginaCertificat::Fata).ScaraX(), 1.0);
 }
 
 QTEST_MAIN(TestInsertPaperForm)

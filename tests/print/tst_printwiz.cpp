@@ -1,12 +1,14 @@
 #include "base/brvregistryclass.h"
 #include "print/allstuffreg.h"
 #include "print/imaginitest.h"
+#include "print/panoumasurare.h"
 #include "print/printwiz.h"
 #include "print/setupprinter.h"
 #include "support/fisierpdftest.h"
 #include "support/mediutest.h"
 #include "support/prompttest.h"
 
+#include <QLineEdit>
 #include <QPushButton>
 #include <QAbstractButton>
 #include <QLabel>
@@ -27,14 +29,17 @@ void AlegePdf(TPrintWiz& wiz)
 }
 
 // Presses "Inainte" until the wizard closes or reaches the page, choosing on each page the
-// answer given for it; the pages seen, in order.
+// answer given for it and skipping the measuring pages; the pages seen, in order.
 QList<int> Parcurge(TPrintWiz& wiz, const TAlegeri& alegeri, int panaLa = -1)
 {
     QList<int> pagini{wiz.Pagina()};
     for (int pas = 0; pas < 20 && wiz.result() == QDialog::Rejected && wiz.Pagina() != panaLa; ++pas) {
         if (alegeri.contains(wiz.Pagina()))
             wiz.Alegere(wiz.Pagina(), alegeri.value(wiz.Pagina()))->setChecked(true);
-        wiz.Inainte();
+        if (wiz.Pagina() == 10 || wiz.Pagina() == 11)
+            wiz.SariPeste();
+        else
+            wiz.Inainte();
         if (wiz.result() == QDialog::Rejected)
             pagini << wiz.Pagina();
     }
@@ -61,6 +66,7 @@ private slots:
     void inainteAsteaptaAlegerea();
     void parteaOpusaSchimbaPagina8();
     void tiparireEsuataRamanePePagina();
+    void masurareaFeteiInAsistent();
     void locImagineTest();
     void foaieTestInPdf_data();
     void foaieTestInPdf();
@@ -77,7 +83,7 @@ void TestPrintWiz::caiDupaAlimentare_data()
     QTest::addColumn<QList<int>>("pagini");
     QTest::addColumn<int>("modAlimentare");
     QTest::addColumn<bool>("partiOpuse");
-    const QList<int> final{5, 6, 7, 8, 9, 13};
+    const QList<int> final{5, 6, 7, 8, 9, 10, 11, 13};
     QTest::newRow("de sus") << TAlegeri{{1, 0}, {7, 1}, {9, 2}} << QList<int>{0, 1} + final << 1 << true;
     QTest::newRow("frontala") << TAlegeri{{1, 1}, {7, 0}, {9, 2}} << QList<int>{0, 1, 2} + final << 2 << false;
     QTest::newRow("interna, normala") << TAlegeri{{1, 2}, {4, 0}, {7, 0}, {9, 2}} << QList<int>{0, 1, 3, 4} + final
@@ -221,6 +227,60 @@ void TestPrintWiz::tiparireEsuataRamanePePagina()
     QCOMPARE(wiz.Pagina(), 5);
     QCOMPARE(prompt.Texte(TPromptTest::Fel::Eroare).size(), 1);
     QVERIFY(prompt.Texte(TPromptTest::Fel::Eroare).first().contains(QStringLiteral("Prima sageata")));
+}
+
+// The front is measured, the back skipped: the front's margins and scales become the
+// printer's correction, the back keeps what it had. A refused reading keeps the page open.
+void TestPrintWiz::masurareaFeteiInAsistent()
+{
+    TMediuTest mediu(false);
+    TFisierePdfTest pdf;
+    TPromptTest prompt;
+    {
+        TAllStuffReg setari;
+        setari.MargineSusVerso = 2.5;
+    }
+    TPrintWiz wiz;
+    AlegePdf(wiz);
+    Parcurge(wiz, {{1, 1}, {7, 0}, {9, 0}}, 10);
+    QCOMPARE(wiz.Pagina(), 10);
+    TPanouMasurare& panou = *wiz.Masurare(TPaginaCertificat::Fata);
+    panou.ButonFoaie()->click();
+    QCOMPARE(pdf.Titluri().last(), QStringLiteral("Masurarea imprimantei - fata"));
+    QCOMPARE(InfoPdf(pdf.Fisiere().last(), "Page size"), QStringLiteral("842 x 595 pts (A4)"));
+    if (!qEnvironmentVariableIsEmpty("PRAVENT_CAPTURI"))
+        wiz.grab().save(qEnvironmentVariable("PRAVENT_CAPTURI") + "/asistent-masurare.png");
+
+    // A 1 % longer page, 2 mm to the right: A at 20.2 + 2, B at 279.77 + 2.
+    const QStringList citiri{"22,2", "19", "281,77", "189"};
+    const QStringList gresite{"22,2", "19", "22,2", "189"};
+    for (int i = 0; i < 4; ++i)
+        panou.Citire(i)->setText(QString(gresite.at(i)).replace(',', QLocale().decimalPoint()));
+    wiz.Inainte();
+    QCOMPARE(wiz.Pagina(), 10);
+    QCOMPARE(prompt.Texte(TPromptTest::Fel::Avertisment).size(), 1);
+    for (int i = 0; i < 4; ++i)
+        panou.Citire(i)->setText(QString(citiri.at(i)).replace(',', QLocale().decimalPoint()));
+    panou.ButonVerificare()->click();
+    QCOMPARE(pdf.Titluri().last(), QStringLiteral("Verificarea imprimantei - fata"));
+    wiz.Inainte();
+    QCOMPARE(wiz.Pagina(), 11);
+    wiz.SariPeste();
+    QCOMPARE(wiz.Pagina(), 13);
+    wiz.Inainte();
+    QCOMPARE(wiz.result(), int(QDialog::Accepted));
+
+    const TAllStuffReg setari;
+    const TCorectiePagina fata = setari.Corectie(TPaginaCertificat::Fata);
+    QVERIFY2(qAbs(fata.ScaraX() - 1.01) < 1e-9, qPrintable(QString::number(fata.ScaraX(), 'g', 15)));
+    QVERIFY2(qAbs(fata.ScaraY() - 1.0) < 1e-9, qPrintable(QString::number(fata.ScaraY(), 'g', 15)));
+    QVERIFY2(qAbs(fata.StangaMm() + 2.0) < 1e-9, qPrintable(QString::number(fata.StangaMm(), 'g', 15)));
+    QVERIFY2(qAbs(fata.SusMm() - 1.0) < 1e-9, qPrintable(QString::number(fata.SusMm(), 'g', 15)));
+    const TCorectiePagina spate = setari.Corectie(TPaginaCertificat::Spate);
+    QCOMPARE(spate.SusMm(), 2.5);
+    QCOMPARE(spate.ScaraX(), 1.0);
+    QVERIFY(CheiStocate().contains("ScaraOrizontalaFata"));
+    QVERIFY(!CheiStocate().contains("ScaraOrizontalaVerso"));
 }
 
 void TestPrintWiz::locImagineTest()
