@@ -90,7 +90,7 @@ void TestPrintPraventForm::paginileSiAriile()
     QCOMPARE(fata.DeltaStanga(), 1.0);
     QCOMPARE(fata.DeltaSus(), 1.5);
     QCOMPARE(spate.DeltaStanga(), -1.0);
-    QCOMPARE(fata.Arii().size(), 62);
+    QCOMPARE(fata.Arii().size(), 66);
     QCOMPARE(spate.Arii().size(), 38);
     QCOMPARE(fata.HighestAreaNumber(), 85);
     QCOMPARE(spate.HighestAreaNumber(), 123);
