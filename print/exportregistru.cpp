@@ -7,12 +7,11 @@
 #include "db/valoarecamp.h"
 #include "forms/imprimantaqt.h"
 #include "print/documenttiparit.h"
+#include "print/registruxlsx.h"
 
 #include <QFileInfo>
-#include <xlsxwriter.h>
 
 #include <memory>
-#include <utility>
 
 namespace {
 
@@ -98,59 +97,6 @@ void DeseneazaRigle(QPainter& pictor, const TMasuriDispozitiv& m, int randuri)
     pictor.restore();
 }
 
-// A workbook being written; closed (and freed) once, by Inchide or at the end of the scope.
-class TRegistruXlsx {
-public:
-    explicit TRegistruXlsx(const QString& cale) : m_registru(workbook_new(QFile::encodeName(cale).constData()))
-    {
-        if (!m_registru)
-            throw EEroare(QStringLiteral("Nu pot incepe registrul \"%1\".").arg(cale));
-    }
-    ~TRegistruXlsx()
-    {
-        if (m_registru)
-            workbook_close(m_registru);
-    }
-    TRegistruXlsx(const TRegistruXlsx&) = delete;
-    TRegistruXlsx& operator=(const TRegistruXlsx&) = delete;
-
-    lxw_workbook* Registru() const { return m_registru; }
-    lxw_error Inchide() { return workbook_close(std::exchange(m_registru, nullptr)); }
-
-private:
-    lxw_workbook* m_registru;
-};
-
-void ScrieXlsx(const QString& cale, const std::vector<TIntrareRegistru>& intrari)
-{
-    TRegistruXlsx registru(cale);
-    lxw_worksheet* foaie = workbook_add_worksheet(registru.Registru(), "Registru");
-    lxw_format* cap = workbook_add_format(registru.Registru());
-    format_set_bold(cap);
-    lxw_format* data = workbook_add_format(registru.Registru());
-    format_set_num_format(data, "dd.mm.yyyy");
-    const QStringList coloane = CapTabelRegistru() << ColoanaPrimitor;
-    const double latimi[] = {10, 12, 34, 16, 16, 16, 30};
-    for (int c = 0; c < coloane.size(); ++c) {
-        worksheet_write_string(foaie, 0, lxw_col_t(c), coloane.at(c).toUtf8().constData(), cap);
-        worksheet_set_column(foaie, lxw_col_t(c), lxw_col_t(c), latimi[c], nullptr);
-    }
-    lxw_row_t rand = 1;
-    for (const TIntrareRegistru& intrare : intrari) {
-        const QStringList valori = RandRegistru(intrare) << intrare.Primitor;
-        worksheet_write_number(foaie, rand, 0, intrare.NrInregistrare, nullptr);
-        lxw_datetime ziua = {intrare.DataInregistrare.year(), intrare.DataInregistrare.month(),
-                             intrare.DataInregistrare.day(), 0, 0, 0};
-        worksheet_write_datetime(foaie, rand, 1, &ziua, data);
-        for (int c = 2; c < valori.size(); ++c)
-            worksheet_write_string(foaie, rand, lxw_col_t(c), valori.at(c).toUtf8().constData(), nullptr);
-        ++rand;
-    }
-    if (const lxw_error eroare = registru.Inchide(); eroare != LXW_NO_ERROR)
-        throw EEroare(QStringLiteral("Registrul \"%1\" nu a putut fi scris: %2.")
-                          .arg(cale, QString::fromUtf8(lxw_strerror(eroare))));
-}
-
 } // namespace
 
 QStringList CapTabelRegistru()
@@ -175,7 +121,8 @@ QByteArray RegistruCsv(const std::vector<TIntrareRegistru>& intrari)
     linii << (CapTabelRegistru() << ColoanaPrimitor).join(u';');
     for (const TIntrareRegistru& intrare : intrari) {
         QStringList valori;
-        for (const QString& valoare : RandRegistru(intrare) << intrare.Primitor)
+        const QStringList rand = RandRegistru(intrare) << intrare.Primitor;
+        for (const QString& valoare : rand)
             valori << ValoareCsv(valoare);
         linii << valori.join(u';');
     }
@@ -225,12 +172,10 @@ void ExportaRegistrul(const QString& fisier, const std::vector<TIntrareRegistru>
     if (extensie == QLatin1String("csv")) {
         ScrieFisierIntreg(fisier, RegistruCsv(intrari));
     } else if (extensie == QLatin1String("xlsx")) {
-        TFisierIntreg tinta(fisier);
-        ScrieXlsx(tinta.CaleTemporara(), intrari);
-        tinta.Incheie([](const QString& cale) {
-            QFile scris(cale);
-            return scris.open(QIODevice::ReadOnly) && scris.read(4) == QByteArray("PK\x03\x04", 4);
-        });
+        std::vector<QStringList> randuri;
+        for (const TIntrareRegistru& intrare : intrari)
+            randuri.push_back(RandRegistru(intrare) << intrare.Primitor);
+        ScrieFisierIntreg(fisier, RegistruXlsx(CapTabelRegistru() << ColoanaPrimitor, randuri, intrari));
     } else if (extensie == QLatin1String("pdf")) {
         const std::unique_ptr<TDocumentTiparit> document =
             TDocumentTiparit::InPdf(fisier, QStringLiteral("Registrul certificatelor"), true);

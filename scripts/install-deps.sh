@@ -3,7 +3,7 @@
 set -e
 packages="g++ cmake make pkg-config qt6-base-dev firebird-dev libfbclient2 firebird3.0-server-core firebird3.0-server
   firebird3.0-utils fonts-liberation libbenchmark-dev poppler-utils xauth xvfb
-  libquazip1-qt6-dev libgsf-1-dev qtkeychain-qt6-dev qt6-l10n-tools libqpdf-dev libxlsxwriter-dev
+  libquazip1-qt6-dev libgsf-1-dev qtkeychain-qt6-dev qt6-l10n-tools libqpdf-dev
   python3-xlwt python3-openpyxl python3-xlsxwriter python3-odf clang libclang-rt-14-dev
   dpkg-dev file lintian desktop-file-utils appstream"
 missing=""

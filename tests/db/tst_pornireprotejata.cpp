@@ -235,7 +235,7 @@ void TestPornireProtejata::copiaZilnicaOdataPeZiSiUltimeleZece()
     mediu.OpresteDM();
     mediu.PornesteDM();
     QVERIFY(QFile::exists(azi));
-    QCOMPARE(VersiuneaFisierului(azi), 3);
+    QCOMPARE(VersiuneaFisierului(azi), VersiuneSchemaCunoscuta);
     const QByteArray copiaDeAzi = AmprentaFisier(azi);
     AdaugaElevi(mediu.DM(), 2);
     mediu.OpresteDM();
@@ -286,7 +286,7 @@ void TestPornireProtejata::restaurareaPuneCopiaInapoi()
     const QStringList deoparte =
         QDir(mediu.Dosar() + "/DB").entryList({"PV2006-inainte-de-restaurare-*.FDB"}, QDir::Files);
     QCOMPARE(deoparte.size(), 1);
-    QCOMPARE(VersiuneaFisierului(mediu.Dosar() + "/DB/" + deoparte.first()), 3);
+    QCOMPARE(VersiuneaFisierului(mediu.Dosar() + "/DB/" + deoparte.first()), VersiuneSchemaCunoscuta);
 
     // Not a database: refused, the database stays.
     QFile gunoi(mediu.Dosar() + "/gunoi.FDB");

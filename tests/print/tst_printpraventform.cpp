@@ -92,7 +92,7 @@ void TestPrintPraventForm::paginileSiAriile()
     QCOMPARE(spate.DeltaStanga(), -1.0);
     QCOMPARE(fata.Arii().size(), 66);
     QCOMPARE(spate.Arii().size(), 38);
-    QCOMPARE(fata.HighestAreaNumber(), 85);
+    QCOMPARE(fata.HighestAreaNumber(), 127);
     QCOMPARE(spate.HighestAreaNumber(), 123);
 
     const TFormularTextArea& nume = *fata.FindAreaByNumber(36);

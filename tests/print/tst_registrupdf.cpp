@@ -181,7 +181,8 @@ void TestRegistruPdf::registrulCititInapoi()
 
     // Read by a spreadsheet reader of its own: the date is a date, the number a number.
     const TRezultatProces citit = RuleazaProces(
-        "python3",
+        // The system's interpreter, which Debian's python3-openpyxl serves.
+        "/usr/bin/python3",
         {"-c",
          "import sys, openpyxl\n"
          "for r in openpyxl.load_workbook(sys.argv[1]).active.iter_rows(values_only=True):\n"
