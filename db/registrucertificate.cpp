@@ -127,8 +127,9 @@ QString Utilizatorul(TTranzactie& tr)
     return sistem.isEmpty() ? q.FieldByName(QStringLiteral("UTILIZATOR")).AsString().trimmed() : sistem.left(63);
 }
 
-void AdaugaStare(TTranzactie& tr, int idIntrare, TStareCertificat stare, const QString& motiv,
-                 const QString& primitor = QString())
+// `utilizator` is asked once per unit of work (Utilizatorul), not once per row.
+void AdaugaStare(TTranzactie& tr, const QString& utilizator, int idIntrare, TStareCertificat stare,
+                 const QString& motiv, const QString& primitor = QString())
 {
     TInterogare q(tr, QStringLiteral("registruStare"));
     q.SQL(QStringLiteral("INSERT INTO STARI_CERTIFICATE (ID_STARE, ID_INTRARE, STARE, UTILIZATOR, MOTIV, PRIMITOR) "
@@ -136,7 +137,7 @@ void AdaugaStare(TTranzactie& tr, int idIntrare, TStareCertificat stare, const Q
                          ":PRIMITOR)"));
     q.ParamByName(QStringLiteral("ID_INTRARE"), idIntrare);
     q.ParamByName(QStringLiteral("STARE"), CodStare(stare));
-    q.ParamByName(QStringLiteral("UTILIZATOR"), Utilizatorul(tr));
+    q.ParamByName(QStringLiteral("UTILIZATOR"), utilizator);
     q.ParamByName(QStringLiteral("MOTIV"), motiv);
     q.ParamByName(QStringLiteral("PRIMITOR"), primitor);
     q.ExecSQL();
@@ -388,6 +389,7 @@ std::vector<TIntrareRegistru> TRegistruCertificate::Inregistreaza(const TCerereI
                                   .arg(vechi.back()->NrInregistrare)
                                   .arg(vechi.back()->DataInregistrare.toString(QStringLiteral("dd.MM.yyyy"))));
         }
+        const QString utilizator = Utilizatorul(m_tr);
         const int primulNr =
             ValoareGenerator(m_tr, QStringLiteral("GEN_NR_INREGISTRARE"), static_cast<int>(cerere.Elevi.size()))
             - static_cast<int>(cerere.Elevi.size()) + 1;
@@ -411,7 +413,7 @@ std::vector<TIntrareRegistru> TRegistruCertificate::Inregistreaza(const TCerereI
             if (const std::optional<TIntrareRegistru>& inlocuit = vechi.at(i)) {
                 BlocheazaIntrarea(m_tr, inlocuit->Id);
                 const bool duplicat = cerere.Reluare == TReluare::Duplicat;
-                AdaugaStare(m_tr, inlocuit->Id, TStareCertificat::Anulat,
+                AdaugaStare(m_tr, utilizator, inlocuit->Id, TStareCertificat::Anulat,
                             duplicat ? MotivInlocuitPrinDuplicat : MotivTiparitGresit);
                 if (duplicat) {
                     intrare.Fel = TFelCertificat::Duplicat;
@@ -430,7 +432,7 @@ std::vector<TIntrareRegistru> TRegistruCertificate::Inregistreaza(const TCerereI
                                                                                           : QStringLiteral("ORIGINAL"));
             q.ParamByName(QStringLiteral("ID_ORIGINAL"), intrare.IdOriginal ? QVariant(*intrare.IdOriginal) : QVariant());
             q.ExecSQL();
-            AdaugaStare(m_tr, intrare.Id, TStareCertificat::Tiparit, QString());
+            AdaugaStare(m_tr, utilizator, intrare.Id, TStareCertificat::Tiparit, QString());
             inregistrate.push_back(intrare);
         }
         tr.Commit();
@@ -448,7 +450,7 @@ void TRegistruCertificate::Anuleaza(const QString& seria, int numar, const QStri
         const TIntrareRegistru intrare = CerereCarton(m_tr, seria, numar);
         if (intrare.Stare == TStareCertificat::Anulat)
             throw EEroare(QStringLiteral("Cartonul %1 este deja anulat.").arg(DescriereCarton(intrare.Seria, numar)));
-        AdaugaStare(m_tr, intrare.Id, TStareCertificat::Anulat, motivCurat);
+        AdaugaStare(m_tr, Utilizatorul(m_tr), intrare.Id, TStareCertificat::Anulat, motivCurat);
         tr.Commit();
     });
 }
@@ -467,7 +469,7 @@ void TRegistruCertificate::Preda(const QString& seria, int numar, const QString&
         if (intrare.Stare == TStareCertificat::Predat)
             throw EEroare(QStringLiteral("Certificatul %1 a fost deja predat lui %2.")
                               .arg(DescriereCarton(intrare.Seria, numar), intrare.Primitor));
-        AdaugaStare(m_tr, intrare.Id, TStareCertificat::Predat, QString(), primitorCurat);
+        AdaugaStare(m_tr, Utilizatorul(m_tr), intrare.Id, TStareCertificat::Predat, QString(), primitorCurat);
         tr.Commit();
     });
 }
