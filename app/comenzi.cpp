@@ -7,11 +7,15 @@
 #include "base/versiune.h"
 #include "db/copiibaza.h"
 #include "db/depozit.h"
+#include "db/registrucertificate.h"
+#include "db/tdm.h"
 #include "db/pornirefaraferestre.h"
 #include "import/comandaimport.h"
 #include "import/comenziregistru.h"
 #include "profile/inregistrare.h"
 #include "print/iesirepdf.h"
+#include "print/exportregistru.h"
+#include "print/tiparireinregistrata.h"
 #include "print/masurareimprimanta.h"
 #include "print/tiparirepdf.h"
 #include "print/verificareelevi.h"
@@ -38,6 +42,31 @@ const QCommandLineOption Elev(QStringLiteral("pupil"),
 const QCommandLineOption TotiElevii(QStringLiteral("all"), QStringLiteral("Toti elevii, in ordinea listei."));
 const QCommandLineOption Proba(QStringLiteral("proof"),
                                QStringLiteral("Proba pe hartie simpla: sub text se tipareste si imaginea cartonului."));
+
+const QCommandLineOption SeriaCarton(QStringLiteral("card-series"),
+                                     QStringLiteral("Seria cartoanelor: certificatele se trec in registru."),
+                                     QStringLiteral("S"));
+const QCommandLineOption NumarCarton(QStringLiteral("card-number"),
+                                     QStringLiteral("Numarul primului carton din teanc; urmatoarele, in ordine."),
+                                     QStringLiteral("N"));
+const QCommandLineOption DataInregistrarii(QStringLiteral("registration-date"),
+                                           QStringLiteral("Data inregistrarii (implicit azi)."),
+                                           QStringLiteral("YYYY-MM-DD"));
+const QCommandLineOption Retiparire(
+    QStringLiteral("reprint"),
+    QStringLiteral("Un elev care are deja certificat primeste unul nou; cartonul vechi se anuleaza ca tiparit gresit."));
+const QCommandLineOption Duplicat(
+    QStringLiteral("duplicate"),
+    QStringLiteral("Un elev care are deja certificat primeste un duplicat al lui (certificat pierdut sau deteriorat)."));
+
+const QCommandLineOption AnuleazaCarton(QStringLiteral("register-void"),
+                                        QStringLiteral("Anuleaza in registru cartonul cu seria S si numarul N dat dupa ea."),
+                                        QStringLiteral("S"));
+const QCommandLineOption Motiv(QStringLiteral("reason"), QStringLiteral("Motivul anularii."), QStringLiteral("TEXT"));
+const QCommandLineOption ExportaRegistru(
+    QStringLiteral("register-export"),
+    QStringLiteral("Scrie registrul certificatelor in fisierul dat, ca .csv, .xlsx sau .pdf dupa extensie, si iese."),
+    QStringLiteral("FILE"));
 
 const QCommandLineOption VerificareElevi(
     QStringLiteral("check-pupils"),
@@ -165,6 +194,38 @@ TPaginiCertificat Pagini(const QCommandLineParser& parser)
     throw EEroare(QStringLiteral("--page trebuie sa fie fata, spate sau ambele, nu \"%1\".").arg(pagina));
 }
 
+void Refuza(const QString& eroare)
+{
+    if (!eroare.isEmpty())
+        throw EEroare(eroare);
+}
+
+// The cards of a print recorded in the register, or none when no series is given.
+std::optional<TNumerotareCartoane> Numerotare(const QCommandLineParser& parser)
+{
+    if (!parser.isSet(SeriaCarton)) {
+        for (const QCommandLineOption& optiune : {NumarCarton, DataInregistrarii, Retiparire, Duplicat})
+            if (parser.isSet(optiune))
+                throw EEroare(QStringLiteral("--%1 cere --card-series S --card-number N.").arg(optiune.names().first()));
+        return std::nullopt;
+    }
+    TNumerotareCartoane numerotare;
+    numerotare.Seria = parser.value(SeriaCarton);
+    Refuza(VerificaSeria(numerotare.Seria));
+    if (!parser.isSet(NumarCarton))
+        throw EEroare(QStringLiteral("--card-series cere si --card-number N, numarul primului carton."));
+    Refuza(VerificaNumarCarton(parser.value(NumarCarton), &numerotare.PrimulNumar));
+    numerotare.Data = QDate::currentDate();
+    if (parser.isSet(DataInregistrarii))
+        Refuza(VerificaData(parser.value(DataInregistrarii), &numerotare.Data));
+    if (parser.isSet(Retiparire) && parser.isSet(Duplicat))
+        throw EEroare(QStringLiteral("--reprint si --duplicate nu se folosesc impreuna."));
+    numerotare.Reluare = parser.isSet(Retiparire) ? TReluare::Retiparire
+                         : parser.isSet(Duplicat) ? TReluare::Duplicat
+                                                  : TReluare::Refuza;
+    return numerotare;
+}
+
 int TiparesteCertificatul(const QCommandLineParser& parser)
 {
     const bool toti = parser.isSet(TotiElevii);
@@ -172,11 +233,48 @@ int TiparesteCertificatul(const QCommandLineParser& parser)
         throw EEroare(QStringLiteral("--print-pdf cere fie --pupil ID[,ID...], fie --all."));
     const QList<int> alesi = toti ? QList<int>() : IdElevi(parser.value(Elev));
     const TPaginiCertificat pagini = Pagini(parser);
+    const std::optional<TNumerotareCartoane> numerotare = Numerotare(parser);
     // Refused before the database is even opened.
     VerificaTintaPdf(parser.value(TiparesteInPdf));
     const std::unique_ptr<TDM> dm = PornesteModululDeDateFaraFerestre();
-    TiparesteCertificateInPdf(parser.value(TiparesteInPdf), toti ? TotiEleviiDinLista() : alesi, pagini,
-                              parser.isSet(Proba));
+    const QList<int> elevi = toti ? TotiEleviiDinLista() : alesi;
+    if (!numerotare) {
+        TiparesteCertificateInPdf(parser.value(TiparesteInPdf), elevi, pagini, parser.isSet(Proba));
+        return 0;
+    }
+    try {
+        TiparesteSiInregistreazaInPdf(parser.value(TiparesteInPdf), elevi, pagini, parser.isSet(Proba), *numerotare);
+    } catch (const ECertificatValabil& e) {
+        throw EEroare(e.Mesaj() + QStringLiteral(" Pentru un carton tiparit gresit folositi --reprint, pentru un "
+                                                 "certificat pierdut sau deteriorat --duplicate."));
+    }
+    return 0;
+}
+
+int AnuleazaCartonul(const QCommandLineParser& parser)
+{
+    const QString seria = parser.value(AnuleazaCarton);
+    Refuza(VerificaSeria(seria));
+    const QStringList rest = parser.positionalArguments();
+    if (rest.size() != 1)
+        throw EEroare(QStringLiteral("--register-void cere seria si numarul cartonului: --register-void S N --reason "
+                                     "TEXT."));
+    int numar = 0;
+    Refuza(VerificaNumarCarton(rest.first(), &numar));
+    if (parser.value(Motiv).trimmed().isEmpty())
+        throw EEroare(QStringLiteral("Anularea unui carton cere un motiv: --reason TEXT."));
+    const std::unique_ptr<TDM> dm = PornesteModululDeDateFaraFerestre();
+    TRegistruCertificate(dm->Tr()).Anuleaza(seria, numar, parser.value(Motiv));
+    return 0;
+}
+
+int ScrieRegistrul(const QCommandLineParser& parser)
+{
+    const QString fisier = parser.value(ExportaRegistru);
+    // A register written over the database or the settings would lose them.
+    VerificaTintaPdf(fisier);
+    const std::unique_ptr<TDM> dm = PornesteModululDeDateFaraFerestre();
+    ExportaRegistrul(fisier, TRegistruCertificate(dm->Tr()).Intrari());
     return 0;
 }
 
@@ -256,7 +354,11 @@ void InregistreazaComenzile()
     Inregistreaza({Versiune}, AfiseazaVersiunea);
     Inregistreaza({InitializeazaBaza}, InitializeazaBazaDeDate);
     Inregistreaza({ListeazaElevii, Filtru}, ListeazaLiniile);
-    Inregistreaza({TiparesteInPdf, Elev, TotiElevii, Pagina, Proba}, TiparesteCertificatul);
+    Inregistreaza({TiparesteInPdf, Elev, TotiElevii, Pagina, Proba, SeriaCarton, NumarCarton, DataInregistrarii,
+                   Retiparire, Duplicat},
+                  TiparesteCertificatul);
+    Inregistreaza({AnuleazaCarton, Motiv}, AnuleazaCartonul);
+    Inregistreaza({ExportaRegistru}, ScrieRegistrul);
     Inregistreaza({VerificareElevi}, VerificaDateleElevilor);
     // --page comes with --print-pdf.
     Inregistreaza({FoaieCalibrare, Verificare}, ScrieFoaiaDeCalibrare);

@@ -12,6 +12,7 @@
 #include "editors/listaelevi.h"
 #include "editors/listagenerica.h"
 #include "import/importexcelexpert.h"
+#include "print/fereastraregistru.h"
 #include "print/printwiz.h"
 #include "print/tiparireinserie.h"
 
@@ -52,6 +53,10 @@ TPraventMain::TPraventMain(QWidget* parent) : QMainWindow(parent)
     m_tiparireInSerie1 = m_tiparire->addAction(QStringLiteral("Tiparire in &serie"));
     m_tiparireInSerie1->setObjectName(QStringLiteral("TiparireInSerie1"));
     connect(m_tiparireInSerie1, &QAction::triggered, this, &TPraventMain::TiparireInSerie1Click);
+
+    m_registru1 = menuBar()->addAction(QStringLiteral("&Registru"));
+    m_registru1->setObjectName(QStringLiteral("Registru1"));
+    connect(m_registru1, &QAction::triggered, this, &TPraventMain::Registru1Click);
 
     m_ajutor = menuBar()->addMenu(QStringLiteral("&Ajutor"));
     m_ghid1 = m_ajutor->addAction(QStringLiteral("&Ghid de utilizare"));
@@ -169,6 +174,14 @@ void TPraventMain::ImportdinExcel1Click()
     });
     // Rows committed before a failure or a "Renunt" are in the database all the same.
     RuleazaCuEroare([this] { m_listaElevi->Reincarca(); });
+}
+
+void TPraventMain::Registru1Click()
+{
+    RuleazaCuEroare([this] {
+        TFereastraRegistru fereastra(this);
+        fereastra.exec();
+    });
 }
 
 void TPraventMain::TiparireInSerie1Click()

@@ -23,6 +23,7 @@ public:
     QAction* ConectareServer1() const { return m_conectareServer1; }
     QMenu* MeniuTiparire() const { return m_tiparire; }
     QAction* TiparireInSerie1() const { return m_tiparireInSerie1; }
+    QAction* Registru1() const { return m_registru1; }
     QMenu* MeniuAjutor() const { return m_ajutor; }
     QAction* Despre1() const { return m_despre1; }
     QAction* Ghid1() const { return m_ghid1; }
@@ -44,6 +45,8 @@ public:
     void ImportdinExcel1Click();
     // Opens the class print job on the pupils the list shows.
     void TiparireInSerie1Click();
+    // The register of issued certificates.
+    void Registru1Click();
     void Despre1Click();
     void Ghid1Click();
 
@@ -61,6 +64,7 @@ private:
     QAction* m_conectareServer1;
     QMenu* m_tiparire;
     QAction* m_tiparireInSerie1;
+    QAction* m_registru1;
     QMenu* m_ajutor;
     QAction* m_despre1;
     QAction* m_ghid1;

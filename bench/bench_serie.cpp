@@ -5,6 +5,7 @@
 #include "print/imprimantacurenta.h"
 #include "print/insertpaperform.h"
 #include "print/progresserie.h"
+#include "print/tiparireinregistrata.h"
 #include "print/tiparirepdf.h"
 #include "print/tiparireserie.h"
 #include "support/elevcomplet.h"
@@ -236,6 +237,23 @@ void SerieAmbeleInProces(benchmark::State& state)
         TiparesteCertificateInPdf(m.Pdf(), elevi, TPaginiCertificat::Ambele);
 }
 
+// The same class with each card recorded in the register and its numbers printed: every
+// run reprints the class on the next 30 cards, voiding the previous ones.
+void SerieAmbeleInProcesCuRegistru(benchmark::State& state)
+{
+    TMediuSerie& m = Mediu();
+    m.CuBazaDeschisa(true);
+    QList<int> elevi;
+    for (const TLinieAfisata& l : m.Primii(30))
+        elevi << l.Id;
+    static int primulCarton = 1;
+    for (auto _ : state) {
+        TiparesteSiInregistreazaInPdf(m.Pdf(), elevi, TPaginiCertificat::Ambele, false,
+                                      {QStringLiteral("PV"), primulCarton, QDate::currentDate(), TReluare::Retiparire});
+        primulCarton += 30;
+    }
+}
+
 // One pupil, both sides, by one run of the program: start, database, drawing, file.
 void UnElevAmbele(benchmark::State& state)
 {
@@ -266,6 +284,8 @@ BENCHMARK(SerieInProces)->Arg(30)->Arg(ClasaMare)->Unit(benchmark::kMillisecond)
 BENCHMARK(SerieComanda)->Arg(30)->Arg(ClasaMare)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(5)
     ->ReportAggregatesOnly(true);
 BENCHMARK(SerieAmbeleInProces)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(SerieAmbeleInProcesCuRegistru)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 BENCHMARK(UnElevAmbele)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(SerieComandaAmbele)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(UnElevPeRulare)->Arg(30)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3)->ReportAggregatesOnly(true);

@@ -6,6 +6,7 @@
 #include "base/textunrand.h"
 #include "base/userprompt.h"
 #include "certificat/arieformular.h"
+#include "certificat/ariiregistru.h"
 #include "db/depozit.h"
 #include "db/tdm.h"
 #include "db/valoarecamp.h"
@@ -152,6 +153,8 @@ void UmpleArie(const TAriiPagina& pagina, TArieFormular& arie, TCampuriCitite& c
                const TScriitorNota& scrieNota)
 {
     arie.Text.clear();
+    if (ArieDinRegistru(arie))
+        return;
     const TCampuriCitite::TCampCitit& camp = campuri.Citeste(arie);
     if (camp.Tip != TipNota) {
         arie.Text = Felie(arie, camp.Valoare);

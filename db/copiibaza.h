@@ -6,7 +6,7 @@
 
 // The schema version this program knows; a database of a later one was written by a newer
 // program and is neither upgraded nor written.
-constexpr int VersiuneSchemaCunoscuta = 3;
+constexpr int VersiuneSchemaCunoscuta = 4;
 
 // Where the database of the registered profile lives: DB/<NumeBazaDeDate>.FDB in the data folder.
 QString CaleBazaDeDateProfil();

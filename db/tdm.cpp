@@ -1,5 +1,7 @@
 #include "db/tdm.h"
 
+#include "db/registrucertificate.h"
+
 #include "base/dosardate.h"
 #include "base/eroare.h"
 #include "base/fisierintreg.h"
@@ -8,6 +10,7 @@
 #include "db/copiibaza.h"
 #include "db/identificator.h"
 #include "db/locbazadedate.h"
+#include "db/registrucertificate.h"
 #include "db/schemainitiala.h"
 #include "profile/inregistrare.h"
 
@@ -390,6 +393,16 @@ void TDM::ActualizeazaSchema()
         Q1().SQL(QStringLiteral("ALTER TABLE PROFIL_DIPLOMA ADD ORDINE INTEGER"));
         Q1().ExecSQL();
         Q1().SQL(QStringLiteral("UPDATE CONFID_DB SET VERSIUNE=3"));
+        Q1().ExecSQL();
+        tr.Commit();
+    }
+    if (versiune < 4) {
+        TGardaTranzactie tr(m_tr);
+        for (const QString& instructiune : InstructiuniSchemaRegistru()) {
+            Q1().SQL(instructiune);
+            Q1().ExecSQL();
+        }
+        Q1().SQL(QStringLiteral("UPDATE CONFID_DB SET VERSIUNE=4"));
         Q1().ExecSQL();
         tr.Commit();
     }

@@ -1,6 +1,6 @@
 #include "print/panoumasurare.h"
 
-#include "base/centreazafereastra.h"
+#include "dialoguri/centreazafereastra.h"
 #include "base/eroare.h"
 #include "base/userprompt.h"
 #include "print/desenecalibrare.h"

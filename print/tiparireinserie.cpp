@@ -3,7 +3,7 @@
 #include "dialoguri/centreazafereastra.h"
 #include "base/userprompt.h"
 #include "print/progresserie.h"
-#include "print/tiparireserie.h"
+#include "print/registrareserie.h"
 #include "print/verificareelevi.h"
 
 #include <QComboBox>
@@ -60,6 +60,9 @@ QWidget* TTiparireInSerie::Optiuni()
     m_pagina->addItems({QStringLiteral("Fata"), QStringLiteral("Spate")});
     m_ordine = new QComboBox;
     m_ordine->addItems({QStringLiteral("in ordinea listei"), QStringLiteral("in ordine inversa")});
+    m_numerotare = new TNumerotareSerie;
+    connect(m_pagina, &QComboBox::currentIndexChanged, this,
+            [this](int pagina) { m_numerotare->setEnabled(PaginaDinIndex(pagina) == TPaginaCertificat::Fata); });
     m_bifati = new QLabel;
     m_tipareste = new QPushButton(QStringLiteral("&Tipareste"));
     auto* renunt = new QPushButton(QStringLiteral("Renunt"));
@@ -78,6 +81,7 @@ QWidget* TTiparireInSerie::Optiuni()
     asezare->addWidget(m_bifati, 0, 3, 2, 1, Qt::AlignCenter);
     asezare->addWidget(m_tipareste, 0, 4);
     asezare->addWidget(renunt, 1, 4);
+    asezare->addWidget(m_numerotare, 0, 5, 2, 1);
     asezare->setColumnStretch(3, 1);
     return bara;
 }
@@ -161,6 +165,36 @@ bool TTiparireInSerie::AcceptaConstatarile() const
                                  .arg(nume.join(u'\n')));
 }
 
+TLiniiAfisate TTiparireInSerie::TiparesteInRegistru(const TLiniiAfisate& alesi, TRezultatSerie& rezultat)
+{
+    std::optional<TNumerotareCartoane> numerotare = m_numerotare->Citeste();
+    if (!numerotare || !PregatesteNumerotarea(alesi, *numerotare))
+        return {};
+    TInregistrareLaTiparire inregistrare(*numerotare);
+    {
+        TProgresFereastra progres(this);
+        rezultat = TiparesteSeria(alesi, TPaginaCertificat::Fata, progres,
+                                  [&inregistrare](const TLinieAfisata& elev, TTiparitorCertificate& tiparitor) {
+                                      inregistrare.Inregistreaza(elev, tiparitor);
+                                  });
+    }
+    m_numerotare->UrmatorulNumar(inregistrare.UrmatorulNumar());
+    if (inregistrare.Tiparite().empty())
+        return {};
+    TCartoaneTiparite cartoane(inregistrare.Tiparite(), this);
+    cartoane.exec();
+    const std::vector<TIntrareRegistru> stricate = cartoane.Stricate();
+    RuleazaCuEroare([&] { AnuleazaCartoaneleStricate(stricate); });
+    QSet<int> deRefacut;
+    for (const TIntrareRegistru& carton : stricate)
+        deRefacut.insert(carton.IdElev);
+    TLiniiAfisate iesite;
+    for (const TIntrareRegistru& carton : inregistrare.Tiparite())
+        if (!deRefacut.contains(carton.IdElev))
+            iesite.push_back({carton.IdElev, carton.Nume});
+    return iesite;
+}
+
 void TTiparireInSerie::Tipareste()
 {
     const TLiniiAfisate alesi = DeTiparit();
@@ -170,10 +204,22 @@ void TTiparireInSerie::Tipareste()
     }
     if (!AcceptaConstatarile())
         return;
-    TProgresFereastra progres(this);
-    const TRezultatSerie rezultat = TiparesteSeria(alesi, PaginaDinIndex(m_pagina->currentIndex()), progres);
-    Debifeaza(TLiniiAfisate(alesi.cbegin(), alesi.cbegin() + rezultat.Tiparite));
-    if (rezultat.Incheiata) {
+    const TPaginaCertificat parte = PaginaDinIndex(m_pagina->currentIndex());
+    TRezultatSerie rezultat;
+    TLiniiAfisate iesite;
+    if (parte == TPaginaCertificat::Fata && m_numerotare->isChecked()) {
+        iesite = TiparesteInRegistru(alesi, rezultat);
+    } else {
+        TProgresFereastra progres(this);
+        rezultat = TiparesteSeria(alesi, parte, progres);
+        iesite.assign(alesi.cbegin(), alesi.cbegin() + rezultat.Tiparite);
+    }
+    Debifeaza(iesite);
+    if (rezultat.Incheiata && iesite.size() < alesi.size()) {
+        Prompt().Informatie(QStringLiteral("Tiparirea s-a incheiat: %1 trimise la imprimanta. Elevii cu cartoane "
+                                           "anulate au ramas bifati.")
+                                .arg(NumarPagini(rezultat.Tiparite)));
+    } else if (rezultat.Incheiata) {
         Prompt().Informatie(QStringLiteral("Tiparirea s-a incheiat: %1 trimise la imprimanta.")
                                 .arg(NumarPagini(rezultat.Tiparite)));
         accept();

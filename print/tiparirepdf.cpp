@@ -19,10 +19,12 @@ QList<TPaginaDeTiparit> PaginiDeTiparit(const QList<TPaginaCertificat>& parti, b
     return alese;
 }
 
-void TiparesteElevii(TDocumentTiparit& document, const QList<TPaginaDeTiparit>& pagini, const QList<int>& elevi)
+void TiparesteElevii(TDocumentTiparit& document, const QList<TPaginaDeTiparit>& pagini, const QList<int>& elevi,
+                     const std::vector<TIntrareRegistru>& inregistrari)
 {
     TTiparitorCertificate tiparitor(pagini);
-    for (const int idElev : elevi) {
+    for (int i = 0; i < elevi.size(); ++i) {
+        const int idElev = elevi.at(i);
         try {
             tiparitor.Umple(idElev);
         } catch (const EEroare& e) {
@@ -30,13 +32,17 @@ void TiparesteElevii(TDocumentTiparit& document, const QList<TPaginaDeTiparit>& 
                 throw;
             throw EEroare(QStringLiteral("Elevul %1: %2").arg(idElev).arg(e.Mesaj()));
         }
+        if (!inregistrari.empty())
+            tiparitor.Inregistrare(QString::number(inregistrari.at(i).NrInregistrare),
+                                   inregistrari.at(i).DataInregistrare.toString(QStringLiteral("dd.MM.yyyy")));
         tiparitor.Tipareste(document.Imprimanta(), document.Pictor());
     }
 }
 
 } // namespace
 
-void TiparesteCertificateInPdf(const QString& fisier, const QList<int>& elevi, TPaginiCertificat pagini, bool proba)
+void TiparesteCertificateInPdf(const QString& fisier, const QList<int>& elevi, TPaginiCertificat pagini, bool proba,
+                               const std::vector<TIntrareRegistru>& inregistrari)
 {
     // Every pupil is asked for before anything is written.
     for (const int idElev : elevi)
@@ -45,6 +51,6 @@ void TiparesteCertificateInPdf(const QString& fisier, const QList<int>& elevi, T
     // A failure drops the document's temporary file and leaves the target as it was: a
     // half-printed class is no use to anyone.
     const std::unique_ptr<TDocumentTiparit> document = TDocumentTiparit::InPdf(fisier, TitluDocument(parti), false);
-    TiparesteElevii(*document, PaginiDeTiparit(parti, proba), elevi);
+    TiparesteElevii(*document, PaginiDeTiparit(parti, proba), elevi, inregistrari);
     document->Incheie();
 }

@@ -2,6 +2,7 @@
 
 #include "base/eroare.h"
 #include "base/userprompt.h"
+#include "certificat/ariiregistru.h"
 #include "certificat/definitiecertificat.h"
 #include "certificat/desenarepagina.h"
 #include "forms/imprimantaqt.h"
@@ -39,6 +40,11 @@ void TTiparitorCertificate::Umple(int idElev)
     UmplePaginile(m_arii, idElev, ScrieNotaInFormular);
 }
 
+void TTiparitorCertificate::Inregistrare(const QString& numar, const QString& data)
+{
+    ScrieInregistrarea(m_arii, numar, data);
+}
+
 const QImage* TTiparitorCertificate::Fundal(int pagina)
 {
     QImage& fundal = m_fundaluri.at(pagina);
@@ -71,7 +77,7 @@ QString MesajOprire(const TLinieAfisata& elev, const QString& motiv, int tiparit
 }
 
 void TiparesteElevii(const TLiniiAfisate& elevi, const TPaginaDeTiparit& pagina, TProgresSerie& progres,
-                     TRezultatSerie& rezultat)
+                     const TInainteDeTiparire& inainte, TRezultatSerie& rezultat)
 {
     const int total = static_cast<int>(elevi.size());
     TTiparitorCertificate tiparitor({pagina});
@@ -84,6 +90,11 @@ void TiparesteElevii(const TLiniiAfisate& elevi, const TPaginaDeTiparit& pagina,
         if (document)
             document->Incheie();
     };
+    // The cards printed before the pupil that failed went out: their document is whole.
+    const auto oprire = [&](const TLinieAfisata& elev, const EEroare& e) {
+        incheie();
+        return EEroare(MesajOprire(elev, e.Mesaj(), rezultat.Tiparite));
+    };
     for (const TLinieAfisata& elev : elevi) {
         if (!progres.Continua(rezultat.Tiparite + 1, total)) {
             incheie();
@@ -92,12 +103,17 @@ void TiparesteElevii(const TLiniiAfisate& elevi, const TPaginaDeTiparit& pagina,
         try {
             tiparitor.Umple(elev.Id);
         } catch (const EEroare& e) {
-            // The cards printed before it went out: their document is whole.
-            incheie();
-            throw EEroare(MesajOprire(elev, e.Mesaj(), rezultat.Tiparite));
+            throw oprire(elev, e);
         }
         if (!document && !(document = TDocumentTiparit::Incepe(TitluDocument({pagina.Parte}), false)))
             return;
+        if (inainte) {
+            try {
+                inainte(elev, tiparitor);
+            } catch (const EEroare& e) {
+                throw oprire(elev, e);
+            }
+        }
         tiparitor.Tipareste(document->Imprimanta(), document->Pictor());
         ++rezultat.Tiparite;
     }
@@ -107,7 +123,8 @@ void TiparesteElevii(const TLiniiAfisate& elevi, const TPaginaDeTiparit& pagina,
 
 } // namespace
 
-TRezultatSerie TiparesteSeria(const TLiniiAfisate& elevi, TPaginaCertificat parte, TProgresSerie& progres)
+TRezultatSerie TiparesteSeria(const TLiniiAfisate& elevi, TPaginaCertificat parte, TProgresSerie& progres,
+                              const TInainteDeTiparire& inainte)
 {
     TRezultatSerie rezultat;
     if (elevi.empty()) {
@@ -116,7 +133,7 @@ TRezultatSerie TiparesteSeria(const TLiniiAfisate& elevi, TPaginaCertificat part
     }
     RuleazaCuEroare([&] {
         RuleazaLucrareaDeTiparire(parte, static_cast<int>(elevi.size()), [&](const TPaginaDeTiparit& pagina) {
-            TiparesteElevii(elevi, pagina, progres, rezultat);
+            TiparesteElevii(elevi, pagina, progres, inainte, rezultat);
         });
     });
     return rezultat;

@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QList>
 #include <array>
+#include <functional>
 #include <memory>
 
 class QPainter;
@@ -32,6 +33,8 @@ public:
     // Fills the form for a pupil; an unknown pupil or a filling error is raised, before
     // anything of the pupil is printed.
     void Umple(int idElev);
+    // Writes the card's registration number and date into the filled form.
+    void Inregistrare(const QString& numar, const QString& data);
     // Prints the chosen sides of the filled form into a begun document, a page each.
     void Tipareste(QPrinter& imprimanta, QPainter& pictor);
 
@@ -53,9 +56,14 @@ struct TRezultatSerie {
     bool Incheiata = false;
 };
 
+// Runs for each pupil once the card is filled and just before it prints: what it writes into
+// the form prints with it; a failure stops the job before the card.
+using TInainteDeTiparire = std::function<void(const TLinieAfisata& elev, TTiparitorCertificate& tiparitor)>;
+
 // One side of the certificate for each pupil, in the order given, as one print job: the
 // calibration check, the insert-paper prompt once (with the number of cards), then a page
 // per pupil. A pupil that fails ends the document with the pages before
 // it; failures are shown to the user, naming the pupil. The print settings are written back
 // once, however the job ends.
-TRezultatSerie TiparesteSeria(const TLiniiAfisate& elevi, TPaginaCertificat parte, TProgresSerie& progres);
+TRezultatSerie TiparesteSeria(const TLiniiAfisate& elevi, TPaginaCertificat parte, TProgresSerie& progres,
+                              const TInainteDeTiparire& inainte = {});

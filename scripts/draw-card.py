@@ -179,7 +179,8 @@ def fata():
     p.text(53, 42.0, "CERTIFICAT DE ABSOLVIRE", 4.0, SERIF_BOLD, "middle", TITLU)
     p.text(53, 47.5, "testele naţionale \u2013 clasa a VIII-a", 3.2, SERIF_ITALIC, "middle", TITLU)
     p.text(53, 57.0, "Seria PV   Nr. 048213", 3.6, SANS_BOLD, "middle", SERIE)
-    p.text(14, 66.0, "Nr. înregistrare ............ din ..................", 2.7)
+    camp_cu_eticheta(p, (36.0, 62.0, 20.0, 4.6), "Nr. înregistrare", 2.7)  # 124 registration number
+    camp_cu_eticheta(p, (62.0, 62.0, 27.0, 4.6), "din", 2.7)               # 125 registration date
     p.text(14, 74.0, "Numele şi prenumele absolventului:", 2.9)
     sub_camp(p, (24.9, 79.4, 15.0, 3.8))                           # 84 abbreviation
     sub_camp(p, (42.2, 76.6, 47.2, 5.2))                           # 1 surname
@@ -237,7 +238,8 @@ def fata():
     sub_camp(p, (169.0, 148.0, 58.3, 6.5))                         # 55 president
     p.text(198.1, 157.8, "(numele, prenumele şi semnătura)", 2.4, SANS, "middle", LINIE)
     p.text(135.0, 165.0, "L.S.", 3.6, SERIF_BOLD)
-    p.text(122, 190.0, "Nr. înregistrare ................. din ............................", 3.0)
+    camp_cu_eticheta(p, (148.0, 185.6, 30.0, 5.2), "Nr. înregistrare", 3.0)  # 126 registration number
+    camp_cu_eticheta(p, (186.0, 185.6, 36.0, 5.2), "din", 3.0)               # 127 registration date
     return p
 
 

@@ -67,7 +67,7 @@ void TestPornire::aDouaPornireNuSchimbaNimicSiPastreazaAlegereaUtilizatorului()
                                "PROFIL_DIPLOMA WHERE COD_CAMP = 'D_CNP'"),
              QStringList{"NU|[Candidat]CNP{diploma}|ELEVI"});
     QCOMPARE(RanduriProfil(aDoua), ProfilAsteptat);
-    QCOMPARE(ColoanaSql(aDoua, "SELECT VERSIUNE FROM CONFID_DB"), QStringList{"3"});
+    QCOMPARE(ColoanaSql(aDoua, "SELECT VERSIUNE FROM CONFID_DB"), QStringList{"4"});
 }
 
 void TestPornire::scaraDeVersiuni()
@@ -81,17 +81,17 @@ void TestPornire::scaraDeVersiuni()
         ExecutaSql(dm, "ALTER TABLE PROFIL_DIPLOMA ADD LATIME_SUGERATA INTEGER, ADD COD_LINIE VARCHAR(32)");
         ExecutaSql(dm, "UPDATE CONFID_DB SET VERSIUNE=2");
         dm.ActualizeazaSchema();
-        QCOMPARE(ColoanaSql(dm, "SELECT VERSIUNE FROM CONFID_DB"), QStringList{"3"});
+        QCOMPARE(ColoanaSql(dm, "SELECT VERSIUNE FROM CONFID_DB"), QStringList{"4"});
         QVERIFY(ColoaneDate(dm, "PROFIL_DIPLOMA").contains("ORDINE"));
     }
     {
         TMediuTest mediu;
         TDM dm;
         ConecteazaFaraSincronizare(dm);
-        ExecutaSql(dm, "UPDATE CONFID_DB SET VERSIUNE=4");
+        ExecutaSql(dm, "UPDATE CONFID_DB SET VERSIUNE=5");
         const QStringList inainte = ColoaneDate(dm, "PROFIL_DIPLOMA");
         dm.ActualizeazaSchema();
-        QCOMPARE(ColoanaSql(dm, "SELECT VERSIUNE FROM CONFID_DB"), QStringList{"4"});
+        QCOMPARE(ColoanaSql(dm, "SELECT VERSIUNE FROM CONFID_DB"), QStringList{"5"});
         QCOMPARE(ColoaneDate(dm, "PROFIL_DIPLOMA"), inainte);
     }
     {

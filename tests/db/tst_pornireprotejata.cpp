@@ -96,7 +96,7 @@ void TestPornireProtejata::versiuneaMaiNouaRamaneNeatinsa()
     for (int pornire = 0; pornire < 2; ++pornire) {
         const TRezultatProces rezultat = RuleazaProgramul({"--init-db"}, mediu.Dosar());
         QCOMPARE(rezultat.CodIesire, 2);
-        QVERIFY2(rezultat.Erori.contains("are versiunea 99, mai noua decat versiunea 3"), qPrintable(rezultat.Erori));
+        QVERIFY2(rezultat.Erori.contains("are versiunea 99, mai noua decat versiunea 4"), qPrintable(rezultat.Erori));
         QCOMPARE(AmprentaFisier(mediu.CaleBazaDeDate()), inainte);
     }
 }
@@ -142,7 +142,7 @@ void TestPornireProtejata::primaPornireOpritaLaOricePasEsteReluata()
     }
     TDM& dm = mediu.PornesteDM();
     QCOMPARE(ColoanaSql(dm, "SELECT COUNT(*) FROM PROFIL_DIPLOMA"), QStringList{"50"});
-    QCOMPARE(ColoanaSql(dm, "SELECT VERSIUNE FROM CONFID_DB"), QStringList{"3"});
+    QCOMPARE(ColoanaSql(dm, "SELECT VERSIUNE FROM CONFID_DB"), QStringList{"4"});
 }
 
 void TestPornireProtejata::numeDinTabeleVerificateInainteDeStructuri()
@@ -235,7 +235,7 @@ void TestPornireProtejata::copiaZilnicaOdataPeZiSiUltimeleZece()
     mediu.OpresteDM();
     mediu.PornesteDM();
     QVERIFY(QFile::exists(azi));
-    QCOMPARE(VersiuneaFisierului(azi), 3);
+    QCOMPARE(VersiuneaFisierului(azi), VersiuneSchemaCunoscuta);
     const QByteArray copiaDeAzi = AmprentaFisier(azi);
     AdaugaElevi(mediu.DM(), 2);
     mediu.OpresteDM();
@@ -286,7 +286,7 @@ void TestPornireProtejata::restaurareaPuneCopiaInapoi()
     const QStringList deoparte =
         QDir(mediu.Dosar() + "/DB").entryList({"PV2006-inainte-de-restaurare-*.FDB"}, QDir::Files);
     QCOMPARE(deoparte.size(), 1);
-    QCOMPARE(VersiuneaFisierului(mediu.Dosar() + "/DB/" + deoparte.first()), 3);
+    QCOMPARE(VersiuneaFisierului(mediu.Dosar() + "/DB/" + deoparte.first()), VersiuneSchemaCunoscuta);
 
     // Not a database: refused, the database stays.
     QFile gunoi(mediu.Dosar() + "/gunoi.FDB");

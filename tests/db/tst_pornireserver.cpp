@@ -185,7 +185,7 @@ void TestPornireServer::bazaMaiNouaPeServerRamaneNeatinsa()
     };
     {
         TConexiuneProprie conexiune(loc);
-        ExecutaPeConexiune(conexiune, {QStringLiteral("UPDATE CONFID_DB SET VERSIUNE = 4")});
+        ExecutaPeConexiune(conexiune, {QStringLiteral("UPDATE CONFID_DB SET VERSIUNE = 5")});
     }
     const int inainte = scrise();
     QVERIFY(inainte > 0);
@@ -193,7 +193,7 @@ void TestPornireServer::bazaMaiNouaPeServerRamaneNeatinsa()
     FolosesteServerul(baza);
     TMediuTest mediu(false);
     const QString refuz = EroarePornire<EOprestePornirea>(mediu);
-    QVERIFY2(refuz.contains(QStringLiteral("are versiunea 4, mai noua")), qPrintable(refuz));
+    QVERIFY2(refuz.contains(QStringLiteral("are versiunea 5, mai noua")), qPrintable(refuz));
     QCOMPARE(scrise(), inainte);
 }
 

@@ -125,8 +125,8 @@ QStringList TestCalibrareImprimanta::Citiri(const QString& pagina, bool oglinda,
         return {};
     QStringList citiri;
     for (const QPointF& cruce : {CruceA, CruceB}) {
-        // Uncorrected, the sheet puts each cross at its designed place (to within the PDF
-        // page's whole points: 595 pt is 209.9 mm); corrected, where this printer needs it.
+        // Uncorrected, the sheet puts each cross at its designed place; corrected, where this
+        // printer needs it.
         const QPointF asteptat = verificare ? m_imprimanta.DeTrimis(cruce, oglinda) : PePagina(cruce, oglinda);
         const std::optional<QPointF> gasit = CentruCruce(imagine, asteptat);
         if (!gasit || QLineF(*gasit, asteptat).length() > 0.15) {

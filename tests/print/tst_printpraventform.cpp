@@ -90,9 +90,9 @@ void TestPrintPraventForm::paginileSiAriile()
     QCOMPARE(fata.DeltaStanga(), 1.0);
     QCOMPARE(fata.DeltaSus(), 1.5);
     QCOMPARE(spate.DeltaStanga(), -1.0);
-    QCOMPARE(fata.Arii().size(), 62);
+    QCOMPARE(fata.Arii().size(), 66);
     QCOMPARE(spate.Arii().size(), 38);
-    QCOMPARE(fata.HighestAreaNumber(), 85);
+    QCOMPARE(fata.HighestAreaNumber(), 127);
     QCOMPARE(spate.HighestAreaNumber(), 123);
 
     const TFormularTextArea& nume = *fata.FindAreaByNumber(36);

@@ -7,11 +7,13 @@
 #include "print/insertpaperform.h"
 #include "print/printpraventform.h"
 #include "print/progresserie.h"
+#include "print/registrareserie.h"
 #include "print/tiparireinserie.h"
 #include "print/tiparireserie.h"
 #include "print/verificareelevi.h"
 #include "support/cuvintepdf.h"
 #include "support/datetest.h"
+#include "support/dialogmodal.h"
 #include "support/elevcomplet.h"
 #include "support/fisierpdftest.h"
 #include "support/mediutest.h"
@@ -23,6 +25,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QtTest>
@@ -147,6 +150,7 @@ private slots:
     void elevulCareEsueazaIncheieDocumentul();
     void renuntDupaPrimaPagina();
     void progresulArataDiplomaCurenta();
+    void registrulAnuleazaCartoaneleStricateSiIntreabaLaReluare();
     void numarulDeDiplome_data();
     void numarulDeDiplome();
     void linieDeComandaMaiMultiElevi();
@@ -322,6 +326,7 @@ void TestTiparireSerie::dialogulPuneProblemeleIntaiSiNuLeTipareste()
     TLiniiAfisate linii = Linii({0, 1, 2});
     linii.insert(linii.begin() + 1, {gresit, QStringLiteral("DOBRE IOANA")});
     TTiparireInSerie dialog(linii);
+    dialog.Numerotare()->setChecked(false);
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Tiparire in serie"));
     QTreeWidget& lista = *dialog.Lista();
     QCOMPARE(lista.topLevelItemCount(), 4);
@@ -434,6 +439,7 @@ void TestTiparireSerie::renuntDupaPrimaPagina()
     // Giving up at the prompt prints nothing; the dialog keeps its pupils ticked.
     TRaspunsPrompt renunt([](TInsertPaperForm& p) { p.Renunt(); });
     TTiparireInSerie dialog(Linii({0, 1, 2}));
+    dialog.Numerotare()->setChecked(false);
     dialog.Tipareste();
     QCOMPARE(renunt.Deschideri, 1);
     QCOMPARE(m_pdf->Fisiere().size(), 1);
@@ -453,6 +459,7 @@ void TestTiparireSerie::progresulArataDiplomaCurenta()
     // Stopped by the user in the dialog after the first card, that pupil is unticked.
     TRaspunsPrompt prompt;
     TTiparireInSerie dialog(Linii({0, 1, 2}));
+    dialog.Numerotare()->setChecked(false);
     QTimer opreste;
     QObject::connect(&opreste, &QTimer::timeout, [] {
         for (QWidget* w : QApplication::topLevelWidgets())
@@ -466,6 +473,57 @@ void TestTiparireSerie::progresulArataDiplomaCurenta()
     QCOMPARE(InfoPdf(m_pdf->Fisiere().value(0), QStringLiteral("Pages")), QStringLiteral("1"));
     QCOMPARE(dialog.DeTiparit().size(), size_t(2));
     QCOMPARE(dialog.DeTiparit().front().Id, m_id.at(1));
+}
+
+void TestTiparireSerie::registrulAnuleazaCartoaneleStricateSiIntreabaLaReluare()
+{
+    TRaspunsPrompt prompt;
+    TTiparireInSerie dialog(Linii({0, 1, 2}));
+    QVERIFY(dialog.Numerotare()->isChecked());
+    dialog.Numerotare()->Seria()->setText("pv");
+    dialog.Numerotare()->PrimulNumar()->setText("10");
+    // The stack goes through the printer in reverse order; the second card comes out smudged.
+    dialog.Ordine()->setCurrentIndex(1);
+    LaDialogulModal<TCartoaneTiparite>([](TCartoaneTiparite& cartoane) {
+        cartoane.Lista()->item(1)->setCheckState(Qt::Unchecked);
+        cartoane.accept();
+    });
+    dialog.Tipareste();
+    QCOMPARE(m_pdf->Fisiere().size(), 1);
+    const QList<QList<TCuvantPdf>> pagini = CuvintePePagini(m_pdf->Fisiere().first());
+    QCOMPARE(pagini.size(), 3);
+    for (int p = 0; p < 3; ++p)
+        for (const int arie : {124, 126})
+            QVERIFY(CuvantLa(pagini.at(p), QString::number(p + 1),
+                             LocAsteptat(*m_formular->Fata(), arie, {TPaginaCertificat::Fata, 0.5, -0.5, false}), false));
+    // BARBU's card was voided: he alone stays ticked, for the next card of the stack.
+    QCOMPARE(dialog.DeTiparit().size(), size_t(1));
+    QCOMPARE(dialog.DeTiparit().front().Id, m_id.at(1));
+    QCOMPARE(dialog.Numerotare()->PrimulNumar()->text(), QString("13"));
+    LaDialogulModal<TCartoaneTiparite>([](TCartoaneTiparite& cartoane) { cartoane.accept(); });
+    dialog.Tipareste();
+
+    // ALBU lost hers: printed again, as a duplicate, after both questions.
+    TTiparireInSerie din(Linii({0}));
+    m_mesaje->RaspundeLaConfirmari({true, false});
+    LaDialogulModal<TCartoaneTiparite>([](TCartoaneTiparite& cartoane) { cartoane.accept(); });
+    din.Tipareste();
+    QVERIFY2(m_mesaje->Texte(TPromptTest::Fel::Confirmare).value(0).contains("ALBU ANCA: seria PV nr. 000012"),
+             qPrintable(m_mesaje->Texte(TPromptTest::Fel::Confirmare).join('\n')));
+    QCOMPARE(ColoanaSql(m_mediu->DM(), "SELECT NUMAR_CARTON || ' ' || NR_INREGISTRARE || ' ' || NUME_ELEV || ' ' || FEL "
+                                       "|| ' ' || (SELECT FIRST 1 STARE FROM STARI_CERTIFICATE S WHERE S.ID_INTRARE = "
+                                       "R.ID_INTRARE ORDER BY S.ID_STARE DESC) FROM REGISTRU_CERTIFICATE R ORDER BY 1"),
+             QStringList({"10 1 CIOBANU ELENA ORIGINAL TIPARIT", "11 2 BARBU DAN ORIGINAL ANULAT",
+                          "12 3 ALBU ANCA ORIGINAL ANULAT", "13 4 BARBU DAN ORIGINAL TIPARIT",
+                          "14 5 ALBU ANCA DUPLICAT TIPARIT"}));
+    // A card number already used is refused before anything prints.
+    TTiparireInSerie folosit(Linii({2}));
+    folosit.Numerotare()->PrimulNumar()->setText("11");
+    m_mesaje->Goleste();
+    folosit.Tipareste();
+    QCOMPARE(m_mesaje->Texte(TPromptTest::Fel::Avertisment).value(0).left(64),
+             QString("Cartonul seria PV nr. 000011 a fost deja folosit (nr. inregistrare 2, BARBU DAN)").left(64));
+    QCOMPARE(m_pdf->Fisiere().size(), 3);
 }
 
 void TestTiparireSerie::numarulDeDiplome_data()

@@ -41,7 +41,7 @@ QStringList AbateriDupaPrimaPornire(TDM& dm)
 {
     QStringList abateri;
     Compara(abateri, QStringLiteral("version"), ColoanaSql(dm, QStringLiteral("SELECT VERSIUNE FROM CONFID_DB")),
-            {QStringLiteral("3")});
+            {QStringLiteral("4")});
     Compara(abateri, QStringLiteral("profile"), RanduriProfil(dm), ProfilAsteptat);
     Compara(abateri, QStringLiteral("profile constants"),
             ColoanaSql(dm, QStringLiteral("SELECT DISTINCT COD_FORMULAR || FORMULA || '|' || VIZIBIL || '|' || GRUP "
@@ -66,5 +66,10 @@ QStringList AbateriDupaPrimaPornire(TDM& dm)
             ColoanaSql(dm, QStringLiteral("SELECT GEN_ID(G_ID_ELEVI, 0) || ',' || GEN_ID(G_ID_SCOALA, 0) FROM "
                                           "RDB$DATABASE")),
             {QStringLiteral("0,0")});
+    Compara(abateri, QStringLiteral("register"),
+            ColoanaSql(dm, QStringLiteral("SELECT (SELECT COUNT(*) FROM REGISTRU_CERTIFICATE) || ',' || (SELECT COUNT(*) "
+                                          "FROM STARI_CERTIFICATE) || ',' || GEN_ID(GEN_NR_INREGISTRARE, 0) FROM "
+                                          "RDB$DATABASE")),
+            {QStringLiteral("0,0,0")});
     return abateri;
 }

@@ -15,7 +15,7 @@ QStringList Constrangeri(TDM& dm);
 // The profile rows in ProfilAsteptat's form, by ORDINE.
 QStringList RanduriProfil(TDM& dm);
 
-// What a first start must leave, wherever the database is: version 3, the profile, the
+// What a first start must leave, wherever the database is: version 4, the profile, the empty register, the
 // entity tables with their keys, generators and value columns, the data types. Each
 // difference found is one line; none when the database is as it must be.
 QStringList AbateriDupaPrimaPornire(TDM& dm);
