@@ -142,7 +142,11 @@ void TSupraveghere::Verifica(TMoment acum, bool oprireCeruta)
         return;
     if (m_pas == 0) {
         const bool tacut = m_server && acum - m_inceput >= std::chrono::seconds(SecundeRaspunsServer);
-        if (!tacut && !oprireCeruta)
+        // A call that ends on its own soon is left alone: the program stops at the next
+        // statement anyway, and a cancellation that came too late would hit that one, the
+        // commit of the rows already done included.
+        const bool oprita = oprireCeruta && acum - m_inceput >= std::chrono::seconds(SecundeInainteDeOprire);
+        if (!tacut && !oprita)
             return;
         m_tacut = tacut;
         m_pas = 1;

@@ -9,15 +9,17 @@ class IAttachment;
 // How long one call may wait for a server before it is given up on: beyond the bounded wait
 // for a row another user holds, with room for a slow network.
 constexpr int SecundeRaspunsServer = 15;
+// How long a call may go on once a signal asked the program to end, before it is cancelled.
+constexpr int SecundeInainteDeOprire = 1;
 // How long a cancelled call to a server may still take before its socket is closed: a server
 // that is frozen or cut off never reads the cancellation.
 constexpr int SecundeDupaAnulare = 2;
 
 // The calls of one connection, watched by a thread of the process: a call to a server that has
-// not answered in SecundeRaspunsServer is cancelled, and so is any call once a signal asked the
-// program to end; a cancelled call to a server that still does not return has the connection's
-// socket closed, which the client then reports at once. The calls themselves stay on the
-// thread that makes them.
+// not answered in SecundeRaspunsServer is cancelled, and so is a call still waiting
+// SecundeInainteDeOprire after a signal asked the program to end; a cancelled call to a
+// server that still does not return has the connection's socket closed, which the client
+// then reports at once. The calls themselves stay on the thread that makes them.
 class TSupraveghere {
 public:
     TSupraveghere() = default;
