@@ -327,6 +327,8 @@ void TestPornireProtejata::mesajeRomanestiPentruFirebird()
                 .startsWith("Programul nu are drept de acces"));
     QVERIFY(MesajFirebird(cale, "I/O error during \"write\" operation -No space left on device")
                 .startsWith("Nu mai este loc pe disc"));
+    QVERIFY(MesajFirebird(cale, "Failure to write block 128 of the database file")
+                .startsWith("Baza de date \"/d/PV2006.FDB\" nu a putut fi scrisa pe disc"));
     // Any other failure: a sentence of ours first, the engine's text never alone.
     QCOMPARE(MesajFirebird(cale, "arithmetic exception"),
              QString("Baza de date \"/d/PV2006.FDB\" a refuzat operatia.\n\nDetalii: arithmetic exception"));
