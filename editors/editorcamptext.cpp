@@ -9,6 +9,7 @@
 #include <QCompleter>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QListView>
 #include <QWheelEvent>
 #include <QStringListModel>
 
@@ -95,6 +96,11 @@ TEditorCampText::TEditorCampText(QWidget* parent) : TEditorGeneric(parent)
     m_taste = new TTastePesteSugestii(*lista);
     m_lista->setObjectName(QStringLiteral("RzComboBox1"));
     m_lista->setInsertPolicy(QComboBox::NoInsert);
+    // With a suggestion for every pupil, measuring each one for the list's size and layout
+    // cost more than reading them: the field's width comes from the page, and the lines of
+    // a list are all alike.
+    m_lista->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    static_cast<QListView*>(m_lista->view())->setUniformItemSizes(true);
     m_lista->setValidator(new TValidatorRand(LungimeText, m_lista));
     AsazaControl(m_lista);
 }
