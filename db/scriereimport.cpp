@@ -137,15 +137,6 @@ QHash<QString, int> EleviDupaCnp(const TReferintaCamp& campCnp)
     return elevi;
 }
 
-void ActualizeazaSelectivitateaValorilor()
-{
-    try {
-        DM().ActualizeazaStatisticiIndecsi();
-    } catch (const EEroare&) {
-        // Not allowed to this user, or stopped: only the speed of what follows depends on it,
-        // and a signal or a silent server is met again by the next statement.
-    }
-}
 
 std::vector<TReferintaCamp> CampuriElevi()
 {

@@ -64,12 +64,6 @@ QHash<QString, int> EleviDupaCnp(const TReferintaCamp& campCnp);
 // The text a CNP is looked up by.
 QString CheieCnp(const QString& cnp);
 
-// The engine's estimates of how selective the indexes of "DATE" are, brought up to date
-// around an import, which changes them the most (TDM::ActualizeazaStatisticiIndecsi): stale
-// ones make a lookup of one pupil's field read that field's row of every pupil. A failure
-// (a user the server does not allow it) keeps the old ones and the work goes on.
-void ActualizeazaSelectivitateaValorilor();
-
 // Every profile field of the pupils, linked ones included, codes as stored. Runs in the
 // caller's transaction.
 std::vector<TReferintaCamp> CampuriElevi();

@@ -645,6 +645,16 @@ bool TDM::StatisticiDeRefacut()
 
 void TDM::ActualizeazaStatisticiIndecsi()
 {
+    try {
+        RefaStatisticiIndecsi();
+    } catch (const EEroare&) {
+        // Refused to whoever does not own the tables: only speed depends on it, and a signal
+        // or a silent server is met again by the next statement.
+    }
+}
+
+void TDM::RefaStatisticiIndecsi()
+{
     QStringList indecsi;
     TGardaTranzactie tr(m_tr);
     // Refreshing writes the catalogue; only a value table that grew markedly needs it.

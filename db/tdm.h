@@ -73,7 +73,9 @@ public:
     void SincronizeazaProfil();
     // Recomputes the selectivity of the value table's indexes, so that a value lookup for
     // one record uses the record's index rather than scanning every record's row of the field;
-    // only when an entity table has more than doubled since they were last computed.
+    // only when an entity table has more than doubled since they were last computed. Run at
+    // start and around an import, which changes them the most. A failure (a user who does not
+    // own the tables) keeps the old ones and the work goes on.
     void ActualizeazaStatisticiIndecsi();
     // Writes the given profile into PROFIL_DIPLOMA and deletes the rows it does not name.
     void SincronizeazaProfil(const TListaLiniiProfilDiploma& profil);
@@ -82,6 +84,7 @@ private:
     void CreeazaDinSablon(const QString& sablon, const QString& semn);
     void FaCopiaZilnica();
     bool StatisticiDeRefacut();
+    void RefaStatisticiIndecsi();
     bool ExistaInCatalog(const QString& sqlCautare, const QString& parametru, const QString& valoare);
     void RuleazaInTranzactieProprie(const std::function<void()>& pas);
 

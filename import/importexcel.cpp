@@ -284,7 +284,7 @@ TRezultatImport Importa(const TListaColoaneExcel& coloane, const QString& coloan
     const int total = coloane.NumarRanduri();
     if (total == 0)
         throw EEroare(QStringLiteral("Nu am gasit niciun elev de preluat in foaia de calcul."));
-    ActualizeazaSelectivitateaValorilor();
+    DM().ActualizeazaStatisticiIndecsi();
     TImportRanduri randuri(coloane, cnpuri, *campCnp, surse);
     TRezultatImport rezultat;
     for (int rand = 0; rand < total; ++rand) {
@@ -302,6 +302,6 @@ TRezultatImport Importa(const TListaColoaneExcel& coloane, const QString& coloan
     }
     randuri.Termina();
     // For the work after it: the lists, the pages, the next import.
-    ActualizeazaSelectivitateaValorilor();
+    DM().ActualizeazaStatisticiIndecsi();
     return rezultat;
 }

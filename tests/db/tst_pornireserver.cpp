@@ -112,6 +112,7 @@ private slots:
     void eroriDeConexiuneInRomana();
     void parolaServeruluiDinSetariEsteCeruta();
     void liniaDeComandaFolosesteServerul();
+    void oSecretaraCareNuDetineTabelelePorneste();
 
 private:
     // The server database for the starts that follow (none: PRAVENT_DB as it is), with the
@@ -441,5 +442,31 @@ void TestPornireServer::liniaDeComandaFolosesteServerul()
     QVERIFY(!QFile::exists(local.CaleBazaDeDate()));
 }
 
+
+// Who does not own the tables may not refresh their index statistics; the start must not
+// depend on it, even when the pupils have outgrown the statistics.
+void TestPornireServer::oSecretaraCareNuDetineTabelelePorneste()
+{
+    const QString baza = m_server->CreeazaBazaCuSablon(QStringLiteral("neproprietara.fdb"));
+    QVERIFY2(!baza.isEmpty(), qPrintable(m_server->Eroare()));
+    FolosesteServerul(baza);
+    TMediuTest mediu(false);
+    TDM& proprietara = mediu.PornesteDM();
+    ExecutaSql(proprietara, QStringLiteral("EXECUTE BLOCK AS DECLARE I INTEGER = 0; BEGIN WHILE (I < 50) DO BEGIN "
+                                           "INSERT INTO ELEVI (ID_ELEVI) VALUES (GEN_ID(G_ID_ELEVI, 1)); I = I + 1; "
+                                           "END END"));
+    const QString cui = m_server->AltUtilizator();
+    for (const QString& tabel : ColoanaSql(proprietara, QStringLiteral("SELECT TRIM(RDB$RELATION_NAME) FROM "
+                                                                       "RDB$RELATIONS WHERE RDB$SYSTEM_FLAG = 0")))
+        ExecutaSql(proprietara, QStringLiteral("GRANT ALL ON \"%1\" TO USER %2").arg(tabel, cui));
+    for (const QString& generator : ColoanaSql(proprietara, QStringLiteral("SELECT TRIM(RDB$GENERATOR_NAME) FROM "
+                                                                           "RDB$GENERATORS WHERE RDB$SYSTEM_FLAG = 0")))
+        ExecutaSql(proprietara, QStringLiteral("GRANT USAGE ON GENERATOR \"%1\" TO USER %2").arg(generator, cui));
+    mediu.OpresteDM();
+
+    m_mediu.Seteaza("PRAVENT_DB_USER", cui);
+    TDM& alta = mediu.PornesteDM();
+    QCOMPARE(ColoanaSql(alta, QStringLiteral("SELECT COUNT(*) FROM ELEVI")), QStringList{QStringLiteral("50")});
+}
 QTEST_MAIN(TestPornireServer)
 #include "tst_pornireserver.moc"

@@ -122,8 +122,9 @@ bool TServerFirebird::CreeazaBazaDeSecuritate()
         && RuleazaIsql({}, {QStringLiteral("-q"), QStringLiteral("-user"), QStringLiteral("SYSDBA"), QStringLiteral("-i"),
                             QStringLiteral("/usr/share/firebird/3.0/security.sql"), securitate})
         && RuleazaIsql(QStringLiteral("CREATE USER %1 PASSWORD '%2' USING PLUGIN Srp;\n"
-                                      "GRANT CREATE DATABASE TO USER %1;\nCOMMIT;\n")
-                           .arg(Utilizator(), Parola()),
+                                      "GRANT CREATE DATABASE TO USER %1;\n"
+                                      "CREATE USER %3 PASSWORD '%2' USING PLUGIN Srp;\nCOMMIT;\n")
+                           .arg(Utilizator(), Parola(), AltUtilizator()),
                        {QStringLiteral("-q"), QStringLiteral("-user"), QStringLiteral("SYSDBA"), securitate});
 }
 

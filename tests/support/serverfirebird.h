@@ -6,7 +6,8 @@
 
 // A real Firebird SuperServer started by the test as its own child process: its own root
 // folder (configuration, security database, lock files, databases) in a temporary folder,
-// listening on a free TCP port of 127.0.0.1, with one user who may create databases.
+// listening on a free TCP port of 127.0.0.1, with one user who may create databases and
+// another who may not.
 // Stopped on destruction.
 class TServerFirebird {
 public:
@@ -35,6 +36,8 @@ public:
     quint16 Port() const { return m_port; }
     QString Utilizator() const { return QStringLiteral("SECRETARA"); }
     QString Parola() const { return QStringLiteral("Cheia-2006"); }
+    // A second secretary with the same password, who owns nothing until granted.
+    QString AltUtilizator() const { return QStringLiteral("SECRETARA2"); }
     // The folder the server may keep databases in.
     QString DosarDate() const { return m_radacina.path() + QStringLiteral("/date"); }
     const QString& Eroare() const { return m_eroare; }
