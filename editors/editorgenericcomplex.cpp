@@ -169,8 +169,9 @@ void TEditorGenericComplex::Construieste(int idElev, int idInregistrare, const Q
 void TEditorGenericComplex::AdaugaEditor(const TCampEditor& linie, int idElev, int idInregistrare, const QString& tabel)
 {
     const TEticheta eticheta = DesparteEticheta(linie.Eticheta);
-    TEditorGeneric* editor = CreeazaEditor(linie.TipDeDate, this);
     QWidget* container = Container(linie.CodFormular, eticheta.Grup, linie.CodLinie);
+    // Born in its place: moving a field between parents restyles every widget inside it.
+    TEditorGeneric* editor = CreeazaEditor(linie.TipDeDate, container);
     if (linie.CodLinie.isEmpty())
         AdaugaSub(container, editor);
     editor->RzLabel1()->setText(eticheta.Eticheta);
