@@ -66,12 +66,18 @@ TFereastraRegistru::TFereastraRegistru(QWidget* parent)
     m_tabel->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_tabel->setSelectionMode(QAbstractItemView::SingleSelection);
     m_tabel->verticalHeader()->hide();
+    m_tabel->verticalHeader()->setDefaultSectionSize(m_tabel->fontMetrics().height() + 6);
     m_tabel->horizontalHeader()->setStretchLastSection(true);
 
     auto* cautare = new QHBoxLayout;
     cautare->addWidget(new QLabel(QStringLiteral("Cauta:"), this));
     cautare->addWidget(m_cautare);
-    connect(m_cautare, &QLineEdit::textChanged, &m_filtru, &QSortFilterProxyModel::setFilterFixedString);
+    connect(m_cautare, &QLineEdit::textChanged, this, [this](const QString& text) {
+        m_filtru.setFilterFixedString(text);
+        AlegeOIntrare();
+    });
+    // Typing a name and pressing Enter records the hand-over of the first match.
+    m_cautare->setFocus();
 
     auto* actiuni = new QHBoxLayout;
     connect(Buton(actiuni, QStringLiteral("&Predare..."), this), &QPushButton::clicked, this, &TFereastraRegistru::Preda);
@@ -96,11 +102,26 @@ TFereastraRegistru::TFereastraRegistru(QWidget* parent)
 
 void TFereastraRegistru::Reincarca()
 {
+    const std::optional<TIntrareRegistru> aleasa = Selectata();
     m_intrari = TRegistruCertificate(DM().Tr()).Intrari();
     m_model.removeRows(0, m_model.rowCount());
     for (int i = 0; i < static_cast<int>(m_intrari.size()); ++i)
         m_model.appendRow(Rand(m_intrari.at(i), i));
     m_tabel->resizeColumnsToContents();
+    AlegeOIntrare(aleasa ? QString::number(aleasa->NrInregistrare) : QString());
+}
+
+// The buttons act on the selected entry: there is always one while the list shows any, the
+// one acted on last when it is still there.
+void TFereastraRegistru::AlegeOIntrare(const QString& nrInregistrare)
+{
+    const QModelIndexList gasite =
+        nrInregistrare.isEmpty() ? QModelIndexList()
+                                 : m_filtru.match(m_filtru.index(0, 0), Qt::DisplayRole, nrInregistrare, 1, Qt::MatchExactly);
+    if (!gasite.isEmpty())
+        m_tabel->selectRow(gasite.first().row());
+    else if (m_filtru.rowCount() > 0 && !m_tabel->selectionModel()->hasSelection())
+        m_tabel->selectRow(0);
 }
 
 std::optional<TIntrareRegistru> TFereastraRegistru::Selectata() const

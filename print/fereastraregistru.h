@@ -38,6 +38,7 @@ private:
     void Tipareste();
     void Exporta();
     std::optional<TIntrareRegistru> Selectata() const;
+    void AlegeOIntrare(const QString& nrInregistrare = {});
 
     QStandardItemModel m_model;
     QSortFilterProxyModel m_filtru;

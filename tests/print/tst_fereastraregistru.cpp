@@ -54,13 +54,12 @@ void TestFereastraRegistru::cautaSorteazaPredaSiAnuleaza()
     tabel.sortByColumn(0, Qt::DescendingOrder);
     QCOMPARE(Coloana(tabel, 0), QStringList({"10", "9", "8"}));
 
+    // A search leaves its first match selected, and an entry acted on stays selected after
+    // the window reads the register again, so that the keyboard alone goes from one to the next.
     fereastra.Cautare()->setText("2960202");
     QCOMPARE(Coloana(tabel, 2), QStringList{"Albu Ana"});
-    fereastra.Cautare()->clear();
-
-    Alege(tabel, "Albu Ana");
     QVERIFY(fereastra.PredaSelectata("Albu Maria (mama)"));
-    Alege(tabel, "Albu Ana");
+    fereastra.Cautare()->clear();
     QVERIFY(fereastra.AnuleazaSelectata("pierdut la posta"));
     Alege(tabel, "Albu Ana");
     QVERIFY_THROWS_EXCEPTION(EEroare, fereastra.PredaSelectata("altcineva"));
