@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <limits>
 
 namespace {
 
@@ -86,6 +87,8 @@ TFereastraRegistru::TFereastraRegistru(QWidget* parent)
     connect(Buton(actiuni, QStringLiteral("&Istoric"), this), &QPushButton::clicked, this,
             &TFereastraRegistru::ArataIstoric);
     actiuni->addStretch();
+    connect(Buton(actiuni, QStringLiteral("&Numar de inregistrare..."), this), &QPushButton::clicked, this,
+            &TFereastraRegistru::StabilesteNumarul);
     connect(Buton(actiuni, QStringLiteral("&Tipareste..."), this), &QPushButton::clicked, this,
             &TFereastraRegistru::Tipareste);
     connect(Buton(actiuni, QStringLiteral("&Export..."), this), &QPushButton::clicked, this,
@@ -209,6 +212,23 @@ void TFereastraRegistru::ArataIstoric()
         Prompt().InformatieCuDetalii(QStringLiteral("Certificatul seria %1 nr. %2, %3")
                                          .arg(intrare->Seria, NumarCartonAfisat(intrare->Numar), intrare->Nume),
                                      IstoricSelectata().join(u'\n'));
+    });
+}
+
+// Once, to go on from a register kept on paper until now.
+void TFereastraRegistru::StabilesteNumarul()
+{
+    RuleazaCuEroare([this] {
+        TRegistruCertificate registru(DM().Tr());
+        const int urmatorul = registru.UrmatorulNrInregistrare();
+        bool ok = false;
+        const int numar = QInputDialog::getInt(
+            this, QStringLiteral("Numar de inregistrare"),
+            QStringLiteral("Numarul de inregistrare al urmatorului certificat tiparit\n(de exemplu, cel care urmeaza "
+                           "in registrul tinut pana acum pe hartie):"),
+            urmatorul, urmatorul, std::numeric_limits<int>::max(), 1, &ok);
+        if (ok && numar != urmatorul)
+            registru.StabilesteUrmatorulNrInregistrare(numar);
     });
 }
 

@@ -35,6 +35,7 @@ private:
     void Preda();
     void Anuleaza();
     void ArataIstoric();
+    void StabilesteNumarul();
     void Tipareste();
     void Exporta();
     std::optional<TIntrareRegistru> Selectata() const;
