@@ -87,6 +87,10 @@ TEditorCampText::TEditorCampText(QWidget* parent) : TEditorGeneric(parent)
 {
     auto* lista = new TListaSugestii(this);
     m_lista = lista;
+    // One model for the whole list, filled at once: adding the values one by one costs far
+    // more with many pupils. Set before the list becomes editable, so that its completer is
+    // made on it and never has to change models.
+    m_lista->setModel(new QStringListModel(m_lista));
     m_lista->setEditable(true);
     // Suggestions in a list under the text, never completed into it: what was typed is
     // what is saved unless the user picks one. Case-sensitive, so that Enter does not
@@ -94,6 +98,8 @@ TEditorCampText::TEditorCampText(QWidget* parent) : TEditorGeneric(parent)
     m_lista->completer()->setCompletionMode(QCompleter::PopupCompletion);
     m_lista->completer()->setCaseSensitivity(Qt::CaseSensitive);
     m_taste = new TTastePesteSugestii(*lista);
+    // The completer filters the list's keys too: ours goes in front of it.
+    m_lista->completer()->popup()->installEventFilter(m_taste);
     m_lista->setObjectName(QStringLiteral("RzComboBox1"));
     m_lista->setInsertPolicy(QComboBox::NoInsert);
     // With a suggestion for every pupil, measuring each one for the list's size and layout
@@ -109,14 +115,7 @@ void TEditorCampText::Incarca(const QString& codFormular, const QString& codPagi
                               const QString& tabel, int idElev, int idInregistrare)
 {
     TEditorGeneric::Incarca(codFormular, codPagina, codCamp, tabel, idElev, idInregistrare);
-    const QStringList sugestii = ValoriDistincte(Referinta());
-    // One model for the whole list: adding the values one by one costs far more with many pupils.
-    m_lista->setModel(new QStringListModel(sugestii, m_lista));
-    // The completer filters the list's keys too and puts its filter back in front with
-    // every new model: ours goes in front of it again.
-    QAbstractItemView* lista = m_lista->completer()->popup();
-    lista->removeEventFilter(m_taste);
-    lista->installEventFilter(m_taste);
+    static_cast<QStringListModel*>(m_lista->model())->setStringList(ValoriDistincte(Referinta()));
     const QString stocata = ValoareStocata();
     m_lista->setEditText(stocata);
     RetineIncarcarea(stocata, *m_lista->lineEdit());
