@@ -2,7 +2,6 @@
 
 #include "base/userprompt.h"
 #include "db/tdm.h"
-#include "print/tiparireserie.h"
 
 #include <QDateEdit>
 #include <QDialogButtonBox>
@@ -11,6 +10,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 TNumerotareSerie::TNumerotareSerie(QWidget* parent)
     : QGroupBox(QStringLiteral("Trec cartoanele in registru"), parent), m_seria(new QLineEdit),
@@ -52,6 +52,14 @@ std::optional<TNumerotareCartoane> TNumerotareSerie::Citeste() const
     return numerotare;
 }
 
+std::optional<TNumerotareCartoane> TNumerotareSerie::Pregateste(const TLiniiAfisate& elevi) const
+{
+    std::optional<TNumerotareCartoane> numerotare = Citeste();
+    if (!numerotare || !PregatesteNumerotarea(elevi, *numerotare))
+        return std::nullopt;
+    return numerotare;
+}
+
 bool PregatesteNumerotarea(const TLiniiAfisate& elevi, TNumerotareCartoane& numerotare)
 {
     const TRegistruCertificate registru(DM().Tr());
@@ -86,14 +94,12 @@ bool PregatesteNumerotarea(const TLiniiAfisate& elevi, TNumerotareCartoane& nume
     return true;
 }
 
-void TInregistrareLaTiparire::Inregistreaza(const TLinieAfisata& elev, TTiparitorCertificate& tiparitor)
+const TIntrareRegistru& TInregistrareLaTiparire::Inregistreaza(int idElev)
 {
-    TCerereInregistrare cerere{m_numerotare.Seria, UrmatorulNumar(), m_numerotare.Data, EleviDeInregistrat({elev.Id}),
-                               m_numerotare.Reluare};
-    const TIntrareRegistru intrare = TRegistruCertificate(DM().Tr()).Inregistreaza(cerere).front();
-    tiparitor.Inregistrare(QString::number(intrare.NrInregistrare),
-                           intrare.DataInregistrare.toString(QStringLiteral("dd.MM.yyyy")));
-    m_tiparite.push_back(intrare);
+    const TCerereInregistrare cerere{m_numerotare.Seria, UrmatorulNumar(), m_numerotare.Data,
+                                     EleviDeInregistrat({idElev}), m_numerotare.Reluare};
+    m_tiparite.push_back(TRegistruCertificate(DM().Tr()).Inregistreaza(cerere).front());
+    return m_tiparite.back();
 }
 
 TCartoaneTiparite::TCartoaneTiparite(std::vector<TIntrareRegistru> cartoane, QWidget* parent)
@@ -128,9 +134,18 @@ std::vector<TIntrareRegistru> TCartoaneTiparite::Stricate() const
     return stricate;
 }
 
-void AnuleazaCartoaneleStricate(const std::vector<TIntrareRegistru>& stricate)
+std::vector<TIntrareRegistru> CartoaneleIesiteBine(const std::vector<TIntrareRegistru>& tiparite, QWidget* parinte)
 {
-    TRegistruCertificate registru(DM().Tr());
-    for (const TIntrareRegistru& carton : stricate)
-        registru.Anuleaza(carton.Seria, carton.Numar, MotivTiparitGresit);
+    if (tiparite.empty())
+        return {};
+    TCartoaneTiparite cartoane(tiparite, parinte);
+    cartoane.exec();
+    const std::vector<TIntrareRegistru> stricate = cartoane.Stricate();
+    RuleazaCuEroare([&] { AnuleazaCartoanele(stricate, MotivTiparitGresit); });
+    std::vector<TIntrareRegistru> bune;
+    for (const TIntrareRegistru& carton : tiparite)
+        if (std::none_of(stricate.cbegin(), stricate.cend(),
+                         [&carton](const TIntrareRegistru& stricat) { return stricat.Id == carton.Id; }))
+            bune.push_back(carton);
+    return bune;
 }

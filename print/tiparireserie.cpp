@@ -2,7 +2,6 @@
 
 #include "base/eroare.h"
 #include "base/userprompt.h"
-#include "certificat/ariiregistru.h"
 #include "certificat/definitiecertificat.h"
 #include "certificat/desenarepagina.h"
 #include "forms/imprimantaqt.h"
@@ -10,6 +9,7 @@
 #include "print/formularpravent.h"
 #include "print/progresserie.h"
 #include "print/scrienotainformular.h"
+#include "print/tiparireinregistrata.h"
 
 #include <QPrinter>
 
@@ -40,9 +40,9 @@ void TTiparitorCertificate::Umple(int idElev)
     UmplePaginile(m_arii, idElev, ScrieNotaInFormular);
 }
 
-void TTiparitorCertificate::Inregistrare(const QString& numar, const QString& data)
+void TTiparitorCertificate::Inregistrare(const TIntrareRegistru& intrare)
 {
-    ScrieInregistrarea(m_arii, numar, data);
+    ScrieIntrarea(m_arii, intrare);
 }
 
 const QImage* TTiparitorCertificate::Fundal(int pagina)
