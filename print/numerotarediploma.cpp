@@ -16,7 +16,8 @@
 #include <memory>
 
 TNumerotareDiploma::TNumerotareDiploma(TLinieAfisata elev, QWidget* parent)
-    : QDialog(parent), m_elev(std::move(elev)), m_numerotare(new TNumerotareSerie)
+    : QDialog(parent), m_elev(std::move(elev)),
+      m_numerotare(new TNumerotareSerie(QStringLiteral("Numarul cartonului:")))
 {
     setWindowTitle(QStringLiteral("Tiparire fata"));
     auto* butoane = new QDialogButtonBox;

@@ -12,7 +12,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-TNumerotareSerie::TNumerotareSerie(QWidget* parent)
+TNumerotareSerie::TNumerotareSerie(const QString& carton, QWidget* parent)
     : QGroupBox(QStringLiteral("Trec cartoanele in registru"), parent), m_seria(new QLineEdit),
       m_primulNumar(new QLineEdit), m_data(new QDateEdit(QDate::currentDate()))
 {
@@ -28,7 +28,7 @@ TNumerotareSerie::TNumerotareSerie(QWidget* parent)
         UrmatorulNumar(registru.UrmatorulNumarCarton(seria));
     auto* asezare = new QFormLayout(this);
     asezare->addRow(QStringLiteral("Seria:"), m_seria);
-    asezare->addRow(QStringLiteral("Primul carton din teanc:"), m_primulNumar);
+    asezare->addRow(carton, m_primulNumar);
     asezare->addRow(QStringLiteral("Data inregistrarii:"), m_data);
 }
 
@@ -116,13 +116,17 @@ TCartoaneTiparite::TCartoaneTiparite(std::vector<TIntrareRegistru> cartoane, QWi
     }
     auto* butoane = new QDialogButtonBox(QDialogButtonBox::Ok);
     connect(butoane, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    auto* explicatie = new QLabel(QStringLiteral("Debifati cartoanele care nu au iesit bine: se anuleaza (\"%1\"), "
+                                                 "iar elevii lor primesc un carton nou la tiparirea urmatoare.")
+                                      .arg(MotivTiparitGresit));
+    explicatie->setWordWrap(true);
+    // As tall as its cards, one or a class, within a small screen.
+    m_lista->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     auto* asezare = new QVBoxLayout(this);
-    asezare->addWidget(new QLabel(QStringLiteral("Debifati cartoanele care nu au iesit bine: se anuleaza (\"%1\"), "
-                                                 "iar elevii lor raman bifati pentru un carton nou.")
-                                      .arg(MotivTiparitGresit)));
+    asezare->addWidget(explicatie);
     asezare->addWidget(m_lista, 1);
     asezare->addWidget(butoane);
-    resize(620, 420);
+    resize(620, std::min(sizeHint().height(), 520));
 }
 
 std::vector<TIntrareRegistru> TCartoaneTiparite::Stricate() const

@@ -18,7 +18,9 @@ class QListWidget;
 class TNumerotareSerie : public QGroupBox {
     Q_OBJECT
 public:
-    explicit TNumerotareSerie(QWidget* parent = nullptr);
+    // `carton` names the card number's field: the first of the stack, or the one card.
+    explicit TNumerotareSerie(const QString& carton = QStringLiteral("Primul carton din teanc:"),
+                              QWidget* parent = nullptr);
 
     QLineEdit* Seria() const { return m_seria; }
     QLineEdit* PrimulNumar() const { return m_primulNumar; }

@@ -559,6 +559,8 @@ void TestTiparireSerie::fataUnuiElevDinPrevizualizareSeInregistreaza()
     for (const int arie : {125, 127})
         QVERIFY(CuvantLa(pagini.first(), azi, LocAsteptat(*m_formular->Fata(), arie, corectii), false));
     QCOMPARE(m_formular->Fata()->FindAreaByNumber(124)->Text(), QString("1"));
+    if (!qEnvironmentVariableIsEmpty("PRAVENT_CAPTURI"))
+        m_formular->Fata()->grab().save(qEnvironmentVariable("PRAVENT_CAPTURI") + "/previzualizare-fata.png");
 
     // A proof on plain paper records nothing.
     m_formular->ButonProba()->click();
