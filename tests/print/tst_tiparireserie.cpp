@@ -562,9 +562,13 @@ void TestTiparireSerie::fataUnuiElevDinPrevizualizareSeInregistreaza()
     if (!qEnvironmentVariableIsEmpty("PRAVENT_CAPTURI"))
         m_formular->Fata()->grab().save(qEnvironmentVariable("PRAVENT_CAPTURI") + "/previzualizare-fata.png");
 
-    // A proof on plain paper records nothing.
+    // A proof on plain paper records nothing, nor does the back.
     m_formular->ButonProba()->click();
-    QCOMPARE(m_pdf->Fisiere().size(), 2);
+    m_formular->Taburi()->setCurrentIndex(1);
+    m_formular->ButonTipareste()->click();
+    m_formular->Taburi()->setCurrentIndex(0);
+    QCOMPARE(m_pdf->Titluri(), QStringList({"Diploma de examen national - fata", "Diploma de examen national - fata",
+                                            "Diploma de examen national - verso"}));
     QCOMPARE(ColoanaSql(m_mediu->DM(), registru).size(), 1);
 
     // Printed again, the next card is offered; the first one came out spoiled and is voided.
@@ -605,7 +609,7 @@ void TestTiparireSerie::fataUnuiElevDinPrevizualizareSeInregistreaza()
     QVERIFY2(m_mesaje->Texte(TPromptTest::Fel::Avertisment).value(0).startsWith("Cartonul seria PV nr. 000008 a fost deja "
                                                                                  "folosit"),
              qPrintable(m_mesaje->Texte(TPromptTest::Fel::Avertisment).join('\n')));
-    QCOMPARE(m_pdf->Fisiere().size(), 3);
+    QCOMPARE(m_pdf->Fisiere().size(), 4);
     QCOMPARE(ColoanaSql(m_mediu->DM(), registru).size(), 2);
 }
 
