@@ -179,8 +179,12 @@ TLiniiAfisate TTiparireInSerie::TiparesteInRegistru(const TLiniiAfisate& alesi, 
                                   });
     }
     m_numerotare->UrmatorulNumar(inregistrare.UrmatorulNumar());
+    // The cards recorded after the last one that went out never reached the paper.
+    const std::vector<TIntrareRegistru>& inregistrate = inregistrare.Tiparite();
+    const auto ultimul = inregistrate.cbegin() + std::min<std::ptrdiff_t>(rezultat.Tiparite, inregistrate.size());
+    RuleazaCuEroare([&] { AnuleazaCartoanele({ultimul, inregistrate.cend()}, MotivTiparireEsuata); });
     TLiniiAfisate iesite;
-    for (const TIntrareRegistru& carton : CartoaneleIesiteBine(inregistrare.Tiparite(), this))
+    for (const TIntrareRegistru& carton : CartoaneleIesiteBine({inregistrate.cbegin(), ultimul}, this))
         iesite.push_back({carton.IdElev, carton.Nume});
     return iesite;
 }

@@ -85,10 +85,16 @@ void TiparesteElevii(const TLiniiAfisate& elevi, const TPaginaDeTiparit& pagina,
     // feed a blank card.
     std::unique_ptr<TDocumentTiparit> document;
     // Stopped by the user or by a pupil that cannot be filled, the cards printed so far make
-    // a whole document.
-    const auto incheie = [&document] {
-        if (document)
+    // a whole document. A document that cannot be ended put no card out.
+    const auto incheie = [&document, &rezultat] {
+        if (!document)
+            return;
+        try {
             document->Incheie();
+        } catch (const EEroare&) {
+            rezultat.Tiparite = 0;
+            throw;
+        }
     };
     // The cards printed before the pupil that failed went out: their document is whole.
     const auto oprire = [&](const TLinieAfisata& elev, const EEroare& e) {

@@ -24,6 +24,8 @@
 
 #include <QPushButton>
 #include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -154,6 +156,7 @@ private slots:
     void progresulArataDiplomaCurenta();
     void registrulAnuleazaCartoaneleStricateSiIntreabaLaReluare();
     void fataUnuiElevDinPrevizualizareSeInregistreaza();
+    void documentulNeincheiatAnuleazaCartoanele();
     void numarulDeDiplome_data();
     void numarulDeDiplome();
     void linieDeComandaMaiMultiElevi();
@@ -611,6 +614,36 @@ void TestTiparireSerie::fataUnuiElevDinPrevizualizareSeInregistreaza()
              qPrintable(m_mesaje->Texte(TPromptTest::Fel::Avertisment).join('\n')));
     QCOMPARE(m_pdf->Fisiere().size(), 4);
     QCOMPARE(ColoanaSql(m_mediu->DM(), registru).size(), 2);
+}
+
+void TestTiparireSerie::documentulNeincheiatAnuleazaCartoanele()
+{
+    const QString tinta = m_mediu->Dosar() + QStringLiteral("/clasa.pdf");
+    m_pdf->RaspundeCu(tinta);
+    TRaspunsPrompt prompt;
+    TTiparireInSerie dialog(Linii({0, 1, 2}));
+    dialog.Numerotare()->Seria()->setText("pv");
+    dialog.Numerotare()->PrimulNumar()->setText("1");
+    // While the cards print, a folder takes the file's place: the document cannot be put there.
+    QTimer ocupa;
+    QObject::connect(&ocupa, &QTimer::timeout, [&tinta] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* p = qobject_cast<QProgressDialog*>(w); p && p->isVisible() && p->value() >= 1)
+                QDir().mkpath(tinta + QStringLiteral("/ocupat"));
+    });
+    ocupa.start(1);
+    dialog.Tipareste();
+    ocupa.stop();
+    QVERIFY(QFileInfo(tinta + QStringLiteral("/ocupat")).isDir());
+    QCOMPARE(m_mesaje->Texte(TPromptTest::Fel::Eroare).size(), 1);
+    QCOMPARE(m_mesaje->Mesaje().size(), 1);
+    QCOMPARE(ColoanaSql(m_mediu->DM(), "SELECT NUMAR_CARTON || ' ' || (SELECT FIRST 1 STARE || ' ' || MOTIV FROM "
+                                       "STARI_CERTIFICATE S WHERE S.ID_INTRARE = R.ID_INTRARE ORDER BY S.ID_STARE DESC) "
+                                       "FROM REGISTRU_CERTIFICATE R ORDER BY 1"),
+             QStringList({"1 ANULAT tiparirea a esuat", "2 ANULAT tiparirea a esuat", "3 ANULAT tiparirea a esuat"}));
+    // No card came out: every pupil waits for one, from the next card of the stack.
+    QCOMPARE(dialog.DeTiparit().size(), size_t(3));
+    QCOMPARE(dialog.Numerotare()->PrimulNumar()->text(), QString("4"));
 }
 
 void TestTiparireSerie::numarulDeDiplome_data()
