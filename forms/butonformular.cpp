@@ -2,7 +2,6 @@
 
 #include "base/userprompt.h"
 #include "forms/handlerformular.h"
-#include "forms/umplereformular.h"
 
 #include <QDialog>
 
@@ -25,11 +24,6 @@ void TButonFormular::Apasa()
     }
     if (!m_formular)
         m_formular = m_handler.CreateForm(this);
-    CompleteazaFormularul(*idElev);
+    m_handler.Umple(*m_formular, *idElev);
     m_formular->exec();
-}
-
-void TButonFormular::CompleteazaFormularul(int idElev)
-{
-    UmpleFormular(*m_formular, idElev, m_handler.ScriitorNota());
 }

@@ -23,9 +23,6 @@ public:
     void Apasa();
 
 private:
-    // Fills every text area of the form with the pupil's values (the forms engine's filling).
-    void CompleteazaFormularul(int idElev);
-
     const THandlerFormularDePrintat& m_handler;
     std::function<std::optional<int>()> m_elevSelectat;
     QPointer<QDialog> m_formular;

@@ -1,5 +1,12 @@
 #include "forms/handlerformular.h"
 
+#include <QDialog>
+
+void THandlerFormularDePrintat::Umple(QDialog& formular, int idElev) const
+{
+    UmpleFormular(formular, idElev, ScriitorNota());
+}
+
 TListaHandlerFormularDePrintat& TListaHandlerFormularDePrintat::Instanta()
 {
     // Built on first use: handlers register while other units are still initialising.

@@ -21,6 +21,9 @@ public:
     virtual QDialog* CreateForm(QWidget* owner) const = 0;
     // How the form writes its marks; a form without marks has none.
     virtual TScriitorNota ScriitorNota() const { return {}; }
+    // Fills a form it created with the pupil's values; a form that acts on its pupil later
+    // also remembers which one it shows.
+    virtual void Umple(QDialog& formular, int idElev) const;
 };
 
 // The printable forms, in registration order (which is the order of the buttons). One

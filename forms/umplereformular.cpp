@@ -23,6 +23,8 @@ QList<TFormularDePrintat*> PaginileFormularului(const QWidget& formular)
     return pagini;
 }
 
+} // namespace
+
 TAriiPagina AriileModel(const TFormularDePrintat& pagina)
 {
     TAriiPagina arii;
@@ -30,8 +32,6 @@ TAriiPagina AriileModel(const TFormularDePrintat& pagina)
         arii.append(&area->Model());
     return arii;
 }
-
-} // namespace
 
 void ReseteazaPagina(TFormularDePrintat& pagina)
 {

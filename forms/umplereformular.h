@@ -5,6 +5,9 @@
 class QWidget;
 class TFormularDePrintat;
 
+// The models of the page's areas, in the page's order: what the filling writes into.
+TAriiPagina AriileModel(const TFormularDePrintat& pagina);
+
 // Numbers every area of the page ("<7>" for area 7), so that an area the filling does not
 // reach shows which one it is; makes the areas transparent and the zoom 100.
 void ReseteazaPagina(TFormularDePrintat& pagina);

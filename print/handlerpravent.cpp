@@ -23,3 +23,8 @@ TScriitorNota THandlerPravent::ScriitorNota() const
 {
     return ScrieNotaInFormular;
 }
+
+void THandlerPravent::Umple(QDialog& formular, int idElev) const
+{
+    static_cast<TPrintPraventForm&>(formular).Umple(idElev);
+}

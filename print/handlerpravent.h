@@ -8,6 +8,7 @@ public:
     THandlerPravent();
     QDialog* CreateForm(QWidget* owner) const override;
     TScriitorNota ScriitorNota() const override;
+    void Umple(QDialog& formular, int idElev) const override;
 };
 
 // Adds the certificate to the printable forms, once however often it is called; the start-up

@@ -3,8 +3,11 @@
 #include "forms/definitieformular.h"
 #include "certificat/geometrieformular.h"
 #include "forms/formulardeprintat.h"
+#include "forms/umplereformular.h"
 #include "certificat/particularizaretextarea.h"
 #include "print/formularpravent.h"
+#include "print/numerotarediploma.h"
+#include "print/scrienotainformular.h"
 #include "print/tiparirediploma.h"
 
 #include <QCursor>
@@ -126,9 +129,20 @@ int TPrintPraventForm::IndexPaginaSelectata() const
     return m_taburi->currentIndex() == 1 ? 1 : 0;
 }
 
+void TPrintPraventForm::Umple(int idElev)
+{
+    // Half filled, the pages must not print as this pupil's card.
+    m_idElev.reset();
+    UmpleFormular(*this, idElev, ScrieNotaInFormular);
+    m_idElev = idElev;
+}
+
 void TPrintPraventForm::Tipareste()
 {
-    TiparesteDiploma(*PaginaSelectata(), PaginaDinIndex(IndexPaginaSelectata()));
+    if (IndexPaginaSelectata() == 0 && m_idElev)
+        TiparesteFataInRegistru(*m_fata, *m_idElev, this);
+    else
+        TiparesteDiploma(*PaginaSelectata(), PaginaDinIndex(IndexPaginaSelectata()));
 }
 
 void TPrintPraventForm::TiparesteProba()

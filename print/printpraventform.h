@@ -2,6 +2,8 @@
 
 #include "dialoguri/template.h"
 
+#include <optional>
+
 class QPushButton;
 class QTabWidget;
 class TFormularDePrintat;
@@ -13,6 +15,9 @@ class TPrintPraventForm : public TTemplate {
     Q_OBJECT
 public:
     explicit TPrintPraventForm(QWidget* parent = nullptr);
+
+    // Fills both pages with the pupil's values; the front then prints recorded in the register.
+    void Umple(int idElev);
 
     TFormularDePrintat* Fata() const { return m_fata; }
     TFormularDePrintat* Spate() const { return m_spate; }
@@ -27,7 +32,8 @@ public:
     QPushButton* ButonPaginaIntreaga() const { return m_paginaIntreaga; }
     QPushButton* ButonInchide() const { return m_inchide; }
 
-    // Prints the page of the selected tab.
+    // Prints the page of the selected tab; the front of the pupil it was filled with is
+    // recorded in the register.
     void Tipareste();
     // Prints it on plain paper with the blank card's scan underneath.
     void TiparesteProba();
@@ -43,6 +49,7 @@ private:
     void AlegeMarimea();
 
     QTabWidget* m_taburi;
+    std::optional<int> m_idElev;
     TFormularDePrintat* m_fata = nullptr;
     TFormularDePrintat* m_spate = nullptr;
     QPushButton* m_tipareste = nullptr;

@@ -2,7 +2,6 @@
 
 #include "base/userprompt.h"
 #include "db/tdm.h"
-#include "print/tiparireserie.h"
 
 #include <QDateEdit>
 #include <QDialogButtonBox>
@@ -11,8 +10,9 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
-TNumerotareSerie::TNumerotareSerie(QWidget* parent)
+TNumerotareSerie::TNumerotareSerie(const QString& carton, QWidget* parent)
     : QGroupBox(QStringLiteral("Trec cartoanele in registru"), parent), m_seria(new QLineEdit),
       m_primulNumar(new QLineEdit), m_data(new QDateEdit(QDate::currentDate()))
 {
@@ -28,7 +28,7 @@ TNumerotareSerie::TNumerotareSerie(QWidget* parent)
         UrmatorulNumar(registru.UrmatorulNumarCarton(seria));
     auto* asezare = new QFormLayout(this);
     asezare->addRow(QStringLiteral("Seria:"), m_seria);
-    asezare->addRow(QStringLiteral("Primul carton din teanc:"), m_primulNumar);
+    asezare->addRow(carton, m_primulNumar);
     asezare->addRow(QStringLiteral("Data inregistrarii:"), m_data);
 }
 
@@ -49,6 +49,14 @@ std::optional<TNumerotareCartoane> TNumerotareSerie::Citeste() const
         Prompt().Avertisment(eroare);
         return std::nullopt;
     }
+    return numerotare;
+}
+
+std::optional<TNumerotareCartoane> TNumerotareSerie::Pregateste(const TLiniiAfisate& elevi) const
+{
+    std::optional<TNumerotareCartoane> numerotare = Citeste();
+    if (!numerotare || !PregatesteNumerotarea(elevi, *numerotare))
+        return std::nullopt;
     return numerotare;
 }
 
@@ -86,14 +94,12 @@ bool PregatesteNumerotarea(const TLiniiAfisate& elevi, TNumerotareCartoane& nume
     return true;
 }
 
-void TInregistrareLaTiparire::Inregistreaza(const TLinieAfisata& elev, TTiparitorCertificate& tiparitor)
+const TIntrareRegistru& TInregistrareLaTiparire::Inregistreaza(int idElev)
 {
-    TCerereInregistrare cerere{m_numerotare.Seria, UrmatorulNumar(), m_numerotare.Data, EleviDeInregistrat({elev.Id}),
-                               m_numerotare.Reluare};
-    const TIntrareRegistru intrare = TRegistruCertificate(DM().Tr()).Inregistreaza(cerere).front();
-    tiparitor.Inregistrare(QString::number(intrare.NrInregistrare),
-                           intrare.DataInregistrare.toString(QStringLiteral("dd.MM.yyyy")));
-    m_tiparite.push_back(intrare);
+    const TCerereInregistrare cerere{m_numerotare.Seria, UrmatorulNumar(), m_numerotare.Data,
+                                     EleviDeInregistrat({idElev}), m_numerotare.Reluare};
+    m_tiparite.push_back(TRegistruCertificate(DM().Tr()).Inregistreaza(cerere).front());
+    return m_tiparite.back();
 }
 
 TCartoaneTiparite::TCartoaneTiparite(std::vector<TIntrareRegistru> cartoane, QWidget* parent)
@@ -110,13 +116,17 @@ TCartoaneTiparite::TCartoaneTiparite(std::vector<TIntrareRegistru> cartoane, QWi
     }
     auto* butoane = new QDialogButtonBox(QDialogButtonBox::Ok);
     connect(butoane, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    auto* explicatie = new QLabel(QStringLiteral("Debifati cartoanele care nu au iesit bine: se anuleaza (\"%1\"), "
+                                                 "iar elevii lor primesc un carton nou la tiparirea urmatoare.")
+                                      .arg(MotivTiparitGresit));
+    explicatie->setWordWrap(true);
+    // As tall as its cards, one or a class, within a small screen.
+    m_lista->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     auto* asezare = new QVBoxLayout(this);
-    asezare->addWidget(new QLabel(QStringLiteral("Debifati cartoanele care nu au iesit bine: se anuleaza (\"%1\"), "
-                                                 "iar elevii lor raman bifati pentru un carton nou.")
-                                      .arg(MotivTiparitGresit)));
+    asezare->addWidget(explicatie);
     asezare->addWidget(m_lista, 1);
     asezare->addWidget(butoane);
-    resize(620, 420);
+    resize(620, std::min(sizeHint().height(), 520));
 }
 
 std::vector<TIntrareRegistru> TCartoaneTiparite::Stricate() const
@@ -128,9 +138,18 @@ std::vector<TIntrareRegistru> TCartoaneTiparite::Stricate() const
     return stricate;
 }
 
-void AnuleazaCartoaneleStricate(const std::vector<TIntrareRegistru>& stricate)
+std::vector<TIntrareRegistru> CartoaneleIesiteBine(const std::vector<TIntrareRegistru>& tiparite, QWidget* parinte)
 {
-    TRegistruCertificate registru(DM().Tr());
-    for (const TIntrareRegistru& carton : stricate)
-        registru.Anuleaza(carton.Seria, carton.Numar, MotivTiparitGresit);
+    if (tiparite.empty())
+        return {};
+    TCartoaneTiparite cartoane(tiparite, parinte);
+    cartoane.exec();
+    const std::vector<TIntrareRegistru> stricate = cartoane.Stricate();
+    RuleazaCuEroare([&] { AnuleazaCartoanele(stricate, MotivTiparitGresit); });
+    std::vector<TIntrareRegistru> bune;
+    for (const TIntrareRegistru& carton : tiparite)
+        if (std::none_of(stricate.cbegin(), stricate.cend(),
+                         [&carton](const TIntrareRegistru& stricat) { return stricat.Id == carton.Id; }))
+            bune.push_back(carton);
+    return bune;
 }

@@ -11,7 +11,6 @@
 class QDateEdit;
 class QLineEdit;
 class QListWidget;
-class TTiparitorCertificate;
 
 // The register's part of a class print, asked once: the card series, the number of the first
 // card in the stack (the next unused one of the last series) and the registration date
@@ -19,13 +18,18 @@ class TTiparitorCertificate;
 class TNumerotareSerie : public QGroupBox {
     Q_OBJECT
 public:
-    explicit TNumerotareSerie(QWidget* parent = nullptr);
+    // `carton` names the card number's field: the first of the stack, or the one card.
+    explicit TNumerotareSerie(const QString& carton = QStringLiteral("Primul carton din teanc:"),
+                              QWidget* parent = nullptr);
 
     QLineEdit* Seria() const { return m_seria; }
     QLineEdit* PrimulNumar() const { return m_primulNumar; }
     QDateEdit* Data() const { return m_data; }
     // What was typed; none, with the reason shown, when it is not sound.
     std::optional<TNumerotareCartoane> Citeste() const;
+    // What was typed, checked against the register for these pupils as PregatesteNumerotarea
+    // does; none when the print must not go on.
+    std::optional<TNumerotareCartoane> Pregateste(const TLiniiAfisate& elevi) const;
     void UrmatorulNumar(int numar);
 
 private:
@@ -39,12 +43,13 @@ private:
 // or damaged one gets a duplicate). False when the print must not go on.
 bool PregatesteNumerotarea(const TLiniiAfisate& elevi, TNumerotareCartoane& numerotare);
 
-// Records each card in the register as it goes to the printer and writes its numbers on it;
-// consecutive cards in print order.
+// Records each card in the register as it goes to the printer; consecutive cards in print
+// order.
 class TInregistrareLaTiparire {
 public:
     explicit TInregistrareLaTiparire(TNumerotareCartoane numerotare) : m_numerotare(std::move(numerotare)) {}
-    void Inregistreaza(const TLinieAfisata& elev, TTiparitorCertificate& tiparitor);
+    // The pupil's entry, whose numbers the card must carry.
+    const TIntrareRegistru& Inregistreaza(int idElev);
     const std::vector<TIntrareRegistru>& Tiparite() const { return m_tiparite; }
     int UrmatorulNumar() const { return m_numerotare.PrimulNumar + static_cast<int>(m_tiparite.size()); }
 
@@ -68,5 +73,6 @@ private:
     QListWidget* m_lista;
 };
 
-// Voids the spoiled cards ("tiparit gresit"); their pupils wait for new ones.
-void AnuleazaCartoaneleStricate(const std::vector<TIntrareRegistru>& stricate);
+// After a job, the cards it printed are listed: those the secretary unticks are voided ("tiparit
+// gresit") and their pupils wait for new ones. The cards that came out right.
+std::vector<TIntrareRegistru> CartoaneleIesiteBine(const std::vector<TIntrareRegistru>& tiparite, QWidget* parinte);

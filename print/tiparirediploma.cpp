@@ -6,16 +6,22 @@
 #include "print/documenttiparit.h"
 #include "print/lucraretiparire.h"
 
-void TiparesteDiploma(TFormularDePrintat& pagina, TPaginaCertificat parte, bool proba)
+bool TiparesteDiploma(TFormularDePrintat& pagina, TPaginaCertificat parte, bool proba,
+                      const std::function<void()>& inainte)
 {
+    bool tiparita = false;
     RuleazaCuEroare([&] {
         RuleazaLucrareaDeTiparire(parte, 0, [&](const TPaginaDeTiparit& p) {
             const std::unique_ptr<TDocumentTiparit> document = TDocumentTiparit::Incepe(TitluDocument({parte}), false);
             if (!document)
                 return;
+            if (inainte)
+                inainte();
             TImprimantaQt imprimanta(document->Imprimanta(), document->Pictor());
             pagina.PrintAllAreas(imprimanta, p.Oglinda, p.Corectie(), proba);
             document->Incheie();
+            tiparita = true;
         });
     });
+    return tiparita;
 }

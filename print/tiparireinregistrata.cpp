@@ -1,16 +1,26 @@
 #include "print/tiparireinregistrata.h"
 
 #include "base/eroare.h"
+#include "certificat/ariiregistru.h"
 #include "db/tdm.h"
 #include "db/valoarecamp.h"
 #include "print/tiparirepdf.h"
 #include "print/tiparireserie.h"
 
-namespace {
-
 const QString MotivTiparireEsuata = QStringLiteral("tiparirea a esuat");
 
-} // namespace
+void ScrieIntrarea(const QList<TAriiPagina>& pagini, const TIntrareRegistru& intrare)
+{
+    ScrieInregistrarea(pagini, QString::number(intrare.NrInregistrare),
+                       intrare.DataInregistrare.toString(QStringLiteral("dd.MM.yyyy")));
+}
+
+void AnuleazaCartoanele(const std::vector<TIntrareRegistru>& intrari, const QString& motiv)
+{
+    TRegistruCertificate registru(DM().Tr());
+    for (const TIntrareRegistru& intrare : intrari)
+        registru.Anuleaza(intrare.Seria, intrare.Numar, motiv);
+}
 
 QList<TElevDeInregistrat> EleviDeInregistrat(const QList<int>& elevi)
 {
@@ -29,14 +39,12 @@ std::vector<TIntrareRegistru> TiparesteSiInregistreazaInPdf(const QString& fisie
 {
     for (const int idElev : elevi)
         CereElevul(idElev);
-    TRegistruCertificate registru(DM().Tr());
-    const std::vector<TIntrareRegistru> intrari = registru.Inregistreaza(
+    const std::vector<TIntrareRegistru> intrari = TRegistruCertificate(DM().Tr()).Inregistreaza(
         {numerotare.Seria, numerotare.PrimulNumar, numerotare.Data, EleviDeInregistrat(elevi), numerotare.Reluare});
     try {
         TiparesteCertificateInPdf(fisier, elevi, pagini, proba, intrari);
     } catch (const EEroare&) {
-        for (const TIntrareRegistru& intrare : intrari)
-            registru.Anuleaza(intrare.Seria, intrare.Numar, MotivTiparireEsuata);
+        AnuleazaCartoanele(intrari, MotivTiparireEsuata);
         throw;
     }
     return intrari;

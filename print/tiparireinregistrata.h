@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/multimi.h"
+#include "certificat/umplerepagini.h"
 #include "db/registrucertificate.h"
 
 #include <QList>
@@ -18,6 +19,15 @@ struct TNumerotareCartoane {
 
 // The pupils as the register names them ("Nume Prenume") with their CNP, in the order given.
 QList<TElevDeInregistrat> EleviDeInregistrat(const QList<int>& elevi);
+
+// Writes the entry's registration number and date on the card's "Nr. inregistrare ... din ..."
+// lines of the pages.
+void ScrieIntrarea(const QList<TAriiPagina>& pagini, const TIntrareRegistru& intrare);
+
+// Voids the entries, each with the reason.
+void AnuleazaCartoanele(const std::vector<TIntrareRegistru>& intrari, const QString& motiv);
+// The reason recorded for a card whose print failed after it was recorded.
+extern const QString MotivTiparireEsuata;
 
 // Records a card for each pupil in print order and prints them into the PDF with their
 // registration numbers; every check runs before anything is written. The entries of a print

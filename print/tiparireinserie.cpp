@@ -167,31 +167,25 @@ bool TTiparireInSerie::AcceptaConstatarile() const
 
 TLiniiAfisate TTiparireInSerie::TiparesteInRegistru(const TLiniiAfisate& alesi, TRezultatSerie& rezultat)
 {
-    std::optional<TNumerotareCartoane> numerotare = m_numerotare->Citeste();
-    if (!numerotare || !PregatesteNumerotarea(alesi, *numerotare))
+    const std::optional<TNumerotareCartoane> numerotare = m_numerotare->Pregateste(alesi);
+    if (!numerotare)
         return {};
     TInregistrareLaTiparire inregistrare(*numerotare);
     {
         TProgresFereastra progres(this);
         rezultat = TiparesteSeria(alesi, TPaginaCertificat::Fata, progres,
                                   [&inregistrare](const TLinieAfisata& elev, TTiparitorCertificate& tiparitor) {
-                                      inregistrare.Inregistreaza(elev, tiparitor);
+                                      tiparitor.Inregistrare(inregistrare.Inregistreaza(elev.Id));
                                   });
     }
     m_numerotare->UrmatorulNumar(inregistrare.UrmatorulNumar());
-    if (inregistrare.Tiparite().empty())
-        return {};
-    TCartoaneTiparite cartoane(inregistrare.Tiparite(), this);
-    cartoane.exec();
-    const std::vector<TIntrareRegistru> stricate = cartoane.Stricate();
-    RuleazaCuEroare([&] { AnuleazaCartoaneleStricate(stricate); });
-    QSet<int> deRefacut;
-    for (const TIntrareRegistru& carton : stricate)
-        deRefacut.insert(carton.IdElev);
+    // The cards recorded after the last one that went out never reached the paper.
+    const std::vector<TIntrareRegistru>& inregistrate = inregistrare.Tiparite();
+    const auto ultimul = inregistrate.cbegin() + std::min<std::ptrdiff_t>(rezultat.Tiparite, inregistrate.size());
+    RuleazaCuEroare([&] { AnuleazaCartoanele({ultimul, inregistrate.cend()}, MotivTiparireEsuata); });
     TLiniiAfisate iesite;
-    for (const TIntrareRegistru& carton : inregistrare.Tiparite())
-        if (!deRefacut.contains(carton.IdElev))
-            iesite.push_back({carton.IdElev, carton.Nume});
+    for (const TIntrareRegistru& carton : CartoaneleIesiteBine({inregistrate.cbegin(), ultimul}, this))
+        iesite.push_back({carton.IdElev, carton.Nume});
     return iesite;
 }
 

@@ -33,8 +33,7 @@ void TiparesteElevii(TDocumentTiparit& document, const QList<TPaginaDeTiparit>& 
             throw EEroare(QStringLiteral("Elevul %1: %2").arg(idElev).arg(e.Mesaj()));
         }
         if (!inregistrari.empty())
-            tiparitor.Inregistrare(QString::number(inregistrari.at(i).NrInregistrare),
-                                   inregistrari.at(i).DataInregistrare.toString(QStringLiteral("dd.MM.yyyy")));
+            tiparitor.Inregistrare(inregistrari.at(i));
         tiparitor.Tipareste(document.Imprimanta(), document.Pictor());
     }
 }

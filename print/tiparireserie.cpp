@@ -2,7 +2,6 @@
 
 #include "base/eroare.h"
 #include "base/userprompt.h"
-#include "certificat/ariiregistru.h"
 #include "certificat/definitiecertificat.h"
 #include "certificat/desenarepagina.h"
 #include "forms/imprimantaqt.h"
@@ -10,6 +9,7 @@
 #include "print/formularpravent.h"
 #include "print/progresserie.h"
 #include "print/scrienotainformular.h"
+#include "print/tiparireinregistrata.h"
 
 #include <QPrinter>
 
@@ -40,9 +40,9 @@ void TTiparitorCertificate::Umple(int idElev)
     UmplePaginile(m_arii, idElev, ScrieNotaInFormular);
 }
 
-void TTiparitorCertificate::Inregistrare(const QString& numar, const QString& data)
+void TTiparitorCertificate::Inregistrare(const TIntrareRegistru& intrare)
 {
-    ScrieInregistrarea(m_arii, numar, data);
+    ScrieIntrarea(m_arii, intrare);
 }
 
 const QImage* TTiparitorCertificate::Fundal(int pagina)
@@ -85,10 +85,16 @@ void TiparesteElevii(const TLiniiAfisate& elevi, const TPaginaDeTiparit& pagina,
     // feed a blank card.
     std::unique_ptr<TDocumentTiparit> document;
     // Stopped by the user or by a pupil that cannot be filled, the cards printed so far make
-    // a whole document.
-    const auto incheie = [&document] {
-        if (document)
+    // a whole document. A document that cannot be ended put no card out.
+    const auto incheie = [&document, &rezultat] {
+        if (!document)
+            return;
+        try {
             document->Incheie();
+        } catch (const EEroare&) {
+            rezultat.Tiparite = 0;
+            throw;
+        }
     };
     // The cards printed before the pupil that failed went out: their document is whole.
     const auto oprire = [&](const TLinieAfisata& elev, const EEroare& e) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "db/depozit.h"
+#include "db/registrucertificate.h"
 #include "print/lucraretiparire.h"
 
 #include "certificat/umplerepagini.h"
@@ -34,7 +35,7 @@ public:
     // anything of the pupil is printed.
     void Umple(int idElev);
     // Writes the card's registration number and date into the filled form.
-    void Inregistrare(const QString& numar, const QString& data);
+    void Inregistrare(const TIntrareRegistru& intrare);
     // Prints the chosen sides of the filled form into a begun document, a page each.
     void Tipareste(QPrinter& imprimanta, QPainter& pictor);
 

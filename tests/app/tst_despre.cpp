@@ -60,7 +60,7 @@ void TestDespre::fereastraDespreDinMeniu()
 }
 
 // F1 opens the guide shipped with the program: the first day, the keys, where the data
-// lives and how to go back to a daily copy.
+// lives, how to go back to a daily copy and the register of certificates.
 void TestDespre::ghidulDinMeniu()
 {
     TMediuTest mediu(false);
@@ -77,7 +77,7 @@ void TestDespre::ghidulDinMeniu()
     });
     fereastra.Ghid1()->trigger();
     for (const char* parte : {"Prima zi", "Configurare scoala", "Import din Excel", "Ctrl+F", "DB/PV2006.FDB",
-                              "pravent --restore"})
+                              "pravent --restore", "Registrul certificatelor", "Cartoanele tiparite"})
         QVERIFY2(text.contains(QLatin1String(parte)), parte);
 }
 

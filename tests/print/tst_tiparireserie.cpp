@@ -3,8 +3,10 @@
 #include "forms/formulartextarea.h"
 #include "certificat/particularizaretextarea.h"
 #include "print/allstuffreg.h"
+#include "print/handlerpravent.h"
 #include "print/imprimantacurenta.h"
 #include "print/insertpaperform.h"
+#include "print/numerotarediploma.h"
 #include "print/printpraventform.h"
 #include "print/progresserie.h"
 #include "print/registrareserie.h"
@@ -22,6 +24,8 @@
 
 #include <QPushButton>
 #include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -151,6 +155,8 @@ private slots:
     void renuntDupaPrimaPagina();
     void progresulArataDiplomaCurenta();
     void registrulAnuleazaCartoaneleStricateSiIntreabaLaReluare();
+    void fataUnuiElevDinPrevizualizareSeInregistreaza();
+    void documentulNeincheiatAnuleazaCartoanele();
     void numarulDeDiplome_data();
     void numarulDeDiplome();
     void linieDeComandaMaiMultiElevi();
@@ -524,6 +530,120 @@ void TestTiparireSerie::registrulAnuleazaCartoaneleStricateSiIntreabaLaReluare()
     QCOMPARE(m_mesaje->Texte(TPromptTest::Fel::Avertisment).value(0).left(64),
              QString("Cartonul seria PV nr. 000011 a fost deja folosit (nr. inregistrare 2, BARBU DAN)").left(64));
     QCOMPARE(m_pdf->Fisiere().size(), 3);
+}
+
+void TestTiparireSerie::fataUnuiElevDinPrevizualizareSeInregistreaza()
+{
+    const QString registru = "SELECT NUMAR_CARTON || ' ' || NR_INREGISTRARE || ' ' || NUME_ELEV || ' ' || FEL || ' ' || "
+                             "(SELECT FIRST 1 STARE || ' ' || COALESCE(MOTIV, '') FROM STARI_CERTIFICATE S WHERE "
+                             "S.ID_INTRARE = R.ID_INTRARE ORDER BY S.ID_STARE DESC) FROM REGISTRU_CERTIFICATE R ORDER BY 1";
+    const QString azi = QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy"));
+    THandlerPravent().Umple(*m_formular, m_id.at(0));
+    TRaspunsPrompt prompt;
+    LaDialogulModal<TNumerotareDiploma>([](TNumerotareDiploma& intrebare) {
+        intrebare.Numerotare()->Seria()->setText("pv");
+        intrebare.Numerotare()->PrimulNumar()->setText("7");
+        intrebare.ButonTipareste()->click();
+    });
+    LaDialogulModal<TCartoaneTiparite>([](TCartoaneTiparite& cartoane) {
+        if (!qEnvironmentVariableIsEmpty("PRAVENT_CAPTURI"))
+            cartoane.grab().save(qEnvironmentVariable("PRAVENT_CAPTURI") + "/cartoane-tiparite.png");
+        cartoane.accept();
+    });
+    m_formular->ButonTipareste()->click();
+    QCOMPARE(m_mesaje->Mesaje().size(), 0);
+    QCOMPARE(ColoanaSql(m_mediu->DM(), registru), QStringList{"7 1 ALBU ANCA ORIGINAL TIPARIT "});
+    QCOMPARE(m_pdf->Fisiere().size(), 1);
+    const QList<QList<TCuvantPdf>> pagini = CuvintePePagini(m_pdf->Fisiere().first());
+    QCOMPARE(pagini.size(), 1);
+    const TPaginaDeTiparit corectii{TPaginaCertificat::Fata, 0.5, -0.5, false};
+    for (const int arie : {124, 126})
+        QVERIFY(CuvantLa(pagini.first(), "1", LocAsteptat(*m_formular->Fata(), arie, corectii), false));
+    for (const int arie : {125, 127})
+        QVERIFY(CuvantLa(pagini.first(), azi, LocAsteptat(*m_formular->Fata(), arie, corectii), false));
+    QCOMPARE(m_formular->Fata()->FindAreaByNumber(124)->Text(), QString("1"));
+    if (!qEnvironmentVariableIsEmpty("PRAVENT_CAPTURI"))
+        m_formular->Fata()->grab().save(qEnvironmentVariable("PRAVENT_CAPTURI") + "/previzualizare-fata.png");
+
+    // A proof on plain paper records nothing, nor does the back.
+    m_formular->ButonProba()->click();
+    m_formular->Taburi()->setCurrentIndex(1);
+    m_formular->ButonTipareste()->click();
+    m_formular->Taburi()->setCurrentIndex(0);
+    QCOMPARE(m_pdf->Titluri(), QStringList({"Diploma de examen national - fata", "Diploma de examen national - fata",
+                                            "Diploma de examen national - verso"}));
+    QCOMPARE(ColoanaSql(m_mediu->DM(), registru).size(), 1);
+
+    // Printed again, the next card is offered; the first one came out spoiled and is voided.
+    QString seria, numar;
+    m_mesaje->RaspundeLaConfirmari({true, true});
+    LaDialogulModal<TNumerotareDiploma>([&](TNumerotareDiploma& intrebare) {
+        seria = intrebare.Numerotare()->Seria()->text();
+        numar = intrebare.Numerotare()->PrimulNumar()->text();
+        if (!qEnvironmentVariableIsEmpty("PRAVENT_CAPTURI"))
+            intrebare.grab().save(qEnvironmentVariable("PRAVENT_CAPTURI") + "/numerotare-diploma.png");
+        intrebare.ButonTipareste()->click();
+    });
+    // The new card smudges too: unticked, it is voided and the page keeps no numbers.
+    LaDialogulModal<TCartoaneTiparite>([](TCartoaneTiparite& cartoane) {
+        cartoane.Lista()->item(0)->setCheckState(Qt::Unchecked);
+        cartoane.accept();
+    });
+    m_formular->ButonTipareste()->click();
+    QCOMPARE(seria, QString("PV"));
+    QCOMPARE(numar, QString("8"));
+    QVERIFY2(m_mesaje->Texte(TPromptTest::Fel::Confirmare).value(0).contains("ALBU ANCA: seria PV nr. 000007"),
+             qPrintable(m_mesaje->Texte(TPromptTest::Fel::Confirmare).join('\n')));
+    QCOMPARE(ColoanaSql(m_mediu->DM(), registru),
+             QStringList({"7 1 ALBU ANCA ORIGINAL ANULAT tiparit gresit", "8 2 ALBU ANCA ORIGINAL ANULAT tiparit gresit"}));
+    QVERIFY(m_formular->Fata()->FindAreaByNumber(124)->Text().isEmpty());
+
+    // A card already used is refused before anything prints, the dialog keeping what was typed.
+    bool deschis = false;
+    m_mesaje->Goleste();
+    LaDialogulModal<TNumerotareDiploma>([&deschis](TNumerotareDiploma& intrebare) {
+        intrebare.Numerotare()->PrimulNumar()->setText("8");
+        intrebare.ButonTipareste()->click();
+        deschis = intrebare.isVisible() && intrebare.Numerotare()->PrimulNumar()->text() == "8";
+        intrebare.reject();
+    });
+    m_formular->ButonTipareste()->click();
+    QVERIFY(deschis);
+    QVERIFY2(m_mesaje->Texte(TPromptTest::Fel::Avertisment).value(0).startsWith("Cartonul seria PV nr. 000008 a fost deja "
+                                                                                 "folosit"),
+             qPrintable(m_mesaje->Texte(TPromptTest::Fel::Avertisment).join('\n')));
+    QCOMPARE(m_pdf->Fisiere().size(), 4);
+    QCOMPARE(ColoanaSql(m_mediu->DM(), registru).size(), 2);
+}
+
+void TestTiparireSerie::documentulNeincheiatAnuleazaCartoanele()
+{
+    const QString tinta = m_mediu->Dosar() + QStringLiteral("/clasa.pdf");
+    m_pdf->RaspundeCu(tinta);
+    TRaspunsPrompt prompt;
+    TTiparireInSerie dialog(Linii({0, 1, 2}));
+    dialog.Numerotare()->Seria()->setText("pv");
+    dialog.Numerotare()->PrimulNumar()->setText("1");
+    // While the cards print, a folder takes the file's place: the document cannot be put there.
+    QTimer ocupa;
+    QObject::connect(&ocupa, &QTimer::timeout, [&tinta] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* p = qobject_cast<QProgressDialog*>(w); p && p->isVisible() && p->value() >= 1)
+                QDir().mkpath(tinta + QStringLiteral("/ocupat"));
+    });
+    ocupa.start(1);
+    dialog.Tipareste();
+    ocupa.stop();
+    QVERIFY(QFileInfo(tinta + QStringLiteral("/ocupat")).isDir());
+    QCOMPARE(m_mesaje->Texte(TPromptTest::Fel::Eroare).size(), 1);
+    QCOMPARE(m_mesaje->Mesaje().size(), 1);
+    QCOMPARE(ColoanaSql(m_mediu->DM(), "SELECT NUMAR_CARTON || ' ' || (SELECT FIRST 1 STARE || ' ' || MOTIV FROM "
+                                       "STARI_CERTIFICATE S WHERE S.ID_INTRARE = R.ID_INTRARE ORDER BY S.ID_STARE DESC) "
+                                       "FROM REGISTRU_CERTIFICATE R ORDER BY 1"),
+             QStringList({"1 ANULAT tiparirea a esuat", "2 ANULAT tiparirea a esuat", "3 ANULAT tiparirea a esuat"}));
+    // No card came out: every pupil waits for one, from the next card of the stack.
+    QCOMPARE(dialog.DeTiparit().size(), size_t(3));
+    QCOMPARE(dialog.Numerotare()->PrimulNumar()->text(), QString("4"));
 }
 
 void TestTiparireSerie::numarulDeDiplome_data()
