@@ -26,6 +26,14 @@ public:
     // The field before or after this one, as Tab and Shift+Tab go.
     void MergiMaiDeparte(bool inainte) { focusNextPrevChild(inainte); }
 
+    // The lines of the list are all alike: measured once, not once for every pupil. Set
+    // when the list first opens, so that a page of fields never makes their lists before.
+    void showPopup() override
+    {
+        static_cast<QListView*>(view())->setUniformItemSizes(true);
+        QComboBox::showPopup();
+    }
+
 protected:
     void wheelEvent(QWheelEvent* event) override { event->ignore(); }
     void keyPressEvent(QKeyEvent* event) override
@@ -102,11 +110,9 @@ TEditorCampText::TEditorCampText(QWidget* parent) : TEditorGeneric(parent)
     m_lista->completer()->popup()->installEventFilter(m_taste);
     m_lista->setObjectName(QStringLiteral("RzComboBox1"));
     m_lista->setInsertPolicy(QComboBox::NoInsert);
-    // With a suggestion for every pupil, measuring each one for the list's size and layout
-    // cost more than reading them: the field's width comes from the page, and the lines of
-    // a list are all alike.
+    // With a suggestion for every pupil, measuring each one for the field's size cost more
+    // than reading them: the field's width comes from the page.
     m_lista->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    static_cast<QListView*>(m_lista->view())->setUniformItemSizes(true);
     m_lista->setValidator(new TValidatorRand(LungimeText, m_lista));
     AsazaControl(m_lista);
 }
