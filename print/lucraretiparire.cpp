@@ -6,23 +6,19 @@
 
 #include <QDialog>
 
-namespace {
-
-bool ImprimantaConfigurata()
+bool ImprimantaPregatita()
 {
-    const TAllStuffReg setari;
-    return setari.ImprimantaConfigurata;
+    if (TAllStuffReg().ImprimantaConfigurata)
+        return true;
+    Prompt().Informatie(QStringLiteral("Configureaza imprimanta"));
+    return false;
 }
-
-} // namespace
 
 void RuleazaLucrareaDeTiparire(TPaginaCertificat parte, int diplome,
                                const std::function<void(const TPaginaDeTiparit&)>& tipareste)
 {
-    if (!ImprimantaConfigurata()) {
-        Prompt().Informatie(QStringLiteral("Configureaza imprimanta"));
+    if (!ImprimantaPregatita())
         return;
-    }
     // Held for the whole job: the prompt records the mirror choice in it, and releasing it
     // writes everything back, also when the user gives up or printing fails.
     TAllStuffReg setari;

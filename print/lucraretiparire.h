@@ -21,6 +21,10 @@ struct TPaginaDeTiparit {
     TCorectiePagina Corectie() const { return {Stanga, Sus, ScaraX, ScaraY}; }
 };
 
+// Whether the printer was calibrated; when not, the user is told so. Asked before anything
+// else a print needs from her, such as the cards' numbers.
+bool ImprimantaPregatita();
+
 // The frame of a print job of one side: refused until the printer is calibrated, then the
 // insert-paper prompt, once (saying how many cards to put in when `diplome` is above 0),
 // then `tipareste` with the corrections the user confirmed; it begins its own document.

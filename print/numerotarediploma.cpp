@@ -5,6 +5,7 @@
 #include "forms/formulardeprintat.h"
 #include "forms/formulartextarea.h"
 #include "forms/umplereformular.h"
+#include "print/lucraretiparire.h"
 #include "print/registrareserie.h"
 #include "print/tiparirediploma.h"
 
@@ -65,6 +66,8 @@ void ArataInregistrarea(TFormularDePrintat& fata, const TIntrareRegistru* intrar
 
 void TiparesteFataInRegistru(TFormularDePrintat& fata, int idElev, QWidget* parinte)
 {
+    if (!ImprimantaPregatita())
+        return;
     std::unique_ptr<TNumerotareDiploma> intrebare;
     if (!RuleazaCuEroare([&] {
             intrebare = std::make_unique<TNumerotareDiploma>(

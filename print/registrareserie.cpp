@@ -82,15 +82,22 @@ bool PregatesteNumerotarea(const TLiniiAfisate& elevi, TNumerotareCartoane& nume
     if (cuCertificat.isEmpty())
         return true;
     const QString lista = cuCertificat.join(u'\n');
-    if (!Prompt().Confirma(
-            QStringLiteral("Acesti elevi au deja un certificat valabil:\n%1\n\nLe tipariti un certificat nou?").arg(lista)))
+    const bool unul = cuCertificat.size() == 1;
+    if (!Prompt().Confirma(unul ? QStringLiteral("Elevul are deja un certificat valabil:\n%1\n\nIi tipariti un "
+                                                 "certificat nou?")
+                                      .arg(lista)
+                                : QStringLiteral("Acesti elevi au deja un certificat valabil:\n%1\n\nLe tipariti un "
+                                                 "certificat nou?")
+                                      .arg(lista)))
         return false;
-    numerotare.Reluare = Prompt().Confirma(QStringLiteral("Cartoanele lor de mai sus s-au tiparit gresit?\n\nDa: "
-                                                          "cartoanele vechi se anuleaza si cele noi le inlocuiesc.\n"
-                                                          "Nu: certificatele au fost pierdute sau deteriorate dupa "
-                                                          "predare; se tiparesc duplicate."))
-                             ? TReluare::Retiparire
-                             : TReluare::Duplicat;
+    const QString intrebare =
+        unul ? QStringLiteral("Cartonul lui de mai sus s-a tiparit gresit?\n\nDa: cartonul vechi se anuleaza si cel nou "
+                              "il inlocuieste.\nNu: certificatul a fost pierdut sau deteriorat dupa predare; se "
+                              "tipareste un duplicat.")
+             : QStringLiteral("Cartoanele lor de mai sus s-au tiparit gresit?\n\nDa: cartoanele vechi se anuleaza si "
+                              "cele noi le inlocuiesc.\nNu: certificatele au fost pierdute sau deteriorate dupa "
+                              "predare; se tiparesc duplicate.");
+    numerotare.Reluare = Prompt().Confirma(intrebare) ? TReluare::Retiparire : TReluare::Duplicat;
     return true;
 }
 

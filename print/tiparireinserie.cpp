@@ -2,6 +2,7 @@
 
 #include "dialoguri/centreazafereastra.h"
 #include "base/userprompt.h"
+#include "print/lucraretiparire.h"
 #include "print/progresserie.h"
 #include "print/registrareserie.h"
 #include "print/verificareelevi.h"
@@ -167,6 +168,8 @@ bool TTiparireInSerie::AcceptaConstatarile() const
 
 TLiniiAfisate TTiparireInSerie::TiparesteInRegistru(const TLiniiAfisate& alesi, TRezultatSerie& rezultat)
 {
+    if (!ImprimantaPregatita())
+        return {};
     const std::optional<TNumerotareCartoane> numerotare = m_numerotare->Pregateste(alesi);
     if (!numerotare)
         return {};

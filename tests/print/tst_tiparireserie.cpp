@@ -539,6 +539,28 @@ void TestTiparireSerie::fataUnuiElevDinPrevizualizareSeInregistreaza()
                              "S.ID_INTRARE = R.ID_INTRARE ORDER BY S.ID_STARE DESC) FROM REGISTRU_CERTIFICATE R ORDER BY 1";
     const QString azi = QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy"));
     THandlerPravent().Umple(*m_formular, m_id.at(0));
+    // An uncalibrated printer is named before any number is asked for.
+    {
+        TAllStuffReg setari;
+        setari.ImprimantaConfigurata = false;
+    }
+    bool intrebata = false;
+    {
+        const QObject paznic;
+        QTimer::singleShot(0, &paznic, [&intrebata] {
+            for (QWidget* fereastra : QApplication::topLevelWidgets())
+                if (auto* intrebare = qobject_cast<TNumerotareDiploma*>(fereastra); intrebare && intrebare->isVisible()) {
+                    intrebata = true;
+                    intrebare->reject();
+                }
+        });
+        m_formular->ButonTipareste()->click();
+    }
+    QVERIFY(!intrebata);
+    QCOMPARE(m_mesaje->Texte(TPromptTest::Fel::Informatie), QStringList{"Configureaza imprimanta"});
+    m_mesaje->Goleste();
+    Configureaza(0, 0, QStringLiteral("N"));
+
     TRaspunsPrompt prompt;
     LaDialogulModal<TNumerotareDiploma>([](TNumerotareDiploma& intrebare) {
         intrebare.Numerotare()->Seria()->setText("pv");
