@@ -1,5 +1,6 @@
 #include "certificat/foaiecalibrare.h"
 
+#include "certificat/arietext.h"
 #include "certificat/desenarepagina.h"
 
 #include <QImage>
@@ -24,18 +25,8 @@ QString Eticheta(const QString& litera, const QPointF& cruce)
 
 TArieUmpluta Text(const QRectF& loc, const QString& text, Qt::Alignment aliniere = Qt::AlignLeft, bool ingrosat = false)
 {
-    TArieUmpluta arie;
-    arie.StangaMm = loc.left();
-    arie.SusMm = loc.top();
-    arie.LatimeMm = loc.width();
-    arie.InaltimeMm = loc.height();
-    arie.Text = text;
-    arie.AreFont = true;
-    arie.MarimeFontMm = ingrosat ? MarimeTextMm * 1.4 : MarimeTextMm;
-    arie.Fata = QStringLiteral("Arial");
-    arie.Greutate = ingrosat ? 700 : 400;
-    arie.Aliniere = aliniere;
-    return arie;
+    return ArieText(loc, text, QStringLiteral("Arial"), ingrosat ? MarimeTextMm * 1.4 : MarimeTextMm, aliniere,
+                    ingrosat ? 700 : 400);
 }
 
 QStringList Instructiuni(TPaginaCertificat pagina, bool verificare)

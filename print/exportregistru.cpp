@@ -2,6 +2,7 @@
 
 #include "base/eroare.h"
 #include "base/fisierintreg.h"
+#include "certificat/arietext.h"
 #include "certificat/desenarepagina.h"
 #include "db/tdm.h"
 #include "db/valoarecamp.h"
@@ -54,18 +55,8 @@ QString ValoareCsv(const QString& valoare)
 TArieUmpluta Celula(double stanga, double sus, double latime, const QString& text, Qt::Alignment aliniere,
                     double marime = 3.2, int greutate = 400)
 {
-    TArieUmpluta arie;
-    arie.StangaMm = stanga + 1;
-    arie.SusMm = sus + 1;
-    arie.LatimeMm = latime - 2;
-    arie.InaltimeMm = InaltimeRand - 2;
-    arie.Text = text;
-    arie.AreFont = true;
-    arie.MarimeFontMm = marime;
-    arie.Fata = QStringLiteral("Arial");
-    arie.Greutate = greutate;
-    arie.Aliniere = aliniere | Qt::AlignVCenter;
-    return arie;
+    return ArieText(QRectF(stanga + 1, sus + 1, latime - 2, InaltimeRand - 2), text, QStringLiteral("Arial"), marime,
+                    aliniere | Qt::AlignVCenter, greutate);
 }
 
 void RandTabel(TPaginaUmpluta& pagina, double sus, const QStringList& valori, int greutate)

@@ -1,6 +1,7 @@
 // The renderer alone: no database, no widget. A filled page drawn onto PDFs of two paper
 // sizes, mirrored and not, onto images of the screen at two zooms, and as a proof over the
 // card's scan.
+#include "certificat/arietext.h"
 #include "certificat/desenarepagina.h"
 #include "certificat/geometrieformular.h"
 #include "certificat/masuripagina.h"
@@ -23,17 +24,7 @@ const double StangaMm = 0.7, SusMm = 0.5, DeltaStanga = 0.4, DeltaSus = -0.3;
 
 TArieUmpluta Arie(const QString& text, const QRectF& mm, Qt::Alignment aliniere)
 {
-    TArieUmpluta arie;
-    arie.StangaMm = mm.left();
-    arie.SusMm = mm.top();
-    arie.LatimeMm = mm.width();
-    arie.InaltimeMm = mm.height();
-    arie.Text = text;
-    arie.AreFont = true;
-    arie.MarimeFontMm = 5;
-    arie.Fata = "Liberation Sans";
-    arie.Aliniere = aliniere;
-    return arie;
+    return ArieText(mm, text, "Liberation Sans", 5, aliniere);
 }
 
 // Three words, one per alignment, the left one moved by the half-millimetre shifts; an area
